@@ -1,0 +1,94 @@
+#include "Liczby.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::atomic<char> Separator{'.'};
+
+std::string_view Przytnij(std::string_view tekst)
+{
+    const auto pierwszy = tekst.find_first_not_of(" \t");
+    if (pierwszy == std::string_view::npos)
+        return {};
+    const auto ostatni = tekst.find_last_not_of(" \t");
+    return tekst.substr(pierwszy, ostatni - pierwszy + 1);
+}
+
+} // namespace
+
+char SeparatorDziesietny()
+{
+    return Separator.load(std::memory_order_relaxed);
+}
+
+void UstawSeparatorDziesietny(char separator)
+{
+    Separator.store(separator, std::memory_order_relaxed);
+}
+
+std::string FormatujStalo(double wartosc, int miejsca)
+{
+    if (!std::isfinite(wartosc))
+        return std::isnan(wartosc) ? "NAN" : (wartosc > 0 ? "INF" : "-INF");
+    // Only 15 significant digits are shown; decimals past them are written as zeros,
+    // so the binary noise of a float never shows.
+    char bufor[400];
+    std::snprintf(bufor, sizeof bufor, "%.14e", wartosc);
+    const int wykladnik = std::atoi(std::strchr(bufor, 'e') + 1);
+    const int znaczace = wartosc == 0.0 ? miejsca : std::max(0, 14 - wykladnik);
+    const int liczone = std::clamp(miejsca, 0, std::max(0, znaczace));
+    const int n = std::snprintf(bufor, sizeof bufor, "%.*f", liczone, std::strtod(bufor, nullptr));
+    std::string wynik(bufor, static_cast<std::size_t>(n));
+    if (miejsca > liczone) {
+        if (liczone == 0)
+            wynik.push_back('.');
+        wynik.append(static_cast<std::size_t>(miejsca - liczone), '0');
+    }
+    if (wynik == "-0" || (wynik.rfind("-0.", 0) == 0 && wynik.find_first_not_of("-0.") == std::string::npos))
+        wynik.erase(0, 1);
+    if (const auto kropka = wynik.find('.'); kropka != std::string::npos)
+        wynik[kropka] = SeparatorDziesietny();
+    return wynik;
+}
+
+std::string FormatujCalkowita(std::int64_t wartosc)
+{
+    return std::to_string(wartosc);
+}
+
+std::optional<double> ParsujLiczbe(std::string_view tekst)
+{
+    std::string s(Przytnij(tekst));
+    if (s.empty())
+        return std::nullopt;
+    for (char& c : s)
+        if (c == SeparatorDziesietny())
+            c = '.';
+    if (s.front() == '+')
+        s.erase(0, 1);
+    double wartosc = 0.0;
+    const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), wartosc);
+    if (blad != std::errc() || koniec != s.data() + s.size() || !std::isfinite(wartosc))
+        return std::nullopt;
+    return wartosc;
+}
+
+std::optional<std::int32_t> ParsujCalkowita(std::string_view tekst)
+{
+    std::string_view s = Przytnij(tekst);
+    if (!s.empty() && s.front() == '+')
+        s.remove_prefix(1);
+    std::int32_t wartosc = 0;
+    const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), wartosc);
+    if (s.empty() || blad != std::errc() || koniec != s.data() + s.size())
+        return std::nullopt;
+    return wartosc;
+}

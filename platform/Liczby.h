@@ -1,0 +1,22 @@
+// The one place that formats and parses numbers: fixed decimals with the locale's
+// decimal separator, as every label, list and text of the program shows them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The decimal separator in use; '.' until the program sets the locale's one at start-up.
+char SeparatorDziesietny();
+void UstawSeparatorDziesietny(char separator);
+
+// wartosc rounded to 15 significant digits, written with exactly miejsca decimals.
+std::string FormatujStalo(double wartosc, int miejsca);
+// A whole number as text.
+std::string FormatujCalkowita(std::int64_t wartosc);
+
+// Text to a finite number; accepts the separator in use and '.', with surrounding blanks.
+std::optional<double> ParsujLiczbe(std::string_view tekst);
+// Text to a 32-bit integer: an optional sign and digits only, with surrounding blanks.
+std::optional<std::int32_t> ParsujCalkowita(std::string_view tekst);

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "Liczby.h"
+
+namespace {
+
+class Separator : public ::testing::Test {
+protected:
+    void TearDown() override { UstawSeparatorDziesietny('.'); }
+};
+
+} // namespace
+
+TEST_F(Separator, FixedDecimalsWithTheLocaleSeparator)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(FormatujStalo(100.0, 3), "100,000");
+    EXPECT_EQ(FormatujStalo(21.6, 3), "21,600");
+    EXPECT_EQ(FormatujStalo(-0.0004, 3), "0,000");
+    EXPECT_EQ(FormatujStalo(2.75, 1), "2,8");
+    UstawSeparatorDziesietny('.');
+    EXPECT_EQ(FormatujStalo(0.3, 1), "0.3");
+    // Only 15 significant digits survive: binary noise of a float sum never shows.
+    EXPECT_EQ(FormatujStalo(0.1 + 0.2, 17), "0.30000000000000000");
+    EXPECT_EQ(FormatujStalo(1e20, 0), "100000000000000000000");
+    EXPECT_EQ(FormatujStalo(123456789.123456789, 9), "123456789.123457000");
+    EXPECT_EQ(FormatujStalo(0.0, 2), "0.00");
+}
+
+TEST_F(Separator, ParsingAcceptsBothSeparatorsAndRejectsJunk)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(ParsujLiczbe("21,6"), 21.6);
+    EXPECT_EQ(ParsujLiczbe(" -3.5 "), -3.5);
+    EXPECT_EQ(ParsujLiczbe("+7"), 7.0);
+    for (const char* zly : {"", " ", "abc", "1,2,3", "1e999", "nan", "5 x"})
+        EXPECT_FALSE(ParsujLiczbe(zly).has_value()) << zly;
+
+    EXPECT_EQ(ParsujCalkowita("1000"), 1000);
+    EXPECT_EQ(ParsujCalkowita(" -12 "), -12);
+    for (const char* zly : {"", "1.5", "12a", "99999999999", "--1"})
+        EXPECT_FALSE(ParsujCalkowita(zly).has_value()) << zly;
+    EXPECT_EQ(FormatujCalkowita(7200000000LL), "7200000000");
+}
