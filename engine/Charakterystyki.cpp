@@ -1,0 +1,25 @@
+#include "Charakterystyki.h"
+
+TCharakterystykiKanalu DomyslneCharakterystyki()
+{
+    const float mhz[] = {0, 1, 4, 8, 10, 16, 20, 25, 31, 62, 100};
+    const float tlumienie[] = {-2.1f, -2.1f, -4.0f, -5.7f, -6.3f, -8.2f, -9.2f, -10.3f, -11.5f, -16.7f, -21.6f};
+    const float przesluchy[] = {-60.0f, -60.0f, -51.8f, -47.1f, -45.5f, -42.3f, -40.7f, -39.1f, -37.6f, -32.7f, -29.3f};
+    TCharakterystykiKanalu c;
+    for (std::size_t i = 0; i < std::size(mhz); ++i) {
+        c.Tlumienie.push_back({mhz[i], tlumienie[i]});
+        c.Przesluchy.push_back({mhz[i], przesluchy[i]});
+    }
+    c.Echo = {{0.0f, -15.0f}, {1.0f, -15.0f}, {100.0f, -15.0f}};
+    c.Wzmocnienie = Lustro(c.Tlumienie);
+    return c;
+}
+
+TCharakterystyka Lustro(const TCharakterystyka& tlumienie)
+{
+    TCharakterystyka wynik;
+    wynik.reserve(tlumienie.size());
+    for (const TPunkt& p : tlumienie)
+        wynik.push_back({p.X, -p.Y});
+    return wynik;
+}

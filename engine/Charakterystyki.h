@@ -1,0 +1,21 @@
+// The four channel characteristics of an analysis: lists of (frequency MHz, gain dB)
+// points, losses negative, and the defaults every new analysis starts from.
+#pragma once
+
+#include <vector>
+
+#include "Vartostream.h"
+
+using TCharakterystyka = std::vector<TPunkt>;
+
+struct TCharakterystykiKanalu {
+    TCharakterystyka Tlumienie;
+    TCharakterystyka Przesluchy;
+    TCharakterystyka Echo;
+    TCharakterystyka Wzmocnienie; // the regenerator's amplifier, gains positive
+};
+
+TCharakterystykiKanalu DomyslneCharakterystyki();
+
+// The amplifier that mirrors the line: every attenuation point with its gain negated.
+TCharakterystyka Lustro(const TCharakterystyka& tlumienie);

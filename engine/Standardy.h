@@ -1,0 +1,36 @@
+// The four standards: their run constants, the limits and default texts of their
+// settings. One table for the analysis window, the run and the command line.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+struct TStandard {
+    std::string_view Nazwa;     // as in every list and caption
+    std::uint8_t KodStandardu;  // encoder type code
+    std::int32_t LiczbaTorow;   // wire pairs carrying the signal
+    std::int32_t LiczbaZaklocen; // extra line signals sent as the crosstalk source
+    std::int32_t BityOchronne;  // bits added before encoding, trimmed off later
+    float CzynnikSzybkosci;     // symbol rate (Mbaud) per bit rate (Mbps)
+    float PoziomMin;            // V, first level argument of encoder and decoder
+    float PoziomMax;            // V, second level argument
+    float MarginesDecyzji;      // V, half the distance between neighbouring levels
+    std::int32_t SymbolMin;     // lowest code symbol
+    std::int32_t SymbolMax;     // highest code symbol
+    std::string_view SzybkoscDomyslna;   // Mbps, initial text of the rate field
+    std::string_view NachylenieDomyslne; // mV/ns, initial text of the slope field
+    std::int32_t SzybkoscMin, SzybkoscMax;     // Mbps, inclusive
+    std::int32_t NachylenieMin, NachylenieMax; // mV/ns, inclusive
+    std::int32_t EchoMin, EchoMax;             // ns, inclusive
+};
+
+inline constexpr std::int32_t LiczbaBitowMin = 100;
+inline constexpr std::int32_t LiczbaBitowMax = 1000;
+
+inline constexpr std::array<TStandard, 4> Standardy = {{
+    {"10BaseT", 0, 1, 1, 40, 1.0f, -2.5f, 0.0f, 1.25f, 0, 1, "10", "500", 10, 100, 400, 600, 0, 100},
+    {"100BaseTX", 1, 1, 1, 40, 1.25f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10},
+    {"100BaseTX (bez 4B5B)", 2, 1, 1, 40, 1.0f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10},
+    {"1000BaseT", 4, 4, 0, 320, 0.125f, -1.0f, 1.0f, 0.25f, -2, 2, "1000", "5000", 1000, 5000, 4000, 6000, 0, 10},
+}};
