@@ -1,0 +1,20 @@
+// The plain-language reading of a run's error results: the BER estimate as mantissa
+// and superscript exponent with a sentence on how often a wrong bit occurs, and the
+// share of correct time. Numbers use the decimal separator of platform/Liczby.h.
+#pragma once
+
+#include <string>
+
+struct TOpisBER {
+    std::string Etykieta;  // mantissa with two decimals and "x10", or "0"
+    std::string Wykladnik; // the exponent as a decimal integer, empty for a BER of 0
+    std::string Zdanie;    // how many wrong bits appear in which period
+};
+
+// ber: the estimate of the error library; standard: 0 to 3 (the estimate is doubled for
+// both 100BaseTX variants and quadrupled for 1000BaseT); szybkoscTekst: the bit rate in
+// Mbps as the user typed it.
+TOpisBER OpiszBER(double ber, int standard, const std::string& szybkoscTekst);
+
+// "Transmisja poprawna w ... % czasu" for the share of wrongly decoded time (0 to 1).
+std::string ZdaniePoprawnegoCzasu(double udzialBledow);
