@@ -43,20 +43,38 @@ std::string FormatujStalo(double wartosc, int miejsca)
     char bufor[400];
     std::snprintf(bufor, sizeof bufor, "%.14e", wartosc);
     const int wykladnik = std::atoi(std::strchr(bufor, 'e') + 1);
-    const int znaczace = wartosc == 0.0 ? miejsca : std::max(0, 14 - wykladnik);
-    const int liczone = std::clamp(miejsca, 0, std::max(0, znaczace));
-    const int n = std::snprintf(bufor, sizeof bufor, "%.*f", liczone, std::strtod(bufor, nullptr));
-    std::string wynik(bufor, static_cast<std::size_t>(n));
-    if (miejsca > liczone) {
-        if (liczone == 0)
-            wynik.push_back('.');
-        wynik.append(static_cast<std::size_t>(miejsca - liczone), '0');
+    std::string wynik;
+    if (wykladnik >= 15) {
+        // Too large for any decimal to be significant: the 15 digits, then zeros.
+        for (const char* c = bufor; *c != 'e'; ++c)
+            if (*c != '.')
+                wynik.push_back(*c);
+        wynik.append(static_cast<std::size_t>(wykladnik - 14), '0');
+        if (miejsca > 0)
+            wynik.append(1, '.').append(static_cast<std::size_t>(miejsca), '0');
+    } else {
+        const int znaczace = wartosc == 0.0 ? miejsca : std::max(0, 14 - wykladnik);
+        const int liczone = std::clamp(miejsca, 0, znaczace);
+        const int n = std::snprintf(bufor, sizeof bufor, "%.*f", liczone, std::strtod(bufor, nullptr));
+        wynik.assign(bufor, static_cast<std::size_t>(n));
+        if (miejsca > liczone) {
+            if (liczone == 0)
+                wynik.push_back('.');
+            wynik.append(static_cast<std::size_t>(miejsca - liczone), '0');
+        }
     }
     if (wynik == "-0" || (wynik.rfind("-0.", 0) == 0 && wynik.find_first_not_of("-0.") == std::string::npos))
         wynik.erase(0, 1);
     if (const auto kropka = wynik.find('.'); kropka != std::string::npos)
         wynik[kropka] = SeparatorDziesietny();
     return wynik;
+}
+
+std::string FormatujDoPliku(float wartosc)
+{
+    char bufor[32];
+    const auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, wartosc);
+    return blad == std::errc() ? std::string(bufor, koniec) : std::string();
 }
 
 std::string FormatujCalkowita(std::int64_t wartosc)

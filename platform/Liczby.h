@@ -13,6 +13,8 @@ void UstawSeparatorDziesietny(char separator);
 
 // wartosc rounded to 15 significant digits, written with exactly miejsca decimals.
 std::string FormatujStalo(double wartosc, int miejsca);
+// The shortest text that reads back to the same float, always with '.': for data files.
+std::string FormatujDoPliku(float wartosc);
 // A whole number as text.
 std::string FormatujCalkowita(std::int64_t wartosc);
 

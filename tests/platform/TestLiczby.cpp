@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Liczby.h"
 
 namespace {
@@ -23,6 +25,7 @@ TEST_F(Separator, FixedDecimalsWithTheLocaleSeparator)
     // Only 15 significant digits survive: binary noise of a float sum never shows.
     EXPECT_EQ(FormatujStalo(0.1 + 0.2, 17), "0.30000000000000000");
     EXPECT_EQ(FormatujStalo(1e20, 0), "100000000000000000000");
+    EXPECT_EQ(FormatujStalo(-6.642828217051379662848e21, 1), "-6642828217051380000000.0");
     EXPECT_EQ(FormatujStalo(123456789.123456789, 9), "123456789.123457000");
     EXPECT_EQ(FormatujStalo(0.0, 2), "0.00");
 }
@@ -41,4 +44,13 @@ TEST_F(Separator, ParsingAcceptsBothSeparatorsAndRejectsJunk)
     for (const char* zly : {"", "1.5", "12a", "99999999999", "--1"})
         EXPECT_FALSE(ParsujCalkowita(zly).has_value()) << zly;
     EXPECT_EQ(FormatujCalkowita(7200000000LL), "7200000000");
+}
+
+TEST_F(Separator, DataFilesKeepTheDotAndEveryBit)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(FormatujDoPliku(0.1f), "0.1");
+    EXPECT_EQ(FormatujDoPliku(-2.5f), "-2.5");
+    for (float f : {1.0f / 3.0f, 1e-30f, 123456.789f, -7.5e12f})
+        EXPECT_EQ(std::stof(FormatujDoPliku(f)), f);
 }

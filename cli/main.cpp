@@ -1,0 +1,74 @@
+// lintavox-sim: one simulation from the command line, results as data.
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+#include "Liczby.h"
+#include "OpcjeWiersza.h"
+#include "PasekPostepu.h"
+#include "ZapisWynikow.h"
+
+namespace {
+
+// The run's termination flag; Ctrl-C sets it, the channel library polls it.
+std::uint8_t FlagaZakonczenia = 0;
+
+extern "C" void PrzerwijPrzebieg(int)
+{
+    std::atomic_ref<std::uint8_t>(FlagaZakonczenia).store(1, std::memory_order_relaxed);
+}
+
+bool Przerwano()
+{
+    return std::atomic_ref<std::uint8_t>(FlagaZakonczenia).load(std::memory_order_relaxed) != 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    static_assert(std::atomic_ref<std::uint8_t>::is_always_lock_free, "the flag is set from a signal handler");
+    QCoreApplication aplikacja(argc, argv);
+    UstawSeparatorDziesietny(QLocale::system().decimalPoint().at(0).toLatin1());
+
+    const TWynikParsowania parsowanie = ParsujWiersz(QCoreApplication::arguments());
+    if (!parsowanie.Opcje) {
+        std::fprintf(parsowanie.Kod == 0 ? stdout : stderr, "%s\n", parsowanie.Tekst.c_str());
+        return parsowanie.Kod;
+    }
+    const TOpcjeWiersza& opcje = *parsowanie.Opcje;
+
+    std::signal(SIGINT, PrzerwijPrzebieg);
+    std::unique_ptr<TPasekPostepu> pasek;
+    TKontrolkiPostepu postep;
+    if (isatty(STDERR_FILENO) && !opcje.Cicho) {
+        pasek = std::make_unique<TPasekPostepu>(stderr);
+        postep = pasek->Kontrolki();
+    }
+    const std::unique_ptr<TWynikSymulacji> wynik = Symuluj(opcje.Ustawienia, &FlagaZakonczenia, postep);
+    pasek.reset();
+    if (!wynik || Przerwano()) {
+        std::fprintf(stderr, "lintavox-sim: interrupted\n");
+        return 130;
+    }
+
+    if (!opcje.PlikJson.empty())
+        if (const std::string blad = ZapiszJson(opcje.PlikJson, opcje, *wynik); !blad.empty()) {
+            std::fprintf(stderr, "lintavox-sim: --json: %s\n", blad.c_str());
+            return 1;
+        }
+    if (!opcje.FolderCsv.empty())
+        if (const std::string blad = ZapiszCsv(opcje.FolderCsv, *wynik); !blad.empty()) {
+            std::fprintf(stderr, "lintavox-sim: --csv: %s\n", blad.c_str());
+            return 1;
+        }
+    if (!opcje.Cicho)
+        std::fputs(Podsumowanie(opcje, *wynik).c_str(), stdout);
+    return 0;
+}
