@@ -1,0 +1,49 @@
+#include "PlotnoNagrywajace.h"
+
+void TPlotnoNagrywajace::PrzesunDo(int x, int y)
+{
+    Ruchy.push_back({ false, x, y });
+    PozycjaX = x;
+    PozycjaY = y;
+}
+
+void TPlotnoNagrywajace::LiniaDo(int x, int y)
+{
+    Ruchy.push_back({ true, x, y });
+    Odcinki.push_back({ PozycjaX, PozycjaY, x, y, Styl, KolorPiora, Grubosc });
+    PozycjaX = x;
+    PozycjaY = y;
+}
+
+void TPlotnoNagrywajace::Wielokat(std::span<const TPunktPlotna> wierzcholki)
+{
+    Wielokaty.push_back({ { wierzcholki.begin(), wierzcholki.end() }, Pedzel, KolorPiora });
+}
+
+void TPlotnoNagrywajace::WypelnijProstokat(int lewy, int gorny, int prawy, int dolny)
+{
+    Prostokaty.push_back({ lewy, gorny, prawy, dolny, Pedzel });
+}
+
+void TPlotnoNagrywajace::PiszTekst(int x, int y, std::string_view tekst)
+{
+    Napisy.push_back({ x, y, std::string(tekst), AktualnaCzcionka, Pedzel });
+}
+
+int TPlotnoNagrywajace::SzerokoscTekstu(std::string_view tekst)
+{
+    int znaki = 0;
+    for (const char c : tekst)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++znaki;
+    return znaki * SzerokoscZnaku;
+}
+
+void TPlotnoNagrywajace::Wyczysc()
+{
+    Odcinki.clear();
+    Ruchy.clear();
+    Napisy.clear();
+    Wielokaty.clear();
+    Prostokaty.clear();
+}

@@ -1,0 +1,155 @@
+#include "PlotnoQt.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+namespace {
+
+Qt::PenStyle StylQt(TPenStyle styl)
+{
+    switch (styl) {
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    case psSolid:
+    case psInsideFrame:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+QString TekstQt(std::string_view tekst)
+{
+    return QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
+}
+
+} // namespace
+
+QColor KolorQt(TColor kolor)
+{
+    return QColor(
+        static_cast<int>(kolor & 0xFF), static_cast<int>((kolor >> 8) & 0xFF), static_cast<int>((kolor >> 16) & 0xFF));
+}
+
+TPlotnoQt::TPlotnoQt(QPainter& malarz, TColor pedzel)
+    : Malarz(malarz)
+    , Pioro(QColor(Qt::black), 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin)
+    , Pedzel(KolorQt(pedzel))
+{
+    UstawCzcionke(AktualnaCzcionka);
+}
+
+TPlotnoQt::~TPlotnoQt()
+{
+    RysujZaleglaLamana();
+}
+
+void TPlotnoQt::RysujZaleglaLamana()
+{
+    if (Lamana.isEmpty())
+        return;
+    Malarz.setPen(Pioro);
+    Malarz.drawPolyline(Lamana);
+    Lamana.clear();
+}
+
+void TPlotnoQt::UstawStylPiora(TPenStyle styl)
+{
+    RysujZaleglaLamana();
+    Pioro.setStyle(StylQt(styl));
+}
+
+void TPlotnoQt::UstawKolorPiora(TColor kolor)
+{
+    RysujZaleglaLamana();
+    Pioro.setColor(KolorQt(kolor));
+}
+
+void TPlotnoQt::UstawGruboscPiora(int grubosc)
+{
+    RysujZaleglaLamana();
+    Pioro.setWidth(std::max(1, grubosc));
+}
+
+void TPlotnoQt::UstawKolorPedzla(TColor kolor)
+{
+    Pedzel = KolorQt(kolor);
+}
+
+void TPlotnoQt::PrzesunDo(int x, int y)
+{
+    RysujZaleglaLamana();
+    Pozycja = QPoint(x, y);
+}
+
+void TPlotnoQt::LiniaDo(int x, int y)
+{
+    if (Lamana.isEmpty())
+        Lamana.append(Pozycja);
+    Pozycja = QPoint(x, y);
+    Lamana.append(Pozycja);
+}
+
+void TPlotnoQt::Wielokat(std::span<const TPunktPlotna> wierzcholki)
+{
+    RysujZaleglaLamana();
+    QPolygon wielokat;
+    wielokat.reserve(static_cast<qsizetype>(wierzcholki.size()));
+    for (const TPunktPlotna& p : wierzcholki)
+        wielokat.append(QPoint(p.X, p.Y));
+    Malarz.setPen(Pioro);
+    Malarz.setBrush(Pedzel);
+    Malarz.drawPolygon(wielokat);
+    Malarz.setBrush(Qt::NoBrush);
+}
+
+void TPlotnoQt::WypelnijProstokat(int lewy, int gorny, int prawy, int dolny)
+{
+    RysujZaleglaLamana();
+    if (prawy > lewy && dolny > gorny)
+        Malarz.fillRect(QRect(lewy, gorny, prawy - lewy, dolny - gorny), Pedzel);
+}
+
+void TPlotnoQt::UstawCzcionke(const TCzcionka& czcionka)
+{
+    RysujZaleglaLamana();
+    AktualnaCzcionka = czcionka;
+    QFont font;
+    if (!czcionka.Nazwa.empty())
+        font.setFamily(TekstQt(czcionka.Nazwa));
+    font.setPointSize(std::max(1, czcionka.Rozmiar));
+    font.setBold(czcionka.Pogrubiona);
+    Malarz.setFont(font);
+}
+
+void TPlotnoQt::PiszTekst(int x, int y, std::string_view tekst)
+{
+    RysujZaleglaLamana();
+    const QString napis = TekstQt(tekst);
+    const QFontMetrics miary = Malarz.fontMetrics();
+    Malarz.fillRect(QRect(x, y, miary.horizontalAdvance(napis), miary.height()), Pedzel);
+    Malarz.setPen(KolorQt(AktualnaCzcionka.Kolor));
+    Malarz.drawText(x, y + miary.ascent(), napis);
+}
+
+int TPlotnoQt::SzerokoscTekstu(std::string_view tekst)
+{
+    return Malarz.fontMetrics().horizontalAdvance(TekstQt(tekst));
+}
+
+// One line of any text is as high as the font.
+int TPlotnoQt::WysokoscTekstu(std::string_view)
+{
+    return Malarz.fontMetrics().height();
+}
