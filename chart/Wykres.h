@@ -1,0 +1,129 @@
+// TWykres: the line chart that draws every plot of the program on screen, and through
+// PaintToCanvas on a printer page or a bitmap, with one drawing path for all three.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QWidget>
+
+#include "Os.h"
+#include "Plotno.h"
+#include "TypyWykresu.h"
+
+class TFltFltStrumien;
+
+class TWykres : public QWidget {
+public:
+    // A white 100 × 100 chart with 10-pixel margins and no series.
+    explicit TWykres(QWidget* rodzic = nullptr);
+    ~TWykres() override;
+
+    TOs OsX;
+    TOs OsY;
+
+    // Pixels between the control's edges and the area that holds the axes.
+    std::int32_t MarginesGorny() const { return marginesGorny; }
+    std::int32_t MarginesDolny() const { return marginesDolny; }
+    std::int32_t MarginesLewy() const { return marginesLewy; }
+    std::int32_t MarginesPrawy() const { return marginesPrawy; }
+    void UstawMarginesGorny(std::int32_t piksele);
+    void UstawMarginesDolny(std::int32_t piksele);
+    void UstawMarginesLewy(std::int32_t piksele);
+    void UstawMarginesPrawy(std::int32_t piksele);
+
+    // Background of the control, and the brush behind labels on any canvas.
+    TColor Color() const { return color; }
+    void UstawColor(TColor kolor);
+
+    // Series are numbered 0 to n - 1 in the order they were added; removing one
+    // renumbers those after it. The chart never owns the streams, and the caller keeps
+    // a stream alive while a series refers to it. Operations on an index without a
+    // series return -1 and change nothing; the others return 1.
+
+    // Appends a visible series and repaints; returns its index.
+    std::int32_t DodajSerie(TFltFltStrumien* strumien, TColor kolor, TPenStyle styl);
+    // Removes the series (not its stream); does not repaint.
+    std::int32_t UsunSerie(std::int32_t indeks);
+    // Points the series at another stream; a colour of 0 or a style of psSolid (0)
+    // keeps the current one. Does not repaint.
+    std::int32_t ModyfikujSerie(std::int32_t indeks, TFltFltStrumien* strumien, TColor kolor, TPenStyle styl);
+    // Shows or hides the series on the chart's own canvas (other canvases draw every
+    // series); repaints only when the visibility changes.
+    std::int32_t PokazUkryjSerie(std::int32_t indeks, bool widoczna);
+    std::int32_t LiczbaSerii() const { return static_cast<std::int32_t>(Serie.size()); }
+    // The series with this index, or null.
+    const TSeria* Seria(std::int32_t indeks) const;
+
+    // Turns the chart's own painting off or on; does not repaint by itself. Callers that
+    // paint the chart elsewhere with changed settings turn it off around that work.
+    void EnableRepaint(bool wlaczone) { repaintEnabled = wlaczone; }
+
+    // Paints the chart into the rectangle (left, top, width, height) of another canvas,
+    // in that canvas's pixels. x0 and y0 shift everything placed by value (curves,
+    // ticks, labels, grid lines, axis positions) but not what the margins place.
+    // maxX replaces OsX.Max. pikseleNaPodzialkeX > 0 sets the width to that many pixels
+    // per major X division instead (-1: use width). k multiplies the margins, tick
+    // lengths and label gaps. The mapping stays that of this canvas until the chart
+    // next paints itself.
+    void PaintToCanvas(TPlotno& plotno, std::int32_t x0, std::int32_t y0, std::int32_t left, std::int32_t top,
+        std::int32_t width, std::int32_t height, float maxX, std::int32_t pikseleNaPodzialkeX, float k);
+
+    // Pixel column of the X value x (pixel row of the Y value y) on the canvas last
+    // painted, whose rectangle starts at left (top). On a toLog X axis x is a value,
+    // not an exponent.
+    std::int32_t KonwersjaWspolX(float x, std::int32_t left) const;
+    std::int32_t KonwersjaWspolY(float y, std::int32_t top) const;
+
+    // The drawing steps of PaintToCanvas, in the order it calls them: the X axis with
+    // its grid (linear and eye diagram, or logarithmic), the Y axis with its grid, and
+    // the series over them. They use the mapping of the last paint and draw nothing
+    // when it has no defined scale.
+    void RysujOsSiatkeX(TPlotno& plotno, float maxX, std::int32_t width, std::int32_t height, std::int32_t left,
+        std::int32_t top, float k);
+    void RysujOsSiatkeXLog(TPlotno& plotno, float maxX, std::int32_t width, std::int32_t height, std::int32_t left,
+        std::int32_t top, float k);
+    void RysujOsSiatkeY(
+        TPlotno& plotno, std::int32_t width, std::int32_t height, std::int32_t left, std::int32_t top, float k);
+    // Every series that is visible, or every series when the canvas is not the chart's own.
+    void RysujSerie(TPlotno& plotno, float maxX, std::int32_t left, std::int32_t top);
+    void RysujSerie(const TSeria& seria, TPlotno& plotno, float maxX, std::int32_t left, std::int32_t top);
+
+protected:
+    // Paints the chart on its own canvas when repainting is enabled and the control is
+    // visible. With a fixed pixel scale on an axis it first sizes the control to the
+    // axis's value range.
+    virtual void Paint();
+    void paintEvent(QPaintEvent* zdarzenie) override;
+
+private:
+    // Value-to-pixel coefficients of one drawing: a column is x * SkalaX + PrzesuniecieX
+    // (log10(x) on a toLog axis), a row PrzesuniecieY - y * SkalaY; left and top come on
+    // top. On a LogZero axis the values below 10^Min map linearly onto a zone of
+    // SzerokoscStrefy pixels starting at PoczatekStrefy.
+    struct TMapowanie {
+        float SkalaX = 0.0f;
+        float PrzesuniecieX = 0.0f;
+        float SkalaY = 0.0f;
+        float PrzesuniecieY = 0.0f;
+        float PoczatekStrefy = 0.0f;
+        float SzerokoscStrefy = 0.0f;
+        double PoczatekDekad = 1.0; // 10^OsX.Min
+        bool Okreslone = false; // false when a range is empty or not finite
+    };
+    TMapowanie ObliczMapowanie(
+        std::int32_t width, std::int32_t height, float maxX, float k, std::int32_t x0, std::int32_t y0) const;
+    // The fixed-pixel-scale size along one axis, or -1 when the axis has none.
+    std::int32_t StalyRozmiar(const TOs& os, std::int32_t margines1, std::int32_t margines2) const;
+
+    std::int32_t marginesGorny = 10;
+    std::int32_t marginesDolny = 10;
+    std::int32_t marginesLewy = 10;
+    std::int32_t marginesPrawy = 10;
+    TColor color = 0xFFFFFF;
+    std::vector<TSeria> Serie;
+    TMapowanie Mapowanie;
+    bool repaintEnabled = true;
+    // The canvas of the paint in progress on the control itself, to tell it from others.
+    const TPlotno* WlasnePlotno = nullptr;
+};
