@@ -1,0 +1,22 @@
+// Whole simulation runs through the engine: the default 100BaseTX analysis and the
+// heaviest one the program allows, 1000BaseT at 5,000 Mbps with 1,000 bits.
+#include <benchmark/benchmark.h>
+
+#include "Symulacja.h"
+
+namespace {
+
+void Przebieg(benchmark::State& stan, int standard, const char* szybkosc, std::int32_t bity)
+{
+    TUstawieniaSymulacji u;
+    u.Standard = standard;
+    u.Szybkosc = szybkosc;
+    u.LiczbaBitow = bity;
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(Symuluj(u, nullptr, {}));
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(Przebieg, 100BaseTX_domyslny, 1, "100", 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Przebieg, 1000BaseT_5000Mbps_1000bitow, 3, "5000", 1000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,2 @@
+lintavox_benchmark(bench_engine BenchSymulacja.cpp)
+target_link_libraries(bench_engine PRIVATE Silnik)
