@@ -68,6 +68,8 @@ TBladModelu WczytajModel(const std::filesystem::path& plik, TCharakterystyka& pu
     std::memcpy(&liczba, bajty.data() + sizeof Sygnatura, sizeof liczba);
     if (liczba < 0 || bajty.size() - RozmiarNaglowka != static_cast<std::size_t>(liczba) * sizeof(TPunkt))
         return TBladModelu::LiczbaPunktow;
+    if (liczba < 2)
+        return TBladModelu::ZaMaloPunktow;
     TCharakterystyka odczytane(static_cast<std::size_t>(liczba));
     std::memcpy(odczytane.data(), bajty.data() + RozmiarNaglowka, odczytane.size() * sizeof(TPunkt));
     if (const TBladModelu blad = Sprawdz(odczytane); blad != TBladModelu::Brak)

@@ -33,7 +33,8 @@ protected:
         std::vector<char> bajty = {'L', 'i', 'n', 't', 'a', 'V', 'O', 'X', '\0'};
         bajty.resize(13 + punkty.size() * 8);
         std::memcpy(bajty.data() + 9, &liczba, 4);
-        std::memcpy(bajty.data() + 13, punkty.data(), punkty.size() * 8);
+        if (!punkty.empty())
+            std::memcpy(bajty.data() + 13, punkty.data(), punkty.size() * 8);
         return bajty;
     }
 
@@ -88,6 +89,7 @@ TEST_F(PlikModeluTest, BadFilesLeaveThePointsUnchanged)
         {"truncated", obciety, TBladModelu::LiczbaPunktow},
         {"trailing bytes", zbytDlugi, TBladModelu::LiczbaPunktow},
         {"negative count", Plik(-1, {}), TBladModelu::LiczbaPunktow},
+        {"no points", pusty, TBladModelu::ZaMaloPunktow},
         {"one point", Plik(1, {{0, -1}}), TBladModelu::ZaMaloPunktow},
         {"unordered", Plik(3, {{0, -1}, {10, -2}, {5, -3}}), TBladModelu::Czestotliwosci},
         {"repeated frequency", Plik(2, {{1, -1}, {1, -2}}), TBladModelu::Czestotliwosci},
