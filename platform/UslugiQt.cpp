@@ -1,0 +1,75 @@
+#include "UslugiQt.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+#include "Liczby.h"
+
+namespace {
+
+QString& FolderZastepczy()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString FolderProgramu()
+{
+    if (!FolderZastepczy().isEmpty())
+        return FolderZastepczy();
+    return QCoreApplication::applicationDirPath();
+}
+
+void UstawFolderProgramu(const QString& folder)
+{
+    FolderZastepczy() = folder;
+}
+
+void PokazKomunikat(QWidget* pole, const QString& tekst)
+{
+    QWidget* rodzic = pole ? pole->window() : QApplication::activeWindow();
+    QMessageBox okno(QMessageBox::NoIcon, QStringLiteral("Lintavox"), tekst, QMessageBox::Ok, rodzic);
+    okno.setObjectName(QStringLiteral("Komunikat"));
+    okno.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    okno.exec();
+    if (pole) {
+        pole->activateWindow();
+        pole->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+TKursorEkranu KursorEkranu()
+{
+    return QApplication::overrideCursor() ? TKursorEkranu::Uruchamianie : TKursorEkranu::Domyslny;
+}
+
+void UstawKursorEkranu(TKursorEkranu kursor)
+{
+    // One cursor for the whole screen, as a run or a recalculation sets it: the
+    // override stack never holds more than one entry.
+    if (kursor == TKursorEkranu::Domyslny) {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    } else if (!QApplication::overrideCursor()) {
+        QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    }
+}
+
+void UstawSeparatorZLokalizacji()
+{
+    const QString kropka = QLocale().decimalPoint();
+    if (kropka.size() == 1 && kropka.front().unicode() < 0x80)
+        UstawSeparatorDziesietny(static_cast<char>(kropka.front().unicode()));
+}
+
+QString TekstStalo(double wartosc, int miejsca)
+{
+    return QString::fromStdString(FormatujStalo(wartosc, miejsca));
+}

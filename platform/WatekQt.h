@@ -1,0 +1,39 @@
+// The base of the worker threads: Wykonaj runs on the worker, and the one-byte
+// terminated flag, set by the GUI thread, is lent to the channel library.
+#pragma once
+
+#include <QThread>
+
+#include <atomic>
+#include <cstdint>
+#include <utility>
+
+class TWatek : public QThread {
+public:
+    // Creates a worker of class T and starts it. The object deletes itself on the GUI
+    // thread once Wykonaj has returned; whoever keeps a pointer holds a QPointer.
+    template <class T, class... Argumenty>
+    static T* UtworzUruchomiony(Argumenty&&... argumenty)
+    {
+        T* watek = new T(std::forward<Argumenty>(argumenty)...);
+        watek->start();
+        return watek;
+    }
+
+    // Asks the worker to stop: sets the terminated flag. Never waits.
+    void Zakoncz();
+    bool Zakonczony() const;
+    // Address of the terminated flag for the libraries, which read it with an atomic load.
+    std::uint8_t* FlagaZakonczenia() { return &Flaga; }
+
+protected:
+    TWatek();
+    // The work, on the worker thread. It hands every change of a control to the GUI
+    // thread (queued), never touching a widget itself.
+    virtual void Wykonaj() = 0;
+
+private:
+    void run() final;
+
+    alignas(std::atomic_ref<std::uint8_t>::required_alignment) std::uint8_t Flaga = 0;
+};
