@@ -1,0 +1,203 @@
+#include "ZakladkaCharakterystyki.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "UslugiQt.h"
+#include "Vartostream.h"
+#include "Wykres.h"
+
+namespace {
+
+constexpr TColor KolorCharakterystyki = 0x008000; // green
+constexpr TColor KolorSiatki = 0xC0C0C0;          // silver
+constexpr int SzerokoscListy = 252;
+constexpr float CzestotliwoscMax = 200.0f; // MHz
+
+QPushButton* Przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
+{
+    auto* przycisk = new QPushButton(tekst, rodzic);
+    przycisk->setObjectName(nazwa);
+    przycisk->setAutoDefault(false);
+    // The window shows its characteristics read-only: no button of the list acts yet.
+    przycisk->setEnabled(false);
+    return przycisk;
+}
+
+void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
+{
+    w.UstawMarginesLewy(44);
+    w.UstawMarginesPrawy(18);
+    w.UstawMarginesGorny(14);
+    w.UstawMarginesDolny(26);
+
+    w.OsX.UstawTypOsi(toLog);
+    w.OsX.UstawLogZero(true);
+    w.OsX.UstawMin(0.0f);
+    w.OsX.UstawMax(CzestotliwoscMax);
+    w.OsX.UstawSkala(1.0f);
+    w.OsX.UstawPrzeciecie(0.0f);
+    w.OsX.Znaczniki.UstawPrecyzjaOpisu(0);
+    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
+    w.OsX.Siatka.UstawKolor(KolorSiatki);
+    w.OsX.Siatka.UstawLinieSiatki(lsWszystkie);
+    w.OsX.Siatka.UstawStylLiniiGlownych(psSolid);
+    w.OsX.Siatka.UstawStylLiniiPom(psDot);
+
+    // Losses run from -100 dB up to 0 dB, the regenerator's gains from 0 to 100 dB; the
+    // frequency axis lies along the bottom either way.
+    w.OsY.UstawMin(regeneracja ? 0.0f : -100.0f);
+    w.OsY.UstawMax(regeneracja ? 100.0f : 0.0f);
+    w.OsY.UstawPrzeciecie(regeneracja ? 0.0f : -100.0f);
+    w.OsY.UstawSkala(20.0f);
+    w.OsY.UstawSkalaPom(10.0f);
+    w.OsY.Znaczniki.UstawPrecyzjaOpisu(0);
+    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
+    w.OsY.Siatka.UstawKolor(KolorSiatki);
+    w.OsY.Siatka.UstawLinieSiatki(lsWszystkie);
+    w.OsY.Siatka.UstawStylLiniiGlownych(psSolid);
+    w.OsY.Siatka.UstawStylLiniiPom(psDot);
+}
+
+void UstawWykresOdpowiedzi(TWykres& w)
+{
+    w.UstawMarginesLewy(44);
+    w.UstawMarginesPrawy(18);
+    w.UstawMarginesGorny(14);
+    w.UstawMarginesDolny(26);
+    w.OsX.UstawMin(-0.5f);
+    w.OsX.UstawMax(0.5f);
+    w.OsX.UstawSkala(0.25f);
+    w.OsX.UstawSkalaPom(0.05f);
+    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
+    w.OsX.Siatka.UstawKolor(KolorSiatki);
+    w.OsX.Siatka.UstawLinieSiatki(lsGlowne);
+    w.OsX.Siatka.UstawStylLiniiGlownych(psSolid);
+    w.OsY.UstawMin(-0.25f);
+    w.OsY.UstawMax(1.0f);
+    w.OsY.UstawSkala(0.25f);
+    w.OsY.UstawSkalaPom(0.05f);
+    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
+    w.OsY.Siatka.UstawKolor(KolorSiatki);
+    w.OsY.Siatka.UstawLinieSiatki(lsGlowne);
+    w.OsY.Siatka.UstawStylLiniiGlownych(psSolid);
+}
+
+} // namespace
+
+TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, QWidget* rodzic)
+{
+    TZakladkaCharakterystyki z;
+    z.Regeneracja = regeneracja;
+    z.TabSheet = new QWidget(rodzic);
+    z.TabSheet->setObjectName(nazwa + QStringLiteral("TabSheet"));
+
+    z.ListView = new QTreeWidget(z.TabSheet);
+    z.ListView->setObjectName(nazwa + QStringLiteral("ListView"));
+    z.ListView->setColumnCount(2);
+    z.ListView->setHeaderLabels({QStringLiteral("Częstotliwość[MHz]"), QStringLiteral("Tłumienie[dB]")});
+    z.ListView->setRootIsDecorated(false);
+    z.ListView->setUniformRowHeights(true);
+    z.ListView->setAllColumnsShowFocus(true);
+    z.ListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    z.ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    z.ListView->header()->setSectionsMovable(false);
+    z.ListView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    z.ListView->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    z.ListView->setFixedWidth(SzerokoscListy);
+
+    z.DodajBtn = Przycisk(QStringLiteral("Dodaj"), QStringLiteral("Dodaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.EdytujBtn = Przycisk(QStringLiteral("Edytuj"), QStringLiteral("Edytuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.UsunBtn = Przycisk(QStringLiteral("Usuń"), QStringLiteral("Usun") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.WczytajBtn =
+        Przycisk(QStringLiteral("Wczytaj"), QStringLiteral("Wczytaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.ZapiszBtn = Przycisk(QStringLiteral("Zapisz"), QStringLiteral("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.RekalkulacjaBtn = Przycisk(QStringLiteral("Rekalkulacja"),
+                                 QStringLiteral("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+
+    auto* przyciski = new QGridLayout;
+    przyciski->setSpacing(4);
+    przyciski->addWidget(z.DodajBtn, 0, 0);
+    przyciski->addWidget(z.EdytujBtn, 0, 1);
+    przyciski->addWidget(z.UsunBtn, 0, 2);
+    przyciski->addWidget(z.WczytajBtn, 1, 0);
+    przyciski->addWidget(z.ZapiszBtn, 1, 1);
+    przyciski->addWidget(z.RekalkulacjaBtn, 1, 2);
+
+    z.KolumnaListy = new QVBoxLayout;
+    z.KolumnaListy->setSpacing(6);
+    z.KolumnaListy->addWidget(z.ListView, 1);
+    z.KolumnaListy->addLayout(przyciski);
+
+    // The chart and the impulse-response view share one place; the tab strip under
+    // them tells which one shows.
+    z.CharWykres = new TWykres(z.TabSheet);
+    z.CharWykres->setObjectName(nazwa + QStringLiteral("CharWykres"));
+    UstawWykresCharakterystyki(*z.CharWykres, regeneracja);
+
+    z.ScrollBox = new QScrollArea(z.TabSheet);
+    z.ScrollBox->setObjectName(nazwa + QStringLiteral("ScrollBox"));
+    z.ScrollBox->setWidgetResizable(false);
+    z.ScrollBox->setFrameShape(QFrame::NoFrame);
+    z.ScrollBox->setBackgroundRole(QPalette::Base);
+    z.OdpowiedzWykres = new TWykres;
+    z.OdpowiedzWykres->setObjectName(nazwa + QStringLiteral("OdpowiedzWykres"));
+    UstawWykresOdpowiedzi(*z.OdpowiedzWykres);
+    z.ScrollBox->setWidget(z.OdpowiedzWykres);
+    z.ScrollBox->hide();
+
+    auto* obszarWykresu = new QGridLayout;
+    obszarWykresu->setContentsMargins(0, 0, 0, 0);
+    obszarWykresu->addWidget(z.CharWykres, 0, 0);
+    obszarWykresu->addWidget(z.ScrollBox, 0, 0);
+
+    z.TabSet = new QTabBar(z.TabSheet);
+    z.TabSet->setObjectName(nazwa + QStringLiteral("TabSet"));
+    z.TabSet->setShape(QTabBar::RoundedSouth);
+    z.TabSet->setDrawBase(false);
+    z.TabSet->setExpanding(false);
+    z.TabSet->addTab(QStringLiteral("Charakterystyka"));
+
+    auto* kolumnaWykresu = new QVBoxLayout;
+    kolumnaWykresu->setSpacing(0);
+    kolumnaWykresu->addLayout(obszarWykresu, 1);
+    kolumnaWykresu->addWidget(z.TabSet, 0, Qt::AlignLeft);
+
+    auto* uklad = new QHBoxLayout(z.TabSheet);
+    uklad->setContentsMargins(6, 6, 6, 6);
+    uklad->setSpacing(8);
+    uklad->addLayout(z.KolumnaListy);
+    uklad->addLayout(kolumnaWykresu, 1);
+    return z;
+}
+
+void PokazCharakterystyke(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien)
+{
+    z.ListView->clear();
+    while (z.TabSet->count() > 1)
+        z.TabSet->removeTab(1);
+    z.ScrollBox->hide();
+
+    const float znak = z.Regeneracja ? 1.0f : -1.0f;
+    QList<QTreeWidgetItem*> wiersze;
+    for (std::int32_t i = 0; i < strumien.ZwrocDlugosc(); ++i) {
+        const TPunkt p = strumien.Zwroc(i);
+        wiersze.append(new QTreeWidgetItem({TekstStalo(p.X, 3), TekstStalo(znak * p.Y, 3)}));
+    }
+    z.ListView->addTopLevelItems(wiersze);
+    if (!wiersze.isEmpty()) {
+        z.ListView->selectionModel()->setCurrentIndex(z.ListView->model()->index(0, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    }
+
+    z.CharWykres->UsunSerie(1);
+    if (z.CharWykres->ModyfikujSerie(0, &strumien, KolorCharakterystyki, psSolid) < 0)
+        z.CharWykres->DodajSerie(&strumien, KolorCharakterystyki, psSolid);
+    z.CharWykres->update();
+}
