@@ -28,7 +28,7 @@ test-asan:
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest $(CTEST_FLAGS)
 
 run: build
-	$(BUILD)/bin/lintavox-encode-demo 1 0000111101011010
+	$(BUILD)/bin/lintavox
 
 bench: build
 	for b in $(BUILD)/bin/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
