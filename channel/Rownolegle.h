@@ -1,0 +1,16 @@
+// Independent blocks of work spread over the machine's cores, with the results handed
+// back in block order on the calling thread, where progress and cancellation live.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "KontrolaKanalu.h"
+
+// Computes blocks 0 … liczbaBlokow − 1 with oblicz, on this thread and on helper threads
+// (one fewer than the hardware threads), in any order; oblicz must touch only its own
+// block's data. zglos(b) runs on this thread, in ascending b, once blocks 0 … b are all
+// done; it returns false to stop the work. The helpers stop taking blocks once the
+// control's flag is set. Returns true when every block was computed and reported.
+bool WykonajBloki(std::int32_t liczbaBlokow, const std::function<void(std::int32_t)>& oblicz,
+                  const std::function<bool(std::int32_t)>& zglos, const TKontrolaKanalu& kontrola);
