@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QAbstractButton>
+#include <QTranslator>
 #include <QWidget>
 
 #include "Liczby.h"
@@ -37,7 +40,10 @@ void PokazKomunikat(QWidget* pole, const QString& tekst)
     QWidget* rodzic = pole ? pole->window() : QApplication::activeWindow();
     QMessageBox okno(QMessageBox::NoIcon, QStringLiteral("Lintavox"), tekst, QMessageBox::Ok, rodzic);
     okno.setObjectName(QStringLiteral("Komunikat"));
-    okno.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    okno.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QAbstractButton* ok = okno.button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    ok->setIcon(QIcon());
     okno.exec();
     if (pole) {
         pole->activateWindow();
@@ -67,6 +73,13 @@ void UstawSeparatorZLokalizacji()
     const QString kropka = QLocale().decimalPoint();
     if (kropka.size() == 1 && kropka.front().unicode() < 0x80)
         UstawSeparatorDziesietny(static_cast<char>(kropka.front().unicode()));
+}
+
+void ZaladujTlumaczenieQt()
+{
+    static QTranslator tlumaczenie;
+    if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&tlumaczenie);
 }
 
 QString TekstStalo(double wartosc, int miejsca)

@@ -177,11 +177,6 @@ void TMainForm::WczytajUstawienia()
     ::WczytajUstawienia(SciezkaPlikuUstawien(), TabelaUstawien);
 }
 
-bool TMainForm::ZapiszUstawienia()
-{
-    return ::ZapiszUstawienia(SciezkaPlikuUstawien(), TabelaUstawien);
-}
-
 void TMainForm::UstawPokazStart()
 {
     PokazStart = true;

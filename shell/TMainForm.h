@@ -28,8 +28,6 @@ public:
     void Opcje();
     // Reads varto.cfg into TabelaUstawien when the file exists.
     void WczytajUstawienia();
-    // Replaces varto.cfg with TabelaUstawien; false when it could not be written.
-    bool ZapiszUstawienia();
     // Called by the splash window when the user dismisses it: the start dialog follows.
     void UstawPokazStart();
 

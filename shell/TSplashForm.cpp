@@ -1,6 +1,7 @@
 #include "TSplashForm.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -124,6 +125,15 @@ bool TSplashForm::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         return true;
     }
     return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+void TSplashForm::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    if (zdarzenie->key() == Qt::Key_Escape) {
+        zdarzenie->accept();
+        return;
+    }
+    QDialog::keyPressEvent(zdarzenie);
 }
 
 void TSplashForm::Image2Click()

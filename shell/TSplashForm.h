@@ -31,6 +31,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    // The window goes by its timer or its button, not by Escape.
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
     void Image2Click();

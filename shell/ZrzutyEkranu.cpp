@@ -6,8 +6,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -79,6 +81,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lintavox"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(IkonaProgramu());
+    ZaladujTlumaczenieQt();
     // The pictures show the program as a Polish desktop shows it.
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     UstawSeparatorZLokalizacji();
@@ -118,9 +121,10 @@ int main(int argc, char* argv[])
     // After the start dialog: one analysis per standard, each on a different tab.
     Pozniej(2000, [&] {
         const QStringList nazwy = NazwyStandardow();
+        TSimChildForm* analiza = nullptr;
         for (int standard = 0; standard < 4; ++standard) {
             okno.ClientArea->closeAllSubWindows();
-            TSimChildForm* analiza = okno.NowaAnaliza(standard);
+            analiza = okno.NowaAnaliza(standard);
             QWidget* strony[] = {analiza->Tlumienie.TabSheet, analiza->Przesluchy.TabSheet, analiza->Echo.TabSheet,
                                  analiza->Wzmocnienie.TabSheet};
             analiza->KanalPageControl->setCurrentWidget(strony[standard]);
@@ -128,18 +132,28 @@ int main(int argc, char* argv[])
             Zapisz(Ekran(&okno), QStringLiteral("%1-analiza-%2.png").arg(4 + standard, 2, 10, QLatin1Char('0'))
                                       .arg(QString(nazwy[standard]).remove(QLatin1Char('(')).remove(QLatin1Char(')')).replace(QLatin1Char(' '), QLatin1Char('-'))));
         }
+        // A rate below the standard's limit, refused when the simulation is asked for.
+        analiza->SzybkoscEdit->setText(QStringLiteral("999"));
+        Pozniej(300, [&okno] {
+            if (auto* komunikat = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                Zapisz(Ekran(&okno), QStringLiteral("08-invalid-value.png"));
+                komunikat->button(QMessageBox::Ok)->click();
+            }
+        });
+        analiza->SimBut->click();
+
         okno.UstawWPionie();
         okno.NowaAnaliza(1);
         okno.UstawWPionie();
         QApplication::processEvents();
-        Zapisz(Ekran(&okno), QStringLiteral("08-tiled.png"));
+        Zapisz(Ekran(&okno), QStringLiteral("09-tiled.png"));
 
         Pozniej(300, [&] {
             auto* opcje = qobject_cast<TForm1*>(QApplication::activeModalWidget());
             if (opcje) {
                 opcje->NewSimComboBox->setCurrentIndex(3);
                 QApplication::processEvents();
-                Zapisz(Ekran(&okno), QStringLiteral("09-options.png"));
+                Zapisz(Ekran(&okno), QStringLiteral("10-options.png"));
                 opcje->AnulujButton->click();
             }
             Pozniej(100, [] { QApplication::exit(0); });

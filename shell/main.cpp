@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lintavox"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(IkonaProgramu());
+    ZaladujTlumaczenieQt();
     UstawSeparatorZLokalizacji();
 
     TSplashForm splash;
