@@ -73,8 +73,6 @@ public:
         Calosc->UstawMaksimum(Obetnij<std::int64_t>(suma));
     }
 
-    std::uint8_t* FlagaPrzerwania() const { return Flaga; }
-
 private:
     std::uint8_t* Flaga;
     TEtykietaPostepu* Etykieta;
