@@ -367,6 +367,11 @@ void TSimChildForm::AnulujButClick()
     }
 }
 
+void TSimChildForm::FormActivate()
+{
+    Polecenia.Wlacz(PageControl1->isTabVisible(PageControl1->indexOf(TabSheetWyjsciowe)));
+}
+
 void TSimChildForm::closeEvent(QCloseEvent* zdarzenie)
 {
     AnulujButClick();

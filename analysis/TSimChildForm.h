@@ -63,6 +63,9 @@ public:
     bool SimButClick();
     // Cancels the simulation or recalculation in progress and restores the controls.
     void AnulujButClick();
+    // The window became the active one: the main window's save and print commands
+    // follow whether it shows results.
+    void FormActivate();
 
     bool SymulacjaTrwa = false;
     bool RekalkulacjaTrwa = false;

@@ -45,6 +45,10 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     ClientArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ClientArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(ClientArea);
+    connect(ClientArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* okno) {
+        if (auto* analiza = okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr)
+            analiza->FormActivate();
+    });
 
     Nowa1 = DodajPolecenie(QStringLiteral("Nowa"), QStringLiteral("Nowa1"), IkonaNowa(), QKeySequence::New);
     Zapisz1 = DodajPolecenie(QStringLiteral("Zapisz"), QStringLiteral("Zapisz1"), IkonaZapisz(), QKeySequence::Save);

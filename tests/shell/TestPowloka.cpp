@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -290,8 +291,15 @@ private slots:
                                        QStringLiteral("Opcje"), QStringLiteral("Zakończ")}));
         QCOMPARE(okno.SaveButton->defaultAction(), okno.Zapisz1);
 
-        okno.NowaAnaliza(0);
-        okno.NowaAnaliza(3);
+        okno.show();
+        TSimChildForm* pierwsza = okno.NowaAnaliza(0);
+        TSimChildForm* druga = okno.NowaAnaliza(3);
+        // The commands follow the active analysis: on with results on show, off without.
+        pierwsza->PageControl1->setTabVisible(pierwsza->PageControl1->indexOf(pierwsza->TabSheetWyjsciowe), true);
+        okno.ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(pierwsza->parentWidget()));
+        QVERIFY(okno.Zapisz1->isEnabled() && okno.PrintButton->isEnabled());
+        okno.ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(druga->parentWidget()));
+        QVERIFY(!okno.Zapisz1->isEnabled() && !okno.PrintButton->isEnabled());
         emit okno.Okno1->aboutToShow();
         QStringList okna;
         for (QAction* a : okno.Okno1->actions())
