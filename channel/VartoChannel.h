@@ -10,14 +10,16 @@
 // Cancellation: przerwij points to one byte, the caller's termination flag, that another
 // thread sets to non-zero; write it with std::atomic_ref<std::uint8_t> (or an atomic of
 // the same layout). The library reads it atomically before every sample, tap and output
-// element and returns null once it sees it set, having released all it allocated. A null
-// przerwij means the call cannot be cancelled. A non-null result belongs to the caller
-// even when the flag was set after the library last looked.
+// element it reports and before every block of sums its helper threads take, and returns
+// null once it sees it set, having released all it allocated. A null przerwij means the
+// call cannot be cancelled. A non-null result belongs to the caller even when the flag
+// was set after the library last looked.
 //
-// Progress: etykieta receives the stage texts; krok is the gauge of the current step,
-// calosc the gauge of the whole call (platform/Postep.h). Any of the three may be null.
-// The library calls them only from the thread that called the export, never from the
-// helper threads it runs the heavy sums on.
+// Progress (platform/Postep.h): etykieta receives the stage texts; krok is the gauge of
+// the current step (samples, taps or output elements), calosc the gauge of the whole call,
+// whose maximum is set before the work starts. Any of the three may be null. The library
+// calls them only from the thread that called the export, never from the helper threads
+// it runs the heavy sums on.
 #pragma once
 
 #include <cstdint>
@@ -46,7 +48,8 @@ inline void UsunWynikRekalkulacji(WynikRekalkulacji* wynik)
 // periods per µs; positive) and returns its impulse response, 1 µs long with
 // max(500, trunc(15 R)) taps per µs (one more when even), and the magnitude response it
 // really realises, every 0.05 MHz up to twice the list's last frequency. Null after
-// cancellation. punkty is borrowed and left unchanged.
+// cancellation. punkty is borrowed and left unchanged. The stage texts: "Kalkulacja
+// odpowiedzi", then "Kalkulacja charakterystyki".
 VARTO_EKSPORT WynikRekalkulacji* ZwrocCharakterystykeFiltru(TFltFltStrumien* punkty, float R, std::uint8_t* przerwij,
                                                             TEtykietaPostepu* etykieta, TWskaznikPostepu* krok,
                                                             TWskaznikPostepu* calosc)
@@ -61,10 +64,12 @@ VARTO_EKSPORT WynikRekalkulacji* ZwrocCharakterystykeFiltru(TFltFltStrumien* pun
 // Returns a new array of n streams, or 2n when regeneracjaWlaczona: entries n to 2n − 1
 // are entries 0 to n − 1 filtered by regeneracja. Every returned stream has
 // max(15, trunc(500 / R)) samples per symbol period (x = sample / that), the name of its
-// input, SkalaX 1, a window hiding 20 symbol periods at each end and MinY/MaxY spanning
-// its visible samples. The characteristics of switched-off effects are not read; numeryTorow
+// input, SkalaX 1, a window hiding 20 symbol periods at each end (a stream too short for
+// that keeps its middle sample visible) and MinY/MaxY spanning its visible samples. The characteristics of switched-off effects are not read; numeryTorow
 // is not read. Inputs of unequal length are allowed: echo and crosstalk never read past
 // the shorter stream. Null after cancellation. Every argument is borrowed and left unchanged.
+// The stage texts: "Tlumienie: Kalkulacja odpowiedzi", then "Tlumienie: " and each stream's
+// name, and likewise with "Echo: ", "Przesłuchy: " and "Regenracja: ".
 VARTO_EKSPORT TFltFltStrumien** ZwrocStrumieniePoKanale(
     TFltFltStrumien** strumienie, std::int32_t liczba, float R, TFltFltStrumien* tlumienie, TFltFltStrumien* przesluchy,
     TFltFltStrumien* echo, TFltFltStrumien* regeneracja, std::uint8_t przesluchyWlaczone, std::uint8_t echoWlaczone,
