@@ -53,10 +53,11 @@ private slots:
         TKontrolki k;
         auto* postep = new TPostepQt(k.Etykieta, k.Czesciowy, k.Calkowity, &k.Okno);
         const TKontrolkiPostepuQt kontrolki = postep->Kontrolki();
-        constexpr std::int64_t N = 2'000'000;
+        constexpr std::int64_t N = 8'000'000;
         QElapsedTimer czas;
         czas.start();
-        std::thread obliczenie([kontrolki] {
+        std::atomic<bool> gotowe{false};
+        std::thread obliczenie([kontrolki, &gotowe] {
             kontrolki.Etykieta()->UstawTekst("Tlumienie: Kalkulacja odpowiedzi");
             kontrolki.Czesciowy()->UstawMaksimum(N);
             kontrolki.Calkowity()->UstawMaksimum(2 * N);
@@ -66,7 +67,10 @@ private slots:
             }
             kontrolki.Etykieta()->UstawTekst("Przesłuchy: Sygnał (2)");
             kontrolki.Etykieta()->Odswiez();
+            gotowe.store(true);
         });
+        // The GUI thread keeps turning its event loop meanwhile, as a window does.
+        QTRY_VERIFY_WITH_TIMEOUT(gotowe.load(), 30000);
         obliczenie.join();
         QTRY_COMPARE(k.Etykieta->text(), QStringLiteral("Przesłuchy: Sygnał (2)"));
         QTRY_COMPARE(k.Czesciowy->value(), k.Czesciowy->maximum());
