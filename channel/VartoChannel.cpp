@@ -105,30 +105,22 @@ TFltFltStrumien** ZwrocStrumieniePoKanale(TFltFltStrumien** strumienie, std::int
         kontrola.BudzetCalosci(ostatnieX(i) * p.S + 2.0);
         kontrola.BudzetCalosci(ostatnieX(i) * p.M * p.S + 2.0);
     }
-    std::unique_ptr<TVartoChannel> filtrEcha;
-    if (echoWlaczone) {
-        filtrEcha = std::make_unique<TVartoChannel>(kontrola);
-        filtrEcha->UstawCharakterystyke(*echo, p.A, p.FMax, 1.0f);
+    // Each switched-on effect's filter, set up in the order echo, crosstalk, regeneration,
+    // adds its build and one convolution per stream it will filter to the budget.
+    const auto utworzFiltr = [&](bool wlaczony, TFltFltStrumien* charakterystyka, std::int32_t strumienie) {
+        std::unique_ptr<TVartoChannel> filtr;
+        if (!wlaczony)
+            return filtr;
+        filtr = std::make_unique<TVartoChannel>(kontrola);
+        filtr->UstawCharakterystyke(*charakterystyka, p.A, p.FMax, 1.0f);
         BudzetFiltra(kontrola, p);
-        for (std::int32_t i = 0; i < liczbaP; ++i)
+        for (std::int32_t i = 0; i < strumienie; ++i)
             kontrola.BudzetCalosci(ostatnieX(i) * p.M * p.S + 1.0);
-    }
-    std::unique_ptr<TVartoChannel> filtrPrzesluchow;
-    if (przesluchyWlaczone) {
-        filtrPrzesluchow = std::make_unique<TVartoChannel>(kontrola);
-        filtrPrzesluchow->UstawCharakterystyke(*przesluchy, p.A, p.FMax, 1.0f);
-        BudzetFiltra(kontrola, p);
-        for (std::int32_t i = 0; i < liczba; ++i)
-            kontrola.BudzetCalosci(ostatnieX(i) * p.M * p.S + 1.0);
-    }
-    std::unique_ptr<TVartoChannel> filtrRegeneracji;
-    if (regeneracjaWlaczona) {
-        filtrRegeneracji = std::make_unique<TVartoChannel>(kontrola);
-        filtrRegeneracji->UstawCharakterystyke(*regeneracja, p.A, p.FMax, 1.0f);
-        BudzetFiltra(kontrola, p);
-        for (std::int32_t i = 0; i < n; ++i)
-            kontrola.BudzetCalosci(ostatnieX(i) * p.M * p.S + 1.0);
-    }
+        return filtr;
+    };
+    std::unique_ptr<TVartoChannel> filtrEcha = utworzFiltr(echoWlaczone, echo, liczbaP);
+    std::unique_ptr<TVartoChannel> filtrPrzesluchow = utworzFiltr(przesluchyWlaczone, przesluchy, liczba);
+    std::unique_ptr<TVartoChannel> filtrRegeneracji = utworzFiltr(regeneracjaWlaczona, regeneracja, n);
     std::vector<TStrumien> wynik(static_cast<std::size_t>(regeneracjaWlaczona ? 2 * n : n));
 
     // Every early return below releases, through its owners, all that the call made.
