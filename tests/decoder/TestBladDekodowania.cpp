@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Strumienie.h"
+#include "StrumienieTestowe.h"
 #include "TVartoDecode.h"
 #include "VartoDecode.h"
 

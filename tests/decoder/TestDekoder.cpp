@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Strumienie.h"
+#include "StrumienieTestowe.h"
 #include "TVartoDecode.h"
 #include "VartoDecode.h"
 #include "VartoEncode.h"

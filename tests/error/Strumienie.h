@@ -1,40 +1,10 @@
-// Building test streams from point lists and reading them back.
+// Streams for the error library tests: reference signals and their samples.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-#include "Vartostream.h"
-
-using Punkty = std::vector<TPunkt>;
-
-inline std::unique_ptr<TFltFltStrumien> Strumien(const Punkty& punkty)
-{
-    auto s = std::make_unique<TFltFltStrumien>();
-    s->UstawDlugosc(static_cast<std::int32_t>(punkty.size()));
-    for (std::size_t i = 0; i < punkty.size(); ++i)
-        s->Ustaw(static_cast<std::int32_t>(i), punkty[i]);
-    return s;
-}
-
-inline Punkty Odczytaj(TFltFltStrumien& s)
-{
-    Punkty wynik;
-    for (std::int32_t i = 0; i < s.ZwrocDlugosc(); ++i)
-        wynik.push_back(s.Zwroc(i));
-    return wynik;
-}
-
-// Takes over an array of n streams handed out by a library, releasing the array.
-inline std::vector<std::unique_ptr<TFltFltStrumien>> Przejmij(TFltFltStrumien** tablica, std::int32_t n)
-{
-    std::vector<std::unique_ptr<TFltFltStrumien>> wynik;
-    for (std::int32_t i = 0; i < n; ++i)
-        wynik.emplace_back(tablica[i]);
-    delete[] tablica;
-    return wynik;
-}
+#include "StrumienieTestowe.h"
 
 // The plain search from the start: the first point not below x, or the straight line
 // from its predecessor; the end values outside the span.

@@ -1,4 +1,5 @@
-// Building test streams from point lists and reading them back.
+// Test streams shared by the library tests: built from point lists, read back, and
+// taken over from the arrays the libraries hand out.
 #pragma once
 
 #include <cstdint>
