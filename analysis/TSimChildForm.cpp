@@ -23,6 +23,7 @@
 #include "PostepQt.h"
 #include "Standardy.h"
 #include "TKanalPageControl.h"
+#include "TPageControl.h"
 #include "TStatToolBar.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
@@ -66,20 +67,11 @@ TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWy
 {
     setObjectName(QStringLiteral("SimChildForm"));
 
-    PageControl1 = new QTabWidget(this);
+    PageControl1 = new TPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     TabSheetUstawienia = ZbudujStroneUstawien();
     PageControl1->addTab(TabSheetUstawienia, QStringLiteral("Ustawienia analizy"));
-    const auto stronaWynikow = [this](const QString& nazwa, const QString& tytul) {
-        auto* strona = new QWidget(PageControl1);
-        strona->setObjectName(nazwa);
-        PageControl1->setTabVisible(PageControl1->addTab(strona, tytul), false);
-        return strona;
-    };
-    TabSheetWejsciowe = stronaWynikow(QStringLiteral("TabSheetWejsciowe"), QStringLiteral(" Ciągi i sygnały wejściowe "));
-    TabSheetWyjsciowe = stronaWynikow(QStringLiteral("TabSheetWyjsciowe"), QStringLiteral(" Ciągi i sygnały wyjściowe "));
-    TabSheetOkowy = stronaWynikow(QStringLiteral("TabSheetOkowy"), QStringLiteral("Wykres okowy"));
-    ErrorTabSheet = stronaWynikow(QStringLiteral("ErrorTabSheet"), QStringLiteral("Analiza błędów"));
+    ZbudujStronyWynikow();
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(4, 4, 4, 4);
@@ -119,7 +111,11 @@ TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWy
 
 TSimChildForm::~TSimChildForm()
 {
-    // The charts point at the characteristics; they go first.
+    // A window that goes without being closed still lets its run go; the run ends by
+    // itself and its late result is dropped with the window's connections.
+    if (SymulacjaTrwa)
+        AnulujButClick();
+    // The charts point at the characteristics and the results; they go first.
     delete PageControl1;
 }
 
@@ -259,6 +255,7 @@ void TSimChildForm::UstawOpcje(int standard)
     UstawEfekt(Wzmocnienie.TabSheet, WzmocnienieCheckBox, Ustawienia.Regeneracja);
     UstawEfekt(Echo.TabSheet, EchoCheckBox, Ustawienia.Echo);
     UstawEfekt(Przesluchy.TabSheet, PrzesluchyCheckBox, Ustawienia.Przesluchy);
+    UstawOpcjeWynikow();
 }
 
 void TSimChildForm::UstawStandard()
@@ -339,6 +336,7 @@ bool TSimChildForm::SimButClick()
             return false;
         }
     }
+    UruchomSymulacje();
     return true;
 }
 

@@ -10,21 +10,32 @@
 #include <memory>
 #include <vector>
 
+#include "Symulacja.h"
+#include "TPageControl.h"
+#include "TSimThread.h"
+#include "UslugiQt.h"
 #include "UstawieniaStandardu.h"
 #include "ZakladkaCharakterystyki.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTabWidget;
+class QStackedWidget;
+class QTabBar;
+class QTimer;
 class TKanalPageControl;
+class TLegenda;
+class TObszarPasm;
+class TPanelRozkladow;
 class TPostepQt;
 class TStatToolBar;
 class TWatek;
+class TWykres;
 
 // The main window's save and print commands that analysis windows switch on and off;
 // the tool buttons follow their commands.
@@ -59,13 +70,25 @@ public:
     void UstawDomyslneCharakterystyki();
 
     // Validates the fields in order; a bad one shows "Nieprawidłowa wartość" and gets the
-    // focus. Returns whether every field holds a value within its limits.
+    // focus. With every field within its limits it starts a run and returns true.
     bool SimButClick();
     // Cancels the simulation or recalculation in progress and restores the controls.
     void AnulujButClick();
     // The window became the active one: the main window's save and print commands
     // follow whether it shows results.
     void FormActivate();
+
+    // The BER estimate of a run into BERLabel, its superscript exponent ExpBERLabel and
+    // the sentence BERLabel2.
+    void PokazBER(double ber);
+    // One tick of the tab highlighting that follows a run (every 100 ms, 15 ticks).
+    void TimerTimer();
+    // The page control's page is about to change: the highlighting stops.
+    void PageControl1Change();
+    // The output page switched between the signals (0) and the decoded sequences (1).
+    void TabSetWyjscioweChange(int indeks);
+    // The error page switched between the distribution (0) and the cumulative one (1).
+    void BledyTabSetChange(int indeks);
 
     bool SymulacjaTrwa = false;
     bool RekalkulacjaTrwa = false;
@@ -88,7 +111,7 @@ public:
     std::unique_ptr<TFltFltStrumien> CharEcho;
     std::unique_ptr<TFltFltStrumien> CharWzmocnienie;
 
-    QTabWidget* PageControl1;
+    TPageControl* PageControl1;
     QWidget* TabSheetUstawienia;
     QWidget* TabSheetWejsciowe;
     QWidget* TabSheetWyjsciowe;
@@ -122,6 +145,43 @@ public:
     // ProgLabel, CGaugePart and CGaugeTotal as the libraries are lent them.
     TPostepQt* Postep;
 
+    // Results of the last completed run: every stream the views show. None before the
+    // first run, and from the start of a run until it completes.
+    std::shared_ptr<TWynikSymulacji> Wyniki;
+    // The run itself; tests lend another to see how a failing run is handled.
+    TSimThread::TPrzebieg Przebieg = Symuluj;
+
+    // Input page.
+    QComboBox* ZoomWejscioweCombo;
+    TObszarPasm* PasmaWejsciowe;
+    // Output page: the signals, and over them with the decoder option the decoded sequences.
+    QComboBox* ZoomWyjscioweCombo;
+    QWidget* Panel14; // holds the output legend
+    TLegenda* LegendaWyjsciowe;
+    TObszarPasm* PasmaWyjsciowe;
+    QStackedWidget* StronyWyjsciowe;
+    QWidget* PanelWyjsciowe;
+    QWidget* PanelZdekodowane; // none without the decoder option
+    QComboBox* ZoomZdekodowaneCombo;
+    TLegenda* LegendaZdekodowane;
+    TObszarPasm* PasmaZdekodowane;
+    QTabBar* TabSetWyjsciowe;
+    // Eye diagram page.
+    TWykres* WykresOkowy;
+    // Error page; Panel3 and BledyTabSet are none without the distributions option.
+    TPanelRozkladow* Panel3;
+    QTabBar* BledyTabSet;
+    QGroupBox* GroupBox2;
+    QLabel* Label6;
+    QLabel* BERLabel;
+    QLabel* ExpBERLabel;
+    QLabel* BERLabel2;
+    QGroupBox* GroupBox3;
+    QLabel* TimeErrorLabel;
+    // Tab highlighting after a run, and its tick count.
+    QTimer* Timer;
+    int LicznikTimera = 0;
+
     QSize sizeHint() const override;
 
 protected:
@@ -129,6 +189,35 @@ protected:
 
 private:
     QWidget* ZbudujStroneUstawien();
+    // The result pages, whole; UstawOpcje then takes away what the options leave out.
+    void ZbudujStronyWynikow();
+    QWidget* ZbudujStronePasm(const QString& nazwa, QComboBox*& zoom, TObszarPasm*& pasma, int mieszczace,
+                              int naEkranie, QWidget* legenda);
+    void ZbudujStroneBledow();
+    void UstawOpcjeWynikow();
+    // The page shows: its strips laid out and scrolled to their origin.
+    void PokazStronePasm(QWidget* strona);
+
+    // A run, as the window drives it: the window's part before the worker starts, the
+    // worker's settings, and the hand-over of what it produced or of its failure.
+    void UruchomSymulacje();
+    TUstawieniaSymulacji UstawieniaSymulacji() const;
+    void ZwolnijWyniki();
+    void SymulacjaZakonczona(const TSimThread* watek, std::shared_ptr<TWynikSymulacji> wynik);
+    void SymulacjaPrzerwana(const TSimThread* watek, const QString& komunikat);
+    // The views of a completed run, built by the first one and refreshed by later ones.
+    void PokazWyniki();
+    void BudujPasmaWejsciowe();
+    void OdswiezPasmaWejsciowe();
+    void BudujPasmaWyjsciowe();
+    void OdswiezPasmaWyjsciowe();
+    void UstawLegendy();
+    void UstawWykresOkowy();
+    void UstawWykresyBledow();
+    void ZakonczAktualizacjeWidokow();
+    // Shows or hides one curve of every lane, as a legend row asks.
+    void PrzelaczSerie(TObszarPasm* pasma, int seria, bool widoczna);
+    void PodswietlZakladki(int licznik);
     QWidget* ZbudujModelKanalu(QWidget* rodzic);
     QLineEdit* PoleLiczbowe(const QString& nazwa, QWidget* rodzic);
     QCheckBox* PoleNaZakladce(const QString& nazwa, QWidget* zakladka);
@@ -146,4 +235,6 @@ private:
 
     std::vector<QWidget*> KontrolkiBlokowane;
     std::vector<bool> StanyPrzedBlokada;
+    // The screen cursor before the run started.
+    TKursorEkranu KursorPrzedSymulacja;
 };

@@ -21,6 +21,7 @@
 #include "Liczby.h"
 #include "PomocnikiGui.h"
 #include "TKanalPageControl.h"
+#include "TPageControl.h"
 #include "TSimChildForm.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
@@ -128,8 +129,13 @@ private slots:
         QCoreApplication::processEvents();
 
         QCOMPARE(odpowiedz.Pokazany(), !przyjete);
-        if (przyjete)
+        if (przyjete) {
+            // Valid fields start a run; it ends before the window goes.
+            QPointer<TWatek> watek = okno->WatekSymulacji;
+            QVERIFY(okno->SymulacjaTrwa);
+            QTRY_VERIFY_WITH_TIMEOUT(!okno->SymulacjaTrwa && watek.isNull(), 120000);
             return;
+        }
         QCOMPARE(odpowiedz.Tekst, QStringLiteral("Nieprawidłowa wartość"));
         QCOMPARE(odpowiedz.Przyciski, 1);
         // A field the user can reach gets the focus, its page brought forward.

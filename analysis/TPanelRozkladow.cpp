@@ -1,0 +1,106 @@
+#include "TPanelRozkladow.h"
+
+#include <QLabel>
+#include <QPainter>
+
+#include "Wykres.h"
+
+namespace {
+
+constexpr TColor KolorSiatki = 0xC0C0C0; // silver
+constexpr int OdstepEtykiety = 2;        // between an axis label and the panel's edge
+constexpr int WysokoscCzcionkiEtykiety = 11; // pixels: the labels fit under the tick labels
+
+// The axes as they stand until a run sets them (X: error in volts, Y: probability).
+void UstawWykres(TWykres& w, float maxY, int precyzjaY, int marginesLewy)
+{
+    w.UstawMarginesGorny(20);
+    w.UstawMarginesDolny(35);
+    w.UstawMarginesLewy(marginesLewy);
+    w.UstawMarginesPrawy(40);
+    w.OsX.UstawMin(0.0f);
+    w.OsX.UstawMax(0.5f);
+    w.OsX.UstawSkala(0.5f);
+    w.OsX.UstawSkalaPom(1.0f);
+    w.OsY.UstawMin(0.0f);
+    w.OsY.UstawMax(maxY);
+    w.OsY.UstawSkala(0.1f);
+    w.OsY.UstawSkalaPom(1.0f);
+    w.OsX.Znaczniki.UstawPrecyzjaOpisu(5);
+    w.OsY.Znaczniki.UstawPrecyzjaOpisu(precyzjaY);
+    for (TOs* os : {&w.OsX, &w.OsY}) {
+        os->Znaczniki.UstawZnaczniki(zGlowne);
+        os->Znaczniki.UstawOpisyZnacznikow(zGlowne);
+        os->Siatka.UstawKolor(KolorSiatki);
+        os->Siatka.UstawStylLiniiGlownych(psSolid);
+        os->Siatka.UstawStylLiniiPom(psDot);
+    }
+    w.OsX.Znaczniki.UstawWyrownanieOpisuVer(wvGorne);
+    w.OsY.Znaczniki.UstawWyrownanieOpisuHor(whPrawe);
+}
+
+QLabel* EtykietaOsi(const QString& tekst, const QString& nazwa, QWidget* rodzic)
+{
+    auto* etykieta = new QLabel(tekst, rodzic);
+    etykieta->setObjectName(nazwa);
+    etykieta->setTextFormat(Qt::PlainText);
+    etykieta->setAutoFillBackground(true);
+    QPalette paleta = etykieta->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    etykieta->setPalette(paleta);
+    QFont czcionka = etykieta->font();
+    czcionka.setPixelSize(WysokoscCzcionkiEtykiety);
+    etykieta->setFont(czcionka);
+    etykieta->adjustSize();
+    return etykieta;
+}
+
+} // namespace
+
+TPanelRozkladow::TPanelRozkladow(QWidget* rodzic) : QFrame(rodzic)
+{
+    setObjectName(QStringLiteral("Panel3"));
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    setPalette(paleta);
+
+    RozkladBledowWykres = new TWykres(this);
+    RozkladBledowWykres->setObjectName(QStringLiteral("RozkladBledowWykres"));
+    UstawWykres(*RozkladBledowWykres, 0.1f, 7, 78);
+    DystrBledowWykres = new TWykres(this);
+    DystrBledowWykres->setObjectName(QStringLiteral("DystrBledowWykres"));
+    UstawWykres(*DystrBledowWykres, 1.0f, 1, 40);
+    Panel15 = EtykietaOsi(QStringLiteral("P"), QStringLiteral("Panel15"), this);
+    Panel18 = EtykietaOsi(QStringLiteral("błąd [V]"), QStringLiteral("Panel18"), this);
+    PokazWykresy(false);
+}
+
+void TPanelRozkladow::PokazWykresy(bool widoczne)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{RozkladBledowWykres, DystrBledowWykres, Panel15, Panel18})
+        w->setVisible(widoczne);
+    Panel15->raise();
+    Panel18->raise();
+}
+
+void TPanelRozkladow::paintEvent(QPaintEvent* zdarzenie)
+{
+    QFrame::paintEvent(zdarzenie);
+    QPainter malarz(this);
+    malarz.drawText(contentsRect(), Qt::AlignCenter,
+                    QStringLiteral("Charakterystyki niedostępne ( błąd maksymalny równy 0 )"));
+}
+
+void TPanelRozkladow::resizeEvent(QResizeEvent* zdarzenie)
+{
+    QFrame::resizeEvent(zdarzenie);
+    const QRect wnetrze = contentsRect();
+    RozkladBledowWykres->setGeometry(wnetrze);
+    DystrBledowWykres->setGeometry(wnetrze);
+    Panel15->move(wnetrze.left() + OdstepEtykiety, wnetrze.top() + OdstepEtykiety);
+    Panel18->move(wnetrze.right() + 1 - OdstepEtykiety - Panel18->width(),
+                  wnetrze.bottom() + 1 - OdstepEtykiety - Panel18->height());
+}

@@ -1,0 +1,729 @@
+// A simulation in the analysis window: the run on its worker, the result views it
+// builds and later runs refresh, legends, zoom, strip layout, the error page, the tab
+// highlighting, cancelling, closing during a run and a run that fails.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <malloc.h>
+
+#include <atomic>
+#include <memory>
+#include <new>
+
+#include "PomocnikiGui.h"
+#include "TLegenda.h"
+#include "TObszarPasm.h"
+#include "TPanelRozkladow.h"
+#include "TSimChildForm.h"
+#include "UslugiQt.h"
+#include "Vartostream.h"
+#include "Wykres.h"
+
+namespace {
+
+constexpr int CzasRunuMs = 120000; // a generous bound for the slowest build
+
+UstawieniaStandardu Wszystko()
+{
+    UstawieniaStandardu u;
+    u.BerErf = u.Dekoder = u.RozkladyBledow = 1;
+    u.Regeneracja = u.Przesluchy = u.Echo = 2;
+    return u;
+}
+
+std::unique_ptr<TSimChildForm> NoweOkno(int standard, const UstawieniaStandardu& u = Wszystko(),
+                                        TPoleceniaWynikow polecenia = {})
+{
+    auto okno = std::make_unique<TSimChildForm>(u, polecenia, nullptr);
+    okno->UstawOpcje(standard);
+    okno->resize(1000, 700);
+    okno->show();
+    okno->UstawStandard();
+    return okno;
+}
+
+bool ZakladkaWidoczna(const TSimChildForm& okno, QWidget* strona)
+{
+    return okno.PageControl1->isTabVisible(okno.PageControl1->indexOf(strona));
+}
+
+// Presses the simulation button and lets the program run until the worker has gone.
+bool Przeprowadz(TSimChildForm& okno)
+{
+    okno.SimBut->setEnabled(true);
+    QTest::mouseClick(okno.SimBut, Qt::LeftButton);
+    QPointer<TWatek> watek = okno.WatekSymulacji;
+    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa && watek.isNull(); }, CzasRunuMs);
+}
+
+// The charts of a strip page paint, size themselves and settle their scroll boxes.
+void Pokaz(TSimChildForm& okno, QWidget* strona)
+{
+    okno.PageControl1->setCurrentWidget(strona);
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        okno.repaint();
+    }
+}
+
+// A gauge lent to the channel in place of the window's: it passes every value on and,
+// once the call is under way, holds it until the run is told to stop, so a cancel or a
+// close always lands inside the channel call.
+class TWskaznikWstrzymujacy : public TWskaznikPostepu {
+public:
+    TWskaznikWstrzymujacy(TWskaznikPostepu* wskaznik, std::uint8_t* flaga) : Wskaznik(wskaznik), Flaga(flaga) {}
+
+    void UstawMaksimum(std::int64_t maksimum) override { Wskaznik->UstawMaksimum(maksimum); }
+    std::int64_t Maksimum() const override { return Wskaznik->Maksimum(); }
+    void UstawPozycje(std::int64_t pozycja) override
+    {
+        Wskaznik->UstawPozycje(pozycja);
+        if (pozycja > 0 && !Wstrzymany) {
+            Wstrzymany = true;
+            while (std::atomic_ref<std::uint8_t>(*Flaga).load() == 0)
+                QThread::msleep(1);
+        }
+    }
+    std::int64_t Pozycja() const override { return Wskaznik->Pozycja(); }
+
+private:
+    TWskaznikPostepu* Wskaznik;
+    std::uint8_t* Flaga;
+    bool Wstrzymany = false;
+};
+
+// The real run, held inside the channel call until it is told to stop.
+std::unique_ptr<TWynikSymulacji> PrzebiegWstrzymany(const TUstawieniaSymulacji& u, std::uint8_t* flaga,
+                                                    const TKontrolkiPostepu& postep)
+{
+    TWskaznikWstrzymujacy calkowity(postep.Calkowity, flaga);
+    return Symuluj(u, flaga, {postep.Etykieta, postep.Czesciowy, &calkowity});
+}
+
+std::size_t PamiecWUzyciu()
+{
+    return mallinfo2().uordblks;
+}
+
+} // namespace
+
+class TestSymulacji : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        UstawSeparatorZLokalizacji();
+    }
+
+    void cleanup() { UstawKursorEkranu(TKursorEkranu::Domyslny); }
+
+    void pelnaSymulacja_data()
+    {
+        QTest::addColumn<int>("standard");
+        QTest::addColumn<int>("strumienie");
+        QTest::addColumn<int>("tory");
+        QTest::newRow("10BaseT") << 0 << 3 << 1;
+        QTest::newRow("100BaseTX") << 1 << 4 << 1;
+        QTest::newRow("100BaseTX (bez 4B5B)") << 2 << 3 << 1;
+        QTest::newRow("1000BaseT") << 3 << 9 << 4;
+    }
+
+    void pelnaSymulacja()
+    {
+        QFETCH(int, standard);
+        QFETCH(int, strumienie);
+        QFETCH(int, tory);
+        QAction zapisz(QStringLiteral("Zapisz"));
+        QAction drukuj(QStringLiteral("Drukuj"));
+        zapisz.setEnabled(false);
+        drukuj.setEnabled(false);
+        auto okno = NoweOkno(standard, Wszystko(), {&zapisz, &drukuj});
+        QVERIFY(Przeprowadz(*okno));
+
+        for (QWidget* strona : {okno->TabSheetWejsciowe, okno->TabSheetWyjsciowe, okno->TabSheetOkowy,
+                                okno->ErrorTabSheet})
+            QVERIFY(ZakladkaWidoczna(*okno, strona));
+        QVERIFY(okno->WynikiGotowe);
+        QVERIFY(okno->Wyniki);
+        QCOMPARE(static_cast<int>(okno->PasmaWejsciowe->Wykresy.size()), strumienie);
+        QCOMPARE(static_cast<int>(okno->PasmaWejsciowe->Panele.size()), strumienie);
+        QCOMPARE(static_cast<int>(okno->PasmaWyjsciowe->Wykresy.size()), tory);
+        QCOMPARE(static_cast<int>(okno->PasmaZdekodowane->Wykresy.size()), tory);
+        QCOMPARE(okno->WykresOkowy->LiczbaSerii(), tory);
+        for (int k = 0; k < strumienie; ++k) {
+            TWykres* w = okno->PasmaWejsciowe->Wykresy[static_cast<std::size_t>(k)];
+            QCOMPARE(w->LiczbaSerii(), 1);
+            QCOMPARE(w->Seria(0)->Strumien, okno->Wyniki->StrumienieWejsciowe[static_cast<std::size_t>(k)].get());
+            // Only the last input strip draws its time axis.
+            QCOMPARE(w->OsX.WyswietlOs(), k == strumienie - 1);
+        }
+        for (int i = 0; i < tory; ++i) {
+            const TWykres* w = okno->PasmaWyjsciowe->Wykresy[static_cast<std::size_t>(i)];
+            QCOMPARE(w->LiczbaSerii(), 4);
+            QCOMPARE(w->Seria(0)->Kolor, TColor{0x0000FF});
+            QCOMPARE(w->Seria(1)->Strumien, okno->Wyniki->Wyslany(i));
+            QCOMPARE(w->Seria(2)->Kolor, TColor{0x000080});
+            QCOMPARE(w->Seria(3)->Kolor, TColor{0xFF0000});
+            QCOMPARE(okno->PasmaZdekodowane->Wykresy[static_cast<std::size_t>(i)]->LiczbaSerii(), 2);
+            QCOMPARE(okno->WykresOkowy->Seria(i)->Strumien, okno->Wyniki->Odebrany(i));
+        }
+        // The window comes back unlocked, its button uncovered but off until a setting changes.
+        QVERIFY(okno->SimBut->isVisible());
+        QVERIFY(!okno->SimBut->isEnabled());
+        QVERIFY(okno->LiczbaBitowEdit->isEnabled() && okno->GenComboBox->isEnabled());
+        QVERIFY(okno->WatekSymulacji.isNull());
+        QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
+        QVERIFY(zapisz.isEnabled() && drukuj.isEnabled());
+        QVERIFY(okno->TimeErrorLabel->text().startsWith(QStringLiteral("Transmisja poprawna w ")));
+        QVERIFY(okno->BERLabel2->text().startsWith(QStringLiteral("Przy szybkości transmisji ")) ||
+                okno->BERLabel2->text() == QStringLiteral("Oznacza to brak błędów"));
+        QCOMPARE(okno->WykresOkowy->OsX.Max(), standard == 0 ? 0.5f : 1.0f);
+
+        okno->LiczbaBitowEdit->setText(QStringLiteral("200"));
+        QVERIFY(okno->SimBut->isEnabled());
+        QVERIFY(!zapisz.isEnabled());
+    }
+
+    void postepPodczasKanalu()
+    {
+        auto okno = NoweOkno(1);
+        okno->Przebieg = PrzebiegWstrzymany;
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QVERIFY(okno->SymulacjaTrwa);
+        QVERIFY(!okno->SimBut->isVisible());
+        QVERIFY(okno->AnulujBut->isVisible());
+        QCOMPARE(KursorEkranu(), TKursorEkranu::Uruchamianie);
+        QVERIFY(!okno->LiczbaBitowEdit->isEnabled());
+        // The channel's progress reaches the window while the call is held.
+        QTRY_VERIFY(okno->CGaugeTotal->value() > 0);
+        QTRY_VERIFY(!okno->ProgLabel->text().isEmpty());
+
+        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QTest::mouseClick(okno->AnulujBut, Qt::LeftButton);
+        QVERIFY(!okno->SymulacjaTrwa);
+        QVERIFY(okno->SimBut->isVisible() && okno->SimBut->isEnabled());
+        QVERIFY(okno->LiczbaBitowEdit->isEnabled());
+        QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
+        QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRunuMs);
+        QTest::qWait(20);
+        for (QWidget* strona : {okno->TabSheetWejsciowe, okno->TabSheetWyjsciowe, okno->TabSheetOkowy,
+                                okno->ErrorTabSheet})
+            QVERIFY(!ZakladkaWidoczna(*okno, strona));
+        QVERIFY(!okno->Wyniki);
+        QVERIFY(okno->PasmaWejsciowe->Wykresy.empty());
+    }
+
+    void anulowanieZwalniaPoprzednieWyniki()
+    {
+        auto okno = NoweOkno(0);
+        QVERIFY(Przeprowadz(*okno));
+        const std::weak_ptr<TWynikSymulacji> poprzednie = okno->Wyniki;
+        okno->Przebieg = PrzebiegWstrzymany;
+        okno->SimBut->setEnabled(true);
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        // From the start of a run the window holds no results and no chart points at them.
+        QVERIFY(poprzednie.expired());
+        for (const TWykres* w : okno->PasmaWyjsciowe->Wykresy)
+            for (std::int32_t s = 0; s < w->LiczbaSerii(); ++s)
+                QCOMPARE(w->Seria(s)->Strumien, nullptr);
+        QPointer<TWatek> watek = okno->WatekSymulacji;
+        okno->AnulujButClick();
+        QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRunuMs);
+        QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
+        // The views built before stay and are refreshed by the next run.
+        okno->Przebieg = Symuluj;
+        const std::vector<TWykres*> wykresy = okno->PasmaWejsciowe->Wykresy;
+        QVERIFY(Przeprowadz(*okno));
+        QVERIFY(okno->PasmaWejsciowe->Wykresy == wykresy);
+        QCOMPARE(okno->PasmaWejsciowe->Wykresy[0]->Seria(0)->Strumien, okno->Wyniki->StrumienieWejsciowe[0].get());
+    }
+
+    void legendaIRegeneracja()
+    {
+        auto okno = NoweOkno(0);
+        QVERIFY(Przeprowadz(*okno));
+        TLegenda* legenda = okno->LegendaWyjsciowe;
+        QCOMPARE(legenda->rowCount(), 4);
+        QCOMPARE(legenda->item(2, 0)->text(), QStringLiteral("Sygnał po regeneracji"));
+        QCOMPARE(legenda->Seria(2), 3);
+        QCOMPARE(legenda->Obraz(2), 2);
+        QCOMPARE(okno->Panel14->height(), 80);
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->LiczbaSerii(), 4);
+        QCOMPARE(okno->LegendaZdekodowane->rowCount(), 2);
+
+        okno->WzmocnienieCheckBox->setChecked(false);
+        QVERIFY(okno->SimBut->isEnabled());
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(legenda->rowCount(), 3);
+        QCOMPARE(okno->Panel14->height(), 63);
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->LiczbaSerii(), 3);
+        QStringList podpisy;
+        for (int r = 0; r < legenda->rowCount(); ++r) {
+            podpisy.append(legenda->item(r, 0)->text());
+            QVERIFY(legenda->Zaznaczony(r));
+        }
+        QCOMPARE(podpisy, (QStringList{QStringLiteral("Sygnał przed wprowadzeniem do kanału"),
+                                       QStringLiteral("Sygnał po przeprowadzeniu przez kanał"),
+                                       QStringLiteral("Sygnał po wzmocnieniu")}));
+        // The eye diagram follows the received signals without the regenerator.
+        QCOMPARE(okno->WykresOkowy->Seria(0)->Strumien, okno->Wyniki->StrumieniePoKanale[0].get());
+
+        okno->WzmocnienieCheckBox->setChecked(true);
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(legenda->rowCount(), 4);
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->LiczbaSerii(), 4);
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->Seria(3)->Strumien, okno->Wyniki->StrumieniePoKanale[1].get());
+    }
+
+    void legendaPrzelaczaKrzywaWeWszystkichTorach()
+    {
+        auto okno = NoweOkno(3);
+        QVERIFY(Przeprowadz(*okno));
+        TLegenda* legenda = okno->LegendaWyjsciowe;
+        int wiersz = -1;
+        for (int r = 0; r < legenda->rowCount(); ++r)
+            if (legenda->item(r, 0)->text() == QStringLiteral("Sygnał po wzmocnieniu"))
+                wiersz = r;
+        QCOMPARE(legenda->Seria(wiersz), 2);
+
+        legenda->item(wiersz, 0)->setCheckState(Qt::Unchecked);
+        for (const TWykres* w : okno->PasmaWyjsciowe->Wykresy) {
+            QVERIFY(!w->Seria(2)->Widoczna);
+            QVERIFY(w->Seria(0)->Widoczna && w->Seria(1)->Widoczna && w->Seria(3)->Widoczna);
+        }
+        legenda->item(wiersz, 0)->setCheckState(Qt::Checked);
+        for (const TWykres* w : okno->PasmaWyjsciowe->Wykresy)
+            QVERIFY(w->Seria(2)->Widoczna);
+
+        // A later run shows every curve again, with every box ticked.
+        legenda->item(wiersz, 0)->setCheckState(Qt::Unchecked);
+        okno->LegendaZdekodowane->item(0, 0)->setCheckState(Qt::Unchecked);
+        QVERIFY(!okno->PasmaZdekodowane->Wykresy[3]->Seria(1)->Widoczna);
+        QVERIFY(Przeprowadz(*okno));
+        for (const TWykres* w : okno->PasmaWyjsciowe->Wykresy)
+            QVERIFY(w->Seria(2)->Widoczna);
+        QVERIFY(okno->PasmaZdekodowane->Wykresy[3]->Seria(1)->Widoczna);
+        QVERIFY(legenda->Zaznaczony(wiersz));
+    }
+
+    void ukladPasm()
+    {
+        auto okno = NoweOkno(3);
+        QVERIFY(Przeprowadz(*okno));
+        Pokaz(*okno, okno->TabSheetWyjsciowe);
+        TObszarPasm* wyjsciowe = okno->PasmaWyjsciowe;
+        const int wysokosc = wyjsciowe->ScrollBox->height();
+        const int k = wysokosc / 2 - 10;
+        QCOMPARE(wyjsciowe->WysokoscPasma(), k);
+        QCOMPARE(wyjsciowe->ScrollBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        for (std::size_t i = 0; i < 4; ++i) {
+            for (TWykres* w : {wyjsciowe->Wykresy[i], wyjsciowe->Panele[i]}) {
+                QCOMPARE(w->height(), k);
+                QCOMPARE(w->y(), static_cast<int>(i) * k);
+                QCOMPARE(w->MarginesGorny(), i == 0 ? 15 : 0);
+                QCOMPARE(w->MarginesDolny(), i == 3 ? 15 : 0);
+                QCOMPARE(w->OsY.MarginesMax(), i == 0 ? 0 : k / 6);
+                QCOMPARE(w->OsY.MarginesMin(), i == 3 ? 0 : k / 6);
+            }
+            // Four lanes: each description names its lane.
+            auto* nazwa = wyjsciowe->Panele[i]->findChild<QLabel*>(QStringLiteral("EtykietaNazwy"));
+            QVERIFY(nazwa);
+            QCOMPARE(nazwa->text(), QString::fromStdString(okno->Wyniki->StrumieniePoKanale[i]->ZwrocNazwe()));
+        }
+        QCOMPARE(wyjsciowe->Panele[0]->OsY.Min(), -1.25f);
+        QCOMPARE(wyjsciowe->Panele[0]->OsY.Max(), 1.25f);
+        QCOMPARE(wyjsciowe->Panele[0]->OsY.Skala(), 0.25f);
+        QCOMPARE(okno->PasmaZdekodowane->Panele[0]->OsY.Min(), -2.0f);
+
+        // Nine input streams scroll three at a time.
+        Pokaz(*okno, okno->TabSheetWejsciowe);
+        TObszarPasm* wejsciowe = okno->PasmaWejsciowe;
+        QCOMPARE(wejsciowe->WysokoscPasma(), (wejsciowe->ScrollBox->height() - 20) / 3);
+        QCOMPARE(wejsciowe->ScrollBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        // The description column follows the box.
+        wejsciowe->ScrollBox->verticalScrollBar()->setValue(40);
+        QCOMPARE(wejsciowe->PanelOpisy->verticalScrollBar()->value(), 40);
+
+        // A window that grows lays its strips out again.
+        okno->resize(okno->width(), okno->height() + 100);
+        QTRY_COMPARE(wyjsciowe->Wykresy[0]->height(), wyjsciowe->ScrollBox->height() / 2 - 10);
+    }
+
+    void jedenTorMiesciSie()
+    {
+        auto okno = NoweOkno(1);
+        QVERIFY(Przeprowadz(*okno));
+        Pokaz(*okno, okno->TabSheetWejsciowe);
+        TObszarPasm* wejsciowe = okno->PasmaWejsciowe;
+        QCOMPARE(wejsciowe->Wykresy[0]->height(), (wejsciowe->ScrollBox->height() - 20) / 4);
+        QCOMPARE(wejsciowe->ScrollBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(wejsciowe->Panele[1]->findChild<QLabel*>(QStringLiteral("EtykietaNazwy"))->text(),
+                 QStringLiteral("Ciąg 4B5B"));
+        Pokaz(*okno, okno->TabSheetWyjsciowe);
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->height(), okno->PasmaWyjsciowe->ScrollBox->height() - 20);
+        // One lane needs no name.
+        QVERIFY(!okno->PasmaWyjsciowe->Panele[0]->findChild<QLabel*>(QStringLiteral("EtykietaNazwy")));
+    }
+
+    void zoom()
+    {
+        auto okno = NoweOkno(1);
+        QVERIFY(Przeprowadz(*okno));
+        Pokaz(*okno, okno->TabSheetWejsciowe);
+        TWykres* w = okno->PasmaWejsciowe->Wykresy[3];
+        const int margines = w->MarginesLewy() + w->MarginesPrawy();
+        const float przedzialy = (w->OsX.Max() - w->OsX.Min()) / w->OsX.Skala();
+        const int szerokosc100 = w->width();
+        const float oczekiwana = przedzialy * 0.2f * static_cast<float>(okno->PasmaWejsciowe->ScrollBox->width());
+        QVERIFY(qAbs(szerokosc100 - margines - oczekiwana) <= 1.0f);
+        // The box scrolls across the whole sequence.
+        QVERIFY(okno->PasmaWejsciowe->ScrollBox->widget()->width() >= szerokosc100);
+
+        okno->ZoomWejscioweCombo->setCurrentIndex(4);
+        Pokaz(*okno, okno->TabSheetWejsciowe);
+        QVERIFY(qAbs((w->width() - margines) - 1.5 * (szerokosc100 - margines)) <= 1.0);
+        // The other pages keep their own scale.
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->OsX.SkalaPiksele(), okno->PasmaWyjsciowe->SkalaPikseli());
+
+        // A run sets every zoom back to 100 %.
+        okno->SimBut->setEnabled(true);
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(okno->ZoomWejscioweCombo->currentIndex(), 2);
+        Pokaz(*okno, okno->TabSheetWejsciowe);
+        QCOMPARE(w->width(), szerokosc100);
+    }
+
+    void strumienieBezBledu()
+    {
+        UstawieniaStandardu u = Wszystko();
+        auto okno = NoweOkno(2, u);
+        okno->GenComboBox->setCurrentIndex(1);
+        okno->PrzesluchyCheckBox->setChecked(false);
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(okno->Wyniki->NajwiekszyBlad, 0.0f);
+        Pokaz(*okno, okno->ErrorTabSheet);
+        // Only the caption and the estimate groups show.
+        QVERIFY(okno->Panel3->isVisible());
+        QVERIFY(!okno->Panel3->RozkladBledowWykres->isVisible());
+        QVERIFY(!okno->Panel3->DystrBledowWykres->isVisible());
+        QVERIFY(!okno->Panel3->Panel15->isVisible());
+        QVERIFY(!okno->BledyTabSet->isVisible());
+        QVERIFY(okno->GroupBox2->isVisible() && okno->GroupBox3->isVisible());
+        QCOMPARE(okno->BERLabel->text(), QStringLiteral("0"));
+        QCOMPARE(okno->ExpBERLabel->text(), QString());
+        QCOMPARE(okno->BERLabel2->text(), QStringLiteral("Oznacza to brak błędów"));
+        QCOMPARE(okno->TimeErrorLabel->text(), QStringLiteral("Transmisja poprawna w 100,000 % czasu"));
+        // A flat eye still gets a range.
+        QCOMPARE(okno->WykresOkowy->OsY.Min(), -0.01f);
+        QCOMPARE(okno->WykresOkowy->OsY.Max(), 0.01f);
+        QCOMPARE(okno->WykresOkowy->OsY.Skala(), 0.02f);
+
+        // Random bits bring errors: the charts, their tabs and the first tab come back.
+        okno->GenComboBox->setCurrentIndex(0);
+        okno->PrzesluchyCheckBox->setChecked(true);
+        QVERIFY(Przeprowadz(*okno));
+        QVERIFY(okno->Wyniki->NajwiekszyBlad > 0.0f);
+        Pokaz(*okno, okno->ErrorTabSheet);
+        TWykres* rozklad = okno->Panel3->RozkladBledowWykres;
+        QVERIFY(rozklad->isVisible() && okno->BledyTabSet->isVisible());
+        QVERIFY(!okno->Panel3->DystrBledowWykres->isVisible());
+        QCOMPARE(okno->BledyTabSet->currentIndex(), 0);
+        QCOMPARE(rozklad->OsX.Max(), okno->Wyniki->NajwiekszyBlad);
+        QCOMPARE(rozklad->OsX.Skala(), okno->Wyniki->NajwiekszyBlad);
+        QCOMPARE(rozklad->OsX.SkalaPom(), 0.5f);
+        QCOMPARE(rozklad->OsY.Max(), okno->Wyniki->SzczytRozkladu);
+        QCOMPARE(rozklad->Seria(0)->Strumien, okno->Wyniki->Rozklad());
+        QCOMPARE(okno->Panel3->DystrBledowWykres->Seria(0)->Strumien, okno->Wyniki->Dystrybuanta());
+        const float szczyt = okno->WykresOkowy->OsY.Max();
+        QCOMPARE(okno->WykresOkowy->OsY.Skala(), szczyt - okno->WykresOkowy->OsY.Min());
+        QCOMPARE(szczyt, okno->Wyniki->Odebrany(0)->MaxY);
+
+        okno->BledyTabSet->setCurrentIndex(1);
+        QVERIFY(okno->Panel3->DystrBledowWykres->isVisible());
+        okno->BledyTabSet->setCurrentIndex(0);
+        QVERIFY(!okno->Panel3->DystrBledowWykres->isVisible());
+    }
+
+    void pokazBER()
+    {
+        auto okno = NoweOkno(0);
+        okno->PokazBER(2.5e-6);
+        QCOMPARE(okno->BERLabel->text(), QStringLiteral("2,50x10"));
+        QCOMPARE(okno->ExpBERLabel->text(), QStringLiteral("-6"));
+        QCOMPARE(okno->ExpBERLabel->x(), okno->BERLabel->x() + okno->BERLabel->width() + 3);
+        QCOMPARE(okno->ExpBERLabel->y(), okno->BERLabel->y() - 2);
+        QVERIFY(okno->ExpBERLabel->font().bold());
+        QCOMPARE(okno->ExpBERLabel->font().pixelSize(), 9);
+        QCOMPARE(okno->BERLabel2->text(), QStringLiteral("Przy szybkości transmisji 10 Mbps oznacza to pojawienie się "
+                                                         "25 przekłamanych bitów na sekundę"));
+        // The exponent moves with a wider mantissa label.
+        okno->PokazBER(0.5);
+        QCOMPARE(okno->ExpBERLabel->x(), okno->BERLabel->x() + okno->BERLabel->width() + 3);
+        okno->PokazBER(0.0);
+        QCOMPARE(okno->BERLabel->text(), QStringLiteral("0"));
+        QCOMPARE(okno->ExpBERLabel->text(), QString());
+    }
+
+    void ukladStronyBledow_data()
+    {
+        QTest::addColumn<int>("rozklady");
+        QTest::addColumn<int>("ber");
+        QTest::addColumn<int>("dekoder");
+        for (int r : {0, 1})
+            for (int b : {0, 1})
+                for (int d : {0, 1})
+                    QTest::addRow("rozklady=%d ber=%d dekoder=%d", r, b, d) << r << b << d;
+    }
+
+    void ukladStronyBledow()
+    {
+        QFETCH(int, rozklady);
+        QFETCH(int, ber);
+        QFETCH(int, dekoder);
+        UstawieniaStandardu u = Wszystko();
+        u.RozkladyBledow = rozklady;
+        u.BerErf = ber;
+        u.Dekoder = dekoder;
+        auto okno = NoweOkno(0, u);
+        QCOMPARE(okno->Panel3 != nullptr, rozklady != 0);
+        QCOMPARE(okno->BledyTabSet != nullptr, rozklady != 0);
+        QCOMPARE(okno->GroupBox2->isVisibleTo(okno->ErrorTabSheet), ber != 0);
+        QCOMPARE(okno->GroupBox3->isVisibleTo(okno->ErrorTabSheet), dekoder != 0);
+        QCOMPARE(okno->PanelZdekodowane != nullptr, dekoder != 0);
+        QCOMPARE(okno->TabSetWyjsciowe->isVisibleTo(okno->TabSheetWyjsciowe), dekoder != 0);
+
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(ZakladkaWidoczna(*okno, okno->ErrorTabSheet), rozklady + ber + dekoder > 0);
+        QCOMPARE(okno->Wyniki->StrumienieZdekodowane.empty(), dekoder == 0);
+        if (rozklady + ber + dekoder == 0)
+            return;
+        // Without the charts the estimate, or else the correctness, fills the page.
+        Pokaz(*okno, okno->ErrorTabSheet);
+        QGroupBox* wypelnia = rozklady != 0 ? nullptr : (ber != 0 ? okno->GroupBox2 : okno->GroupBox3);
+        if (wypelnia)
+            QVERIFY(wypelnia->height() > okno->ErrorTabSheet->height() / 2);
+    }
+
+    void przelaczanieStronyWyjsciowej()
+    {
+        auto okno = NoweOkno(1);
+        QVERIFY(Przeprowadz(*okno));
+        Pokaz(*okno, okno->TabSheetWyjsciowe);
+        QVERIFY(!okno->PanelZdekodowane->isVisible());
+        okno->TabSetWyjsciowe->setCurrentIndex(1);
+        QVERIFY(okno->PanelZdekodowane->isVisible());
+        QVERIFY(!okno->PanelWyjsciowe->isVisible());
+        okno->TabSetWyjsciowe->setCurrentIndex(0);
+        QVERIFY(!okno->PanelZdekodowane->isVisible());
+        okno->TabSetWyjsciowe->setCurrentIndex(1);
+        // A run puts the signals back on top.
+        okno->SimBut->setEnabled(true);
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(okno->TabSetWyjsciowe->currentIndex(), 0);
+        QCOMPARE(okno->StronyWyjsciowe->currentWidget(), okno->PanelWyjsciowe);
+    }
+
+    void podswietlanieZakladek()
+    {
+        auto okno = NoweOkno(0);
+        QVERIFY(Przeprowadz(*okno));
+        QVERIFY(okno->Timer->isActive());
+        QCOMPARE(okno->Timer->interval(), 100);
+        okno->Timer->stop();
+        okno->LicznikTimera = 0;
+        TPageControl* strony = okno->PageControl1;
+        for (int t = 1; t <= 15; ++t) {
+            okno->TimerTimer();
+            QCOMPARE(strony->Podswietlona(okno->TabSheetWejsciowe), t % 5 == 1);
+            QCOMPARE(strony->Podswietlona(okno->TabSheetWyjsciowe), (t - 1) % 5 == 1);
+            QCOMPARE(strony->Podswietlona(okno->TabSheetOkowy), (t - 2) % 5 == 1);
+            QCOMPARE(strony->Podswietlona(okno->ErrorTabSheet), (t - 3) % 5 == 1);
+        }
+        QVERIFY(!okno->Timer->isActive());
+        for (QWidget* strona : {okno->TabSheetWejsciowe, okno->TabSheetWyjsciowe, okno->TabSheetOkowy,
+                                okno->ErrorTabSheet})
+            QVERIFY(!strony->Podswietlona(strona));
+
+        // Turning to a page stops the highlighting where it stands.
+        okno->LicznikTimera = 0;
+        okno->Timer->start();
+        okno->TimerTimer();
+        QVERIFY(strony->Podswietlona(okno->TabSheetWejsciowe));
+        strony->setCurrentWidget(okno->TabSheetOkowy);
+        QVERIFY(!okno->Timer->isActive());
+        QVERIFY(!strony->Podswietlona(okno->TabSheetWejsciowe));
+    }
+
+    void aktywacjaOkna()
+    {
+        QAction zapisz(QStringLiteral("Zapisz"));
+        QAction drukuj(QStringLiteral("Drukuj"));
+        auto okno = NoweOkno(0, Wszystko(), {&zapisz, &drukuj});
+        okno->FormActivate();
+        QVERIFY(!zapisz.isEnabled() && !drukuj.isEnabled());
+        QVERIFY(Przeprowadz(*okno));
+        zapisz.setEnabled(false);
+        okno->FormActivate();
+        QVERIFY(zapisz.isEnabled() && drukuj.isEnabled());
+    }
+
+    void dziesiecUruchomien()
+    {
+        auto okno = NoweOkno(1);
+        QVERIFY(Przeprowadz(*okno));
+        Pokaz(*okno, okno->TabSheetWyjsciowe);
+        const int wykresy = static_cast<int>(okno->findChildren<TWykres*>().size());
+        const int obiekty = static_cast<int>(okno->findChildren<QObject*>().size());
+        const std::size_t pamiec = PamiecWUzyciu();
+        for (int run = 0; run < 10; ++run) {
+            const std::weak_ptr<TWynikSymulacji> poprzednie = okno->Wyniki;
+            QVERIFY(Przeprowadz(*okno));
+            QVERIFY(poprzednie.expired());
+            Pokaz(*okno, run % 2 ? okno->TabSheetWejsciowe : okno->TabSheetWyjsciowe);
+        }
+        QCOMPARE(static_cast<int>(okno->findChildren<TWykres*>().size()), wykresy);
+        QCOMPARE(static_cast<int>(okno->findChildren<QObject*>().size()), obiekty);
+        // The sanitizers keep their own books; the heap counts only without them. One
+        // 100BaseTX run's results take about 120 kB, so results kept run after run
+        // would show many times over.
+        if (pamiec != 0) {
+            const auto wzrost = static_cast<long long>(PamiecWUzyciu()) - static_cast<long long>(pamiec);
+            QVERIFY2(wzrost < 256 * 1024, qPrintable(QStringLiteral("heap grew by %1 bytes").arg(wzrost)));
+        }
+    }
+
+    void zamkniecieWTrakcie()
+    {
+        QMdiArea obszar;
+        obszar.resize(1000, 800);
+        obszar.show();
+        auto* okno = new TSimChildForm(Wszystko(), {}, &obszar);
+        okno->UstawOpcje(3);
+        obszar.addSubWindow(okno)->setAttribute(Qt::WA_DeleteOnClose);
+        okno->show();
+        okno->UstawStandard();
+        okno->Przebieg = PrzebiegWstrzymany;
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QTRY_VERIFY(okno->CGaugeTotal->value() > 0);
+        QPointer<TSimChildForm> zamykane = okno;
+        okno->parentWidget()->close();
+        QTRY_VERIFY(zamykane.isNull());
+        QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
+        // The worker sees its flag, ends by itself and goes; nothing waited for it.
+        QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRunuMs);
+    }
+
+    void poznyWynikZamknietegoOkna()
+    {
+        // A run that completes although its window has gone: its result is dropped with
+        // the window's connections and freed (the leak checker of the sanitizer build
+        // would name it otherwise).
+        static std::atomic<bool> oddany{false};
+        oddany = false;
+        auto okno = NoweOkno(0);
+        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+            while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
+                QThread::msleep(1);
+            std::uint8_t wlasnaFlaga = 0;
+            std::unique_ptr<TWynikSymulacji> wynik = Symuluj(u, &wlasnaFlaga, postep);
+            oddany = wynik != nullptr;
+            return wynik;
+        };
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QPointer<TWatek> watek = okno->WatekSymulacji;
+        okno.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRunuMs);
+        QVERIFY(oddany);
+    }
+
+    void poznyWynikPoAnulowaniu()
+    {
+        // The cancel comes after the channel has returned: the run goes on to its end,
+        // and the window, restored by the cancel, never takes its result.
+        auto okno = NoweOkno(0);
+        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+            std::uint8_t wlasnaFlaga = 0;
+            std::unique_ptr<TWynikSymulacji> wynik = Symuluj(u, &wlasnaFlaga, postep);
+            while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
+                QThread::msleep(1);
+            return wynik;
+        };
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QPointer<TWatek> pierwszy = okno->WatekSymulacji;
+        okno->AnulujButClick();
+        QTRY_VERIFY_WITH_TIMEOUT(pierwszy.isNull(), CzasRunuMs);
+        QTest::qWait(20);
+        QVERIFY(!okno->Wyniki);
+        QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
+        QVERIFY(okno->SimBut->isEnabled() && okno->LiczbaBitowEdit->isEnabled());
+
+        // Nor does a run started after the cancel take the late result of the one before.
+        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+            std::uint8_t wlasnaFlaga = 0;
+            std::unique_ptr<TWynikSymulacji> wynik = Symuluj(u, &wlasnaFlaga, postep);
+            while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
+                QThread::msleep(1);
+            return wynik;
+        };
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QPointer<TWatek> drugi = okno->WatekSymulacji;
+        okno->AnulujButClick();
+        okno->Przebieg = PrzebiegWstrzymany;
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QPointer<TWatek> trzeci = okno->WatekSymulacji;
+        QTRY_VERIFY_WITH_TIMEOUT(drugi.isNull(), CzasRunuMs);
+        QTest::qWait(20);
+        QVERIFY(okno->SymulacjaTrwa);
+        QVERIFY(!okno->Wyniki);
+        QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
+        okno->AnulujButClick();
+        QTRY_VERIFY_WITH_TIMEOUT(trzeci.isNull(), CzasRunuMs);
+    }
+
+    void bladWSymulacji()
+    {
+        auto okno = NoweOkno(1);
+        okno->Przebieg = [](const TUstawieniaSymulacji&, std::uint8_t*, const TKontrolkiPostepu&)
+            -> std::unique_ptr<TWynikSymulacji> { throw std::bad_alloc(); };
+        TOdpowiedzNaKomunikat odpowiedz;
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QTRY_VERIFY(odpowiedz.Pokazany());
+        QCOMPARE(odpowiedz.Tekst, QStringLiteral("Za mało pamięci, by przeprowadzić symulację."));
+        // The window is back as a cancel leaves it.
+        QVERIFY(!okno->SymulacjaTrwa);
+        QVERIFY(okno->SimBut->isVisible() && okno->SimBut->isEnabled());
+        QVERIFY(okno->LiczbaBitowEdit->isEnabled() && okno->GenComboBox->isEnabled());
+        QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
+        QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
+        QTRY_VERIFY(watek.isNull());
+
+        // The next run goes through.
+        okno->Przebieg = Symuluj;
+        QVERIFY(Przeprowadz(*okno));
+        QVERIFY(ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
+    }
+};
+
+QTEST_MAIN(TestSymulacji)
+#include "TestSymulacji.moc"
