@@ -1,7 +1,9 @@
 // Screenshots of the program for visual checks (not installed): runs the real start-up
 // under a display (Xvfb), drives it the way a user would and saves PNG pictures of the
-// splash window, the main window with the start dialog, an analysis of each standard
-// and the options dialog into the folder given as the only argument.
+// splash window, the main window with the start dialog, an analysis of each standard,
+// the options dialog, a run in progress and every result page of a completed run of
+// each standard into the folder given as the only argument. It also times runs from the
+// simulation button to the views on screen and writes the figures to czasy.txt there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +14,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -19,14 +22,23 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextStream>
+
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "Obrazy.h"
 #include "ListaStandardow.h"
 #include "TForm1.h"
 #include "TKanalPageControl.h"
 #include "TMainForm.h"
+#include "TPageControl.h"
 #include "TRadioGroup.h"
 #include "TSimChildForm.h"
 #include "TSplashForm.h"
@@ -65,6 +77,119 @@ void Kliknij(QWidget* cel)
                            Qt::NoModifier);
     QApplication::sendEvent(cel, &wcisniecie);
     QApplication::sendEvent(cel, &zwolnienie);
+}
+
+// Lets the program run until the analysis's simulation has ended.
+void CzekajNaWyniki(const TSimChildForm* analiza)
+{
+    while (analiza->SymulacjaTrwa)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// Charts size themselves to their range when they first paint, and the scroll bars
+// follow on the next pass of the event loop: a few passes settle the picture.
+void Uspokoj(QWidget& okno)
+{
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        okno.repaint();
+    }
+}
+
+QString NazwaPliku(int standard)
+{
+    return QString(NazwyStandardow()[standard])
+        .remove(QLatin1Char('('))
+        .remove(QLatin1Char(')'))
+        .replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+// Milliseconds from the simulation button to the input strips painted on screen: the
+// run, the building or refreshing of every view, and the first paint of the page a
+// user turns to first.
+double CzasDoWidokow(TMainForm& okno, TSimChildForm* analiza)
+{
+    analiza->PageControl1->setCurrentWidget(analiza->TabSheetUstawienia);
+    QApplication::processEvents();
+    QElapsedTimer zegar;
+    zegar.start();
+    analiza->SimBut->click();
+    CzekajNaWyniki(analiza);
+    analiza->PageControl1->setCurrentWidget(analiza->TabSheetWejsciowe);
+    okno.repaint();
+    return static_cast<double>(zegar.nsecsElapsed()) / 1e6;
+}
+
+double Mediana(std::vector<double> wartosci)
+{
+    std::sort(wartosci.begin(), wartosci.end());
+    const std::size_t n = wartosci.size();
+    return n % 2 == 1 ? wartosci[n / 2] : (wartosci[n / 2 - 1] + wartosci[n / 2]) / 2.0;
+}
+
+// Every result page of a completed run of the standard, maximised as a user studies it.
+void ZapiszWyniki(TMainForm& okno, int standard, int numer)
+{
+    okno.ClientArea->closeAllSubWindows();
+    TSimChildForm* analiza = okno.NowaAnaliza(standard);
+    analiza->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    analiza->SimBut->click();
+    CzekajNaWyniki(analiza);
+    const QString przedrostek =
+        QStringLiteral("%1-wyniki-%2-").arg(numer, 2, 10, QLatin1Char('0')).arg(NazwaPliku(standard));
+    const auto zapiszStrone = [&](QWidget* strona, const QString& nazwa) {
+        analiza->PageControl1->setCurrentWidget(strona);
+        Uspokoj(okno);
+        Zapisz(Ekran(&okno), przedrostek + nazwa);
+    };
+    zapiszStrone(analiza->TabSheetWejsciowe, QStringLiteral("1-wejsciowe.png"));
+    zapiszStrone(analiza->TabSheetWyjsciowe, QStringLiteral("2-wyjsciowe.png"));
+    if (analiza->PanelZdekodowane) {
+        analiza->TabSetWyjsciowe->setCurrentIndex(1);
+        zapiszStrone(analiza->TabSheetWyjsciowe, QStringLiteral("3-zdekodowane.png"));
+        analiza->TabSetWyjsciowe->setCurrentIndex(0);
+    }
+    zapiszStrone(analiza->TabSheetOkowy, QStringLiteral("4-okowy.png"));
+    zapiszStrone(analiza->ErrorTabSheet, QStringLiteral("5-bledy.png"));
+    if (analiza->BledyTabSet && analiza->BledyTabSet->isVisible()) {
+        analiza->BledyTabSet->setCurrentIndex(1);
+        zapiszStrone(analiza->ErrorTabSheet, QStringLiteral("6-dystrybuanta.png"));
+    }
+}
+
+// The median time to the views, over several runs in one window, for the default
+// 100BaseTX run and for 1000BaseT at 5000 Mbps.
+void ZmierzCzasy(TMainForm& okno)
+{
+    constexpr int Powtorzenia = 7;
+    struct TPrzypadek {
+        int Standard;
+        const char* Szybkosc;
+        const char* Opis;
+    };
+    QFile plik(QDir(FolderWynikow).filePath(QStringLiteral("czasy.txt")));
+    if (!plik.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    QTextStream tekst(&plik);
+    for (const TPrzypadek& p : {TPrzypadek{1, "100", "100BaseTX, 100 Mbps (default run)"},
+                                TPrzypadek{3, "5000", "1000BaseT, 5000 Mbps"}}) {
+        okno.ClientArea->closeAllSubWindows();
+        TSimChildForm* analiza = okno.NowaAnaliza(p.Standard);
+        analiza->parentWidget()->showMaximized();
+        analiza->SzybkoscEdit->setText(QString::fromLatin1(p.Szybkosc));
+        QApplication::processEvents();
+        const double pierwszy = CzasDoWidokow(okno, analiza);
+        std::vector<double> kolejne;
+        for (int i = 0; i < Powtorzenia; ++i) {
+            // The rate typed again, as a user would, lets the button start another run.
+            analiza->SzybkoscEdit->clear();
+            analiza->SzybkoscEdit->setText(QString::fromLatin1(p.Szybkosc));
+            kolejne.push_back(CzasDoWidokow(okno, analiza));
+        }
+        tekst << p.Opis << ": first run (views built) " << pierwszy << " ms; median of " << Powtorzenia
+              << " later runs (views refreshed) " << Mediana(kolejne) << " ms\n";
+    }
 }
 
 } // namespace
@@ -156,7 +281,31 @@ int main(int argc, char* argv[])
                 Zapisz(Ekran(&okno), QStringLiteral("10-options.png"));
                 opcje->AnulujButton->click();
             }
-            Pozniej(100, [] { QApplication::exit(0); });
+            Pozniej(100, [&okno] {
+                // A long run caught with its progress on show.
+                okno.ClientArea->closeAllSubWindows();
+                TSimChildForm* analiza = okno.NowaAnaliza(3);
+                analiza->SzybkoscEdit->setText(QStringLiteral("5000"));
+                QApplication::processEvents();
+                analiza->SimBut->click();
+                // Caught a third of the way through the channel.
+                while (analiza->SymulacjaTrwa &&
+                       analiza->CGaugeTotal->value() * 3 < std::max(1, analiza->CGaugeTotal->maximum()))
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                Zapisz(Ekran(&okno), QStringLiteral("11-progress.png"));
+                CzekajNaWyniki(analiza);
+                // The result tabs light up one after another: the second one caught lit.
+                QElapsedTimer zegar;
+                zegar.start();
+                while (!analiza->PageControl1->Podswietlona(analiza->TabSheetWyjsciowe) && zegar.elapsed() < 2000)
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                okno.repaint();
+                Zapisz(Ekran(&okno), QStringLiteral("12-highlight.png"));
+                for (int standard = 0; standard < 4; ++standard)
+                    ZapiszWyniki(okno, standard, 13 + standard);
+                ZmierzCzasy(okno);
+                QApplication::exit(0);
+            });
         });
         okno.Opcje();
     });
