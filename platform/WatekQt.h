@@ -22,12 +22,16 @@ public:
 
     // Asks the worker to stop: sets the terminated flag. Never waits.
     void Zakoncz();
+    // At program exit only, when no event loop runs any more: tells every worker that is
+    // still alive to stop and waits until each has returned, so none outlives the program.
+    static void ZakonczWszystkieICzekaj();
     bool Zakonczony() const;
     // Address of the terminated flag for the libraries, which read it with an atomic load.
     std::uint8_t* FlagaZakonczenia() { return &Flaga; }
 
 protected:
     TWatek();
+    ~TWatek() override;
     // The work, on the worker thread. It hands every change of a control to the GUI
     // thread (queued), never touching a widget itself.
     virtual void Wykonaj() = 0;

@@ -10,6 +10,7 @@
 #include "TMainForm.h"
 #include "TSplashForm.h"
 #include "UslugiQt.h"
+#include "WatekQt.h"
 
 namespace {
 
@@ -49,5 +50,8 @@ int main(int argc, char* argv[])
     oknoGlowne.show();
     splash.raise();
 
-    return QApplication::exec();
+    const int kod = QApplication::exec();
+    // A run cancelled by closing its window may still be returning from a library.
+    TWatek::ZakonczWszystkieICzekaj();
+    return kod;
 }

@@ -130,6 +130,20 @@ private slots:
         QTRY_VERIFY(watek.isNull());
     }
 
+    void wyjscieCzekaNaWszystkieWatki()
+    {
+        TWatekFlagi* pierwszy = TWatek::UtworzUruchomiony<TWatekFlagi>();
+        TWatekFlagi* drugi = TWatek::UtworzUruchomiony<TWatekFlagi>();
+        QTRY_VERIFY(pierwszy->Obroty.load() > 0 && drugi->Obroty.load() > 0);
+        TWatek::ZakonczWszystkieICzekaj();
+        QVERIFY(pierwszy->isFinished());
+        QVERIFY(drugi->isFinished());
+        // With the event loop back, each deletes itself as usual.
+        const QPointer<TWatek> a = pierwszy;
+        const QPointer<TWatek> b = drugi;
+        QTRY_VERIFY(a.isNull() && b.isNull());
+    }
+
     void komunikatZFokusem()
     {
         QWidget okno;
