@@ -1,5 +1,5 @@
 # make run  - install what is missing, build, start the program
-# make test - install what is missing, build, run every test (also under the sanitizers)
+# make test - install what is missing, build, run every test, then all of them again under ASan+UBSan
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -17,7 +17,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DLINTAVOX_SANITIZE=ON -DLINTAVOX_GUI=OFF
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DLINTAVOX_SANITIZE=ON -DLINTAVOX_GUI=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test: build build-asan
@@ -25,7 +25,7 @@ test: build build-asan
 	$(MAKE) --no-print-directory test-asan
 
 test-asan:
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest $(CTEST_FLAGS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest $(CTEST_FLAGS)
 
 run: build
 	$(BUILD)/bin/lintavox
