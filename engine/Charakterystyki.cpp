@@ -23,3 +23,19 @@ TCharakterystyka Lustro(const TCharakterystyka& tlumienie)
         wynik.push_back({p.X, -p.Y});
     return wynik;
 }
+
+void UstawPunkty(TFltFltStrumien& strumien, const TCharakterystyka& punkty)
+{
+    strumien.UstawDlugosc(static_cast<std::int32_t>(punkty.size()));
+    for (std::size_t i = 0; i < punkty.size(); ++i)
+        strumien.Ustaw(static_cast<std::int32_t>(i), punkty[i]);
+}
+
+TCharakterystyka PunktyStrumienia(TFltFltStrumien& strumien)
+{
+    TCharakterystyka punkty;
+    punkty.reserve(static_cast<std::size_t>(strumien.ZwrocDlugosc()));
+    for (std::int32_t i = 0; i < strumien.ZwrocDlugosc(); ++i)
+        punkty.push_back(strumien.Zwroc(i));
+    return punkty;
+}

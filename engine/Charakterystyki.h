@@ -19,3 +19,7 @@ TCharakterystykiKanalu DomyslneCharakterystyki();
 
 // The amplifier that mirrors the line: every attenuation point with its gain negated.
 TCharakterystyka Lustro(const TCharakterystyka& tlumienie);
+
+// A characteristic into the point stream the channel library and the charts read, and back.
+void UstawPunkty(TFltFltStrumien& strumien, const TCharakterystyka& punkty);
+TCharakterystyka PunktyStrumienia(TFltFltStrumien& strumien);

@@ -35,9 +35,7 @@ std::vector<TFltFltStrumien*> Wskazniki(const TStrumienie& strumienie, std::size
 std::unique_ptr<TFltFltStrumien> Strumien(const TCharakterystyka& punkty)
 {
     auto s = std::make_unique<TFltFltStrumien>();
-    s->UstawDlugosc(static_cast<std::int32_t>(punkty.size()));
-    for (std::size_t i = 0; i < punkty.size(); ++i)
-        s->Ustaw(static_cast<std::int32_t>(i), punkty[i]);
+    UstawPunkty(*s, punkty);
     return s;
 }
 
