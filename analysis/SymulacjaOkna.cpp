@@ -23,15 +23,6 @@
 
 namespace {
 
-TCharakterystyka Punkty(TFltFltStrumien& s)
-{
-    TCharakterystyka punkty;
-    punkty.reserve(static_cast<std::size_t>(s.ZwrocDlugosc()));
-    for (std::int32_t i = 0; i < s.ZwrocDlugosc(); ++i)
-        punkty.push_back(s.Zwroc(i));
-    return punkty;
-}
-
 // Every series of the chart keeps its place but lets go of its stream.
 void OdlaczSerie(TWykres* wykres)
 {
@@ -58,7 +49,8 @@ TUstawieniaSymulacji TSimChildForm::UstawieniaSymulacji() const
     u.Nachylenie = static_cast<float>(ParsujLiczbe(NachylenieEdit->text().toStdString()).value_or(0.0));
     u.PrzesuniecieEcha = ParsujCalkowita(EchoEdit1->text().toStdString()).value_or(0);
     u.Zrodlo = static_cast<TZrodloBitow>(GenComboBox->currentIndex());
-    u.Charakterystyki = {Punkty(*CharTlumienie), Punkty(*CharPrzesluchy), Punkty(*CharEcho), Punkty(*CharWzmocnienie)};
+    u.Charakterystyki = {PunktyStrumienia(*CharTlumienie), PunktyStrumienia(*CharPrzesluchy),
+                         PunktyStrumienia(*CharEcho), PunktyStrumienia(*CharWzmocnienie)};
     return u;
 }
 
@@ -81,13 +73,7 @@ void TSimChildForm::UruchomSymulacje()
     ZablokujKontrolki();
     ZwolnijWyniki();
 
-    const TKontrolkiPostepuQt postep = Postep->Kontrolki();
-    postep.Etykieta()->UstawTekst({});
-    for (TWskaznikPostepu* wskaznik : {postep.Czesciowy(), postep.Calkowity()}) {
-        wskaznik->UstawMaksimum(0);
-        wskaznik->UstawPozycje(0);
-    }
-    Postep->PokazTeraz();
+    const TKontrolkiPostepuQt postep = WyzerujPostep();
 
     SymulacjaTrwa = true;
     auto* watek = new TSimThread(std::move(ustawienia), postep, Przebieg);
@@ -97,6 +83,18 @@ void TSimChildForm::UruchomSymulacje()
             [this, watek](const QString& komunikat) { SymulacjaPrzerwana(watek, komunikat); });
     WatekSymulacji = watek;
     watek->start();
+}
+
+TKontrolkiPostepuQt TSimChildForm::WyzerujPostep()
+{
+    const TKontrolkiPostepuQt postep = Postep->Kontrolki();
+    postep.Etykieta()->UstawTekst({});
+    for (TWskaznikPostepu* wskaznik : {postep.Czesciowy(), postep.Calkowity()}) {
+        wskaznik->UstawMaksimum(0);
+        wskaznik->UstawPozycje(0);
+    }
+    Postep->PokazTeraz();
+    return postep;
 }
 
 void TSimChildForm::ZwolnijWyniki()

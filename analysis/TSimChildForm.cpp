@@ -35,13 +35,6 @@ namespace {
 constexpr int DlugoscPola = 4;  // characters of every numeric field
 constexpr int SzerokoscPola = 56;
 
-void WypelnijStrumien(TFltFltStrumien& strumien, const TCharakterystyka& punkty)
-{
-    strumien.UstawDlugosc(static_cast<std::int32_t>(punkty.size()));
-    for (std::size_t i = 0; i < punkty.size(); ++i)
-        strumien.Ustaw(static_cast<std::int32_t>(i), punkty[i]);
-}
-
 QLabel* Etykieta(const QString& tekst, QWidget* rodzic)
 {
     auto* etykieta = new QLabel(tekst, rodzic);
@@ -98,7 +91,6 @@ TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWy
     connect(NachylenieEdit, &QLineEdit::textChanged, this, &TSimChildForm::UstawieniaZmienione);
     connect(GenComboBox, &QComboBox::currentIndexChanged, this, &TSimChildForm::UstawieniaZmienione);
     connect(EchoEdit1, &QLineEdit::textChanged, SimBut, [this] { SimBut->setEnabled(true); });
-    connect(WzmAdaptCheckBox, &QCheckBox::toggled, SimBut, [this] { SimBut->setEnabled(true); });
     connect(PrzesluchyCheckBox, &QCheckBox::toggled, this, &TSimChildForm::PrzesluchyCheckBoxClick);
     connect(EchoCheckBox, &QCheckBox::toggled, this, &TSimChildForm::EchoCheckBoxClick);
     connect(WzmocnienieCheckBox, &QCheckBox::toggled, this, &TSimChildForm::WzmocnienieCheckBoxClick);
@@ -107,13 +99,14 @@ TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWy
     connect(KanalPageControl, &QTabWidget::currentChanged, this, &TSimChildForm::KanalPageControlChange);
     connect(SimBut, &QPushButton::clicked, this, &TSimChildForm::SimButClick);
     connect(AnulujBut, &QPushButton::clicked, this, &TSimChildForm::AnulujButClick);
+    PolaczEdytor();
 }
 
 TSimChildForm::~TSimChildForm()
 {
-    // A window that goes without being closed still lets its run go; the run ends by
-    // itself and its late result is dropped with the window's connections.
-    if (SymulacjaTrwa)
+    // A window that goes without being closed still lets its worker go; the worker ends
+    // by itself and its late result is dropped with the window's connections.
+    if (SymulacjaTrwa || RekalkulacjaTrwa)
         AnulujButClick();
     // The charts point at the characteristics and the results; they go first.
     delete PageControl1;
@@ -209,9 +202,6 @@ QWidget* TSimChildForm::ZbudujModelKanalu(QWidget* rodzic)
 
     WzmAdaptCheckBox = new QCheckBox(QStringLiteral("Wzmacniacz adaptacyjny"), Wzmocnienie.TabSheet);
     WzmAdaptCheckBox->setObjectName(QStringLiteral("WzmAdaptCheckBox"));
-    // Mirroring the line attenuation is part of editing the lists, which this window
-    // does not offer: the option is shown as it stands, unticked.
-    WzmAdaptCheckBox->setEnabled(false);
     Wzmocnienie.KolumnaListy->addWidget(WzmAdaptCheckBox);
     return KanalPageControl;
 }
@@ -284,10 +274,10 @@ void TSimChildForm::UstawStandard()
 void TSimChildForm::UstawDomyslneCharakterystyki()
 {
     const TCharakterystykiKanalu domyslne = DomyslneCharakterystyki();
-    WypelnijStrumien(*CharTlumienie, domyslne.Tlumienie);
-    WypelnijStrumien(*CharPrzesluchy, domyslne.Przesluchy);
-    WypelnijStrumien(*CharEcho, domyslne.Echo);
-    WypelnijStrumien(*CharWzmocnienie, domyslne.Wzmocnienie);
+    UstawPunkty(*CharTlumienie, domyslne.Tlumienie);
+    UstawPunkty(*CharPrzesluchy, domyslne.Przesluchy);
+    UstawPunkty(*CharEcho, domyslne.Echo);
+    UstawPunkty(*CharWzmocnienie, domyslne.Wzmocnienie);
     PokazCharakterystyke(Tlumienie, *CharTlumienie);
     PokazCharakterystyke(Przesluchy, *CharPrzesluchy);
     PokazCharakterystyke(Echo, *CharEcho);
@@ -302,6 +292,7 @@ void TSimChildForm::ZablokujKontrolki()
         StanyPrzedBlokada[i] = !KontrolkiBlokowane[i]->testAttribute(Qt::WA_ForceDisabled);
         KontrolkiBlokowane[i]->setEnabled(false);
     }
+    Zablokowane = true;
     update();
 }
 
@@ -309,6 +300,7 @@ void TSimChildForm::PrzywrocKontrolki()
 {
     for (std::size_t i = 0; i < KontrolkiBlokowane.size(); ++i)
         KontrolkiBlokowane[i]->setEnabled(StanyPrzedBlokada[i]);
+    Zablokowane = false;
     update();
 }
 

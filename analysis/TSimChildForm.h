@@ -78,6 +78,18 @@ public:
     // follow whether it shows results.
     void FormActivate();
 
+    // The characteristic editor, each on the tab it is given: the point dialog on the
+    // selected row, the list read back into its stream, the model files, the recalculation.
+    void DodajPunkt(TZakladkaCharakterystyki& zakladka);
+    void EdytujPunkt(TZakladkaCharakterystyki& zakladka);
+    void UsunPunkt(TZakladkaCharakterystyki& zakladka);
+    void OdczytajListe(TZakladkaCharakterystyki& zakladka);
+    void WczytajBtnClick(TZakladkaCharakterystyki& zakladka);
+    void ZapiszBtnClick(TZakladkaCharakterystyki& zakladka);
+    void RekalkulacjaBtnClick(TZakladkaCharakterystyki& zakladka);
+    // "Wzmacniacz adaptacyjny": the regenerator's list becomes the mirror of the line's.
+    void WzmAdaptCheckBoxClick(bool zaznaczone);
+
     // The BER estimate of a run into BERLabel, its superscript exponent ExpBERLabel and
     // the sentence BERLabel2.
     void PokazBER(double ber);
@@ -233,8 +245,25 @@ private:
     void KanalPageControlChange(int indeks);
     void PokazStrone(QWidget* zakladka);
 
+    // Editor wiring (EdytorCharakterystyk.cpp) and its steps.
+    void PolaczEdytor();
+    void ZmianaPunktow(TZakladkaCharakterystyki& zakladka);
+    void UkryjStronyWynikow();
+    void ZaznaczenieListy(TZakladkaCharakterystyki& zakladka);
+    bool TrybAdaptacyjny() const;
+    QString FolderModelu(const TZakladkaCharakterystyki& zakladka) const;
+    // Sets a control's enabled state, or while the window is locked the state that
+    // PrzywrocKontrolki will give it.
+    void UstawDostepnosc(QWidget* kontrolka, bool wlaczona);
+    // The progress controls cleared and shown, for the worker about to start.
+    TKontrolkiPostepuQt WyzerujPostep();
+    void RekalkulacjaZakonczona(const TWatek* watek, TZakladkaCharakterystyki* zakladka,
+                                std::shared_ptr<WynikRekalkulacji> wynik);
+    void RekalkulacjaPrzerwana(const TWatek* watek, const QString& komunikat);
+
     std::vector<QWidget*> KontrolkiBlokowane;
     std::vector<bool> StanyPrzedBlokada;
+    bool Zablokowane = false;
     // The screen cursor before the run started.
     TKursorEkranu KursorPrzedSymulacja;
 };

@@ -1,14 +1,18 @@
 #include "ZakladkaCharakterystyki.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Liczby.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
 #include "Wykres.h"
@@ -25,10 +29,41 @@ QPushButton* Przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzi
     auto* przycisk = new QPushButton(tekst, rodzic);
     przycisk->setObjectName(nazwa);
     przycisk->setAutoDefault(false);
-    // The window shows its characteristics read-only: no button of the list acts yet.
-    przycisk->setEnabled(false);
     return przycisk;
 }
+
+// Keeps the impulse-response view in proportion to its scroll box and as tall as the
+// box, and centres it on 0 µs whenever its scroll range changes.
+class TDopasowanieOdpowiedzi : public QObject {
+public:
+    TDopasowanieOdpowiedzi(QScrollArea* box, TWykres* wykres) : QObject(box), Box(box), Wykres(wykres)
+    {
+        box->installEventFilter(this);
+        connect(box->horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this] { WysrodkujOdpowiedz(Box); });
+    }
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
+    {
+        if (obiekt != Box || zdarzenie->type() != QEvent::Resize)
+            return QObject::eventFilter(obiekt, zdarzenie);
+        const auto* zmiana = static_cast<const QResizeEvent*>(zdarzenie);
+        const int nowa = zmiana->size().width();
+        const int stara = zmiana->oldSize().width();
+        // Shown the first time: one major division of the time axis fills the box.
+        const float skala = stara > 0 ? static_cast<float>(nowa) * Wykres->OsX.SkalaPiksele() / static_cast<float>(stara)
+                                      : static_cast<float>(nowa);
+        if (skala > 0.0f)
+            Wykres->OsX.UstawSkalaPiksele(skala);
+        Wykres->resize(Wykres->width(), zmiana->size().height() - Box->horizontalScrollBar()->sizeHint().height());
+        Wykres->update();
+        return false;
+    }
+
+private:
+    QScrollArea* Box;
+    TWykres* Wykres;
+};
 
 void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
 {
@@ -91,6 +126,12 @@ void UstawWykresOdpowiedzi(TWykres& w)
 
 } // namespace
 
+void WysrodkujOdpowiedz(QScrollArea* box)
+{
+    QScrollBar* pasek = box->horizontalScrollBar();
+    pasek->setValue(pasek->minimum() + (pasek->maximum() - pasek->minimum()) / 2);
+}
+
 TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, QWidget* rodzic)
 {
     TZakladkaCharakterystyki z;
@@ -120,6 +161,9 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ZapiszBtn = Przycisk(QStringLiteral("Zapisz"), QStringLiteral("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     z.RekalkulacjaBtn = Przycisk(QStringLiteral("Rekalkulacja"),
                                  QStringLiteral("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    // Editing needs a selected row.
+    for (QPushButton* przycisk : {z.DodajBtn, z.EdytujBtn, z.UsunBtn})
+        przycisk->setEnabled(false);
 
     auto* przyciski = new QGridLayout;
     przyciski->setSpacing(4);
@@ -146,11 +190,14 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ScrollBox->setWidgetResizable(false);
     z.ScrollBox->setFrameShape(QFrame::NoFrame);
     z.ScrollBox->setBackgroundRole(QPalette::Base);
+    z.ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    z.ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     z.OdpowiedzWykres = new TWykres;
     z.OdpowiedzWykres->setObjectName(nazwa + QStringLiteral("OdpowiedzWykres"));
     UstawWykresOdpowiedzi(*z.OdpowiedzWykres);
     z.ScrollBox->setWidget(z.OdpowiedzWykres);
     z.ScrollBox->hide();
+    new TDopasowanieOdpowiedzi(z.ScrollBox, z.OdpowiedzWykres);
 
     auto* obszarWykresu = new QGridLayout;
     obszarWykresu->setContentsMargins(0, 0, 0, 0);
@@ -163,6 +210,12 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.TabSet->setDrawBase(false);
     z.TabSet->setExpanding(false);
     z.TabSet->addTab(QStringLiteral("Charakterystyka"));
+    QScrollArea* box = z.ScrollBox;
+    QObject::connect(z.TabSet, &QTabBar::currentChanged, box, [box](int indeks) {
+        box->setVisible(indeks == 1);
+        if (indeks == 1)
+            WysrodkujOdpowiedz(box);
+    });
 
     auto* kolumnaWykresu = new QVBoxLayout;
     kolumnaWykresu->setSpacing(0);
@@ -180,9 +233,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
 void PokazCharakterystyke(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien)
 {
     z.ListView->clear();
-    while (z.TabSet->count() > 1)
-        z.TabSet->removeTab(1);
-    z.ScrollBox->hide();
+    UkryjOdpowiedz(z);
 
     const float znak = z.Regeneracja ? 1.0f : -1.0f;
     QList<QTreeWidgetItem*> wiersze;
@@ -191,13 +242,88 @@ void PokazCharakterystyke(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien
         wiersze.append(new QTreeWidgetItem({TekstStalo(p.X, 3), TekstStalo(znak * p.Y, 3)}));
     }
     z.ListView->addTopLevelItems(wiersze);
-    if (!wiersze.isEmpty()) {
-        z.ListView->selectionModel()->setCurrentIndex(z.ListView->model()->index(0, 0),
-                                                      QItemSelectionModel::NoUpdate);
-    }
+    if (!wiersze.isEmpty())
+        UstawWiersz(z, 0, false);
+    PokazPunktyNaWykresie(z, strumien);
+}
 
+void PokazPunktyNaWykresie(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien)
+{
     z.CharWykres->UsunSerie(1);
     if (z.CharWykres->ModyfikujSerie(0, &strumien, KolorCharakterystyki, psSolid) < 0)
         z.CharWykres->DodajSerie(&strumien, KolorCharakterystyki, psSolid);
     z.CharWykres->update();
+}
+
+void UkryjOdpowiedz(TZakladkaCharakterystyki& z)
+{
+    while (z.TabSet->count() > 1)
+        z.TabSet->removeTab(1);
+    z.ScrollBox->hide();
+}
+
+TCharakterystyka PunktyListy(const TZakladkaCharakterystyki& z)
+{
+    const float znak = z.Regeneracja ? 1.0f : -1.0f;
+    TCharakterystyka punkty;
+    for (int i = 0; i < z.ListView->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* wiersz = z.ListView->topLevelItem(i);
+        // The rows hold only what this program wrote, with three decimals.
+        const auto x = ParsujLiczbe(wiersz->text(0).toStdString()).value_or(0.0);
+        const auto y = ParsujLiczbe(wiersz->text(1).toStdString()).value_or(0.0);
+        punkty.push_back({static_cast<float>(x), znak * static_cast<float>(y)});
+    }
+    return punkty;
+}
+
+int WybranyWiersz(const TZakladkaCharakterystyki& z)
+{
+    const QList<QTreeWidgetItem*> wybrane = z.ListView->selectedItems();
+    return wybrane.isEmpty() ? -1 : z.ListView->indexOfTopLevelItem(wybrane.front());
+}
+
+void UstawWiersz(TZakladkaCharakterystyki& z, int wiersz, bool zaznacz)
+{
+    z.ListView->selectionModel()->setCurrentIndex(z.ListView->model()->index(wiersz, 0),
+                                                  zaznacz ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                          : QItemSelectionModel::NoUpdate);
+}
+
+float CzestotliwoscWiersza(const TZakladkaCharakterystyki& z, int wiersz)
+{
+    return static_cast<float>(ParsujLiczbe(z.ListView->topLevelItem(wiersz)->text(0).toStdString()).value_or(0.0));
+}
+
+TPrzyciskiWyboru PrzyciskiWyboru(int wiersz, int liczbaWierszy, bool staleWiersze)
+{
+    if (wiersz < 0)
+        return {};
+    if (staleWiersze || wiersz <= 1)
+        return {false, true, false};
+    if (wiersz == liczbaWierszy - 1)
+        return {true, true, false};
+    return {true, true, true};
+}
+
+namespace {
+
+std::filesystem::path Sciezka(const QString& plik)
+{
+    return std::filesystem::path(QFile::encodeName(plik).toStdString());
+}
+
+} // namespace
+
+TBladModelu ZapiszCharakterystyke(const QString& plik, TFltFltStrumien& strumien)
+{
+    return ZapiszModel(Sciezka(plik), PunktyStrumienia(strumien));
+}
+
+TBladModelu WczytajCharakterystyke(const QString& plik, TFltFltStrumien& strumien)
+{
+    TCharakterystyka punkty;
+    const TBladModelu blad = WczytajModel(Sciezka(plik), punkty);
+    if (blad == TBladModelu::Brak)
+        UstawPunkty(strumien, punkty);
+    return blad;
 }

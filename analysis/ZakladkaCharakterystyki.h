@@ -5,6 +5,12 @@
 
 #include <QString>
 
+#include <memory>
+
+#include "Charakterystyki.h"
+#include "PlikModelu.h"
+#include "VartoChannel.h"
+
 class QGridLayout;
 class QPushButton;
 class QScrollArea;
@@ -14,6 +20,16 @@ class QVBoxLayout;
 class QWidget;
 class TFltFltStrumien;
 class TWykres;
+
+// Where a tab keeps its model files and how its file dialogs read.
+struct TOpisModelu {
+    QString Folder;       // under the program's folder
+    QString Rozszerzenie; // without the dot
+    QString FiltrZapisu;
+    QString FiltrOdczytu;
+    QString TytulZapisu;
+    QString TytulOdczytu;
+};
 
 struct TZakladkaCharakterystyki {
     QWidget* TabSheet = nullptr;
@@ -33,13 +49,49 @@ struct TZakladkaCharakterystyki {
     QVBoxLayout* KolumnaListy = nullptr;
     // The regeneration list shows gains as they are stored; the others show losses.
     bool Regeneracja = false;
+    // The window's point stream that this tab edits.
+    TFltFltStrumien* Strumien = nullptr;
+    // The last completed recalculation, which the charts may show; none before the first.
+    std::shared_ptr<WynikRekalkulacji> Wynik;
+    TOpisModelu Model;
 };
 
 // Builds the tab's page. nazwa is the characteristic's part of the component names
 // ("Tlumienie" gives TlumienieTabSheet, TlumienieListView, WczytajTlumienieBtn, ...).
 TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, QWidget* rodzic);
 
+// Scrolls the impulse-response view so that 0 µs stands in the middle.
+void WysrodkujOdpowiedz(QScrollArea* box);
+
 // The stream into the list (frequency and level with three decimals, row 0 focused) and
 // onto the chart as series 0 in green; the impulse-response view and the recalculated
 // series go away.
 void PokazCharakterystyke(TZakladkaCharakterystyki& zakladka, TFltFltStrumien& strumien);
+
+// The list read back: frequencies and levels of its rows as stored (losses negated).
+TCharakterystyka PunktyListy(const TZakladkaCharakterystyki& zakladka);
+// Series 0 of the characteristic chart becomes the stream in green, series 1 (the
+// recalculated response) goes; repaints.
+void PokazPunktyNaWykresie(TZakladkaCharakterystyki& zakladka, TFltFltStrumien& strumien);
+// Takes away the impulse-response tab of the strip and hides its view.
+void UkryjOdpowiedz(TZakladkaCharakterystyki& zakladka);
+// The selected row, or -1.
+int WybranyWiersz(const TZakladkaCharakterystyki& zakladka);
+// Gives row wiersz the focus mark, and with zaznacz also the selection.
+void UstawWiersz(TZakladkaCharakterystyki& zakladka, int wiersz, bool zaznacz);
+// The frequency of a row, MHz.
+float CzestotliwoscWiersza(const TZakladkaCharakterystyki& zakladka, int wiersz);
+
+// Which of "Dodaj", "Edytuj" and "Usuń" a selection allows. The first two points and the
+// last one keep their frequencies: nothing is inserted before them and they stay.
+// staleWiersze: every row is fixed (the amplifier mirrors the line).
+struct TPrzyciskiWyboru {
+    bool Dodaj = false;
+    bool Edytuj = false;
+    bool Usun = false;
+};
+TPrzyciskiWyboru PrzyciskiWyboru(int wiersz, int liczbaWierszy, bool staleWiersze);
+
+// Model files of a characteristic; on an error the stream stays as it was.
+TBladModelu ZapiszCharakterystyke(const QString& plik, TFltFltStrumien& strumien);
+TBladModelu WczytajCharakterystyke(const QString& plik, TFltFltStrumien& strumien);

@@ -1,0 +1,284 @@
+// The characteristic editor of the analysis window: points added, edited and removed
+// through the point dialog, the list read back into its stream (and mirrored into the
+// adaptive amplifier), the selection rules of the buttons and the model files.
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <functional>
+
+#include "Charakterystyki.h"
+#include "PlikModelu.h"
+#include "TDodajPunktForm.h"
+#include "TPageControl.h"
+#include "TSimChildForm.h"
+#include "UslugiQt.h"
+#include "Vartostream.h"
+
+namespace {
+
+// Enter (either key) in a list runs the action instead of reaching the list.
+class TEnterNaLiscie : public QObject {
+public:
+    TEnterNaLiscie(std::function<void()> dzialanie, QObject* rodzic) : QObject(rodzic), Dzialanie(std::move(dzialanie)) {}
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
+    {
+        if (zdarzenie->type() == QEvent::KeyPress) {
+            const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+            if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+                Dzialanie();
+                return true;
+            }
+        }
+        return QObject::eventFilter(obiekt, zdarzenie);
+    }
+
+private:
+    std::function<void()> Dzialanie;
+};
+
+} // namespace
+
+void TSimChildForm::PolaczEdytor()
+{
+    const QString filtr = QStringLiteral("Plik filtru (*.att)");
+    Tlumienie.Strumien = CharTlumienie.get();
+    Tlumienie.Model = {QStringLiteral("modele/tlumienie"), QStringLiteral("att"), filtr, filtr,
+                       QStringLiteral("Zapisywanie charakterystyki tłumienia"),
+                       QStringLiteral("Wczytywanie charakterystyki tłumienia")};
+    Przesluchy.Strumien = CharPrzesluchy.get();
+    Przesluchy.Model = {QStringLiteral("modele/przesluchy"), QStringLiteral("att"), filtr, filtr,
+                        QStringLiteral("Zapisywanie charakterystyki przesłuchów"),
+                        QStringLiteral("Wczytywanie charakterystyki przesłuchów")};
+    Echo.Strumien = CharEcho.get();
+    Echo.Model = {QStringLiteral("modele/echo"), QStringLiteral("att"), filtr, filtr,
+                  QStringLiteral("Zapisywanie charakterystyki echa"), QStringLiteral("Wczytywanie charakterystyki echa")};
+    Wzmocnienie.Strumien = CharWzmocnienie.get();
+    Wzmocnienie.Model = {QStringLiteral("modele/regeneracja"), QStringLiteral("amp"),
+                         QStringLiteral("Plik wzmacniacza (*.amp)"), QStringLiteral("Plik wmacniacza (*.amp)"),
+                         QStringLiteral("Zapisywanie charakterystyki regeneratora"),
+                         QStringLiteral("Wczytywanie charakterystyki regenratora")};
+
+    for (TZakladkaCharakterystyki* z : {&Tlumienie, &Przesluchy, &Echo, &Wzmocnienie}) {
+        connect(z->DodajBtn, &QPushButton::clicked, this, [this, z] { DodajPunkt(*z); });
+        connect(z->EdytujBtn, &QPushButton::clicked, this, [this, z] { EdytujPunkt(*z); });
+        connect(z->UsunBtn, &QPushButton::clicked, this, [this, z] { UsunPunkt(*z); });
+        connect(z->WczytajBtn, &QPushButton::clicked, this, [this, z] { WczytajBtnClick(*z); });
+        connect(z->ZapiszBtn, &QPushButton::clicked, this, [this, z] { ZapiszBtnClick(*z); });
+        connect(z->RekalkulacjaBtn, &QPushButton::clicked, this, [this, z] { RekalkulacjaBtnClick(*z); });
+        connect(z->ListView, &QTreeWidget::itemSelectionChanged, this, [this, z] { ZaznaczenieListy(*z); });
+        // A double click or Enter edits the selected row, as "Edytuj" would: never while
+        // the window works or the list is mirrored.
+        const auto edytuj = [this, z] {
+            if (z->EdytujBtn->isEnabled() && WybranyWiersz(*z) >= 0)
+                EdytujPunkt(*z);
+        };
+        connect(z->ListView, &QTreeWidget::itemDoubleClicked, this, edytuj);
+        z->ListView->installEventFilter(new TEnterNaLiscie(edytuj, z->ListView));
+    }
+    connect(WzmAdaptCheckBox, &QCheckBox::toggled, this, &TSimChildForm::WzmAdaptCheckBoxClick);
+}
+
+bool TSimChildForm::TrybAdaptacyjny() const
+{
+    // The mirror follows the line whether or not regeneration is on for the next run, so
+    // that switching it back on never finds a stale amplifier.
+    return Ustawienia.Regeneracja != 0 && WzmAdaptCheckBox->isChecked();
+}
+
+void TSimChildForm::UstawDostepnosc(QWidget* kontrolka, bool wlaczona)
+{
+    if (Zablokowane) {
+        const auto miejsce = std::find(KontrolkiBlokowane.begin(), KontrolkiBlokowane.end(), kontrolka);
+        if (miejsce != KontrolkiBlokowane.end()) {
+            StanyPrzedBlokada[static_cast<std::size_t>(miejsce - KontrolkiBlokowane.begin())] = wlaczona;
+            return;
+        }
+    }
+    kontrolka->setEnabled(wlaczona);
+}
+
+void TSimChildForm::ZaznaczenieListy(TZakladkaCharakterystyki& z)
+{
+    const bool stale = &z == &Wzmocnienie && WzmAdaptCheckBox->isChecked();
+    const TPrzyciskiWyboru stan = PrzyciskiWyboru(WybranyWiersz(z), z.ListView->topLevelItemCount(), stale);
+    UstawDostepnosc(z.DodajBtn, stan.Dodaj);
+    UstawDostepnosc(z.EdytujBtn, stan.Edytuj);
+    UstawDostepnosc(z.UsunBtn, stan.Usun);
+}
+
+void TSimChildForm::UkryjStronyWynikow()
+{
+    for (QWidget* strona : {TabSheetWejsciowe, TabSheetWyjsciowe, TabSheetOkowy, ErrorTabSheet})
+        PageControl1->setTabVisible(PageControl1->indexOf(strona), false);
+    // The results no longer match the channel: nothing of them to save or print.
+    Polecenia.Wlacz(false);
+    Timer->stop();
+    PodswietlZakladki(0);
+}
+
+void TSimChildForm::ZmianaPunktow(TZakladkaCharakterystyki& z)
+{
+    SimBut->setEnabled(true);
+    z.RekalkulacjaBtn->setEnabled(true);
+    UkryjOdpowiedz(z);
+    UkryjStronyWynikow();
+    OdczytajListe(z);
+}
+
+void TSimChildForm::OdczytajListe(TZakladkaCharakterystyki& z)
+{
+    const TCharakterystyka punkty = PunktyListy(z);
+    UstawPunkty(*z.Strumien, punkty);
+    PokazPunktyNaWykresie(z, *z.Strumien);
+    if (&z == &Tlumienie && TrybAdaptacyjny()) {
+        UstawPunkty(*CharWzmocnienie, Lustro(punkty));
+        PokazCharakterystyke(Wzmocnienie, *CharWzmocnienie);
+        UstawDostepnosc(Wzmocnienie.RekalkulacjaBtn, true);
+    }
+}
+
+void TSimChildForm::DodajPunkt(TZakladkaCharakterystyki& z)
+{
+    const int wiersz = WybranyWiersz(z);
+    if (wiersz < 0)
+        return;
+    TDodajPunktForm dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Dodaj punkt filtru"));
+    dialog.UstawRegeneracja(z.Regeneracja);
+    if (wiersz > 0)
+        dialog.Dolna = CzestotliwoscWiersza(z, wiersz - 1);
+    dialog.Gorna = CzestotliwoscWiersza(z, wiersz);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    auto* nowy = new QTreeWidgetItem({dialog.CzestotliwoscEdit->text(), dialog.WartoscEdit->text()});
+    z.ListView->insertTopLevelItem(wiersz, nowy);
+    UstawWiersz(z, wiersz, true);
+    ZmianaPunktow(z);
+}
+
+void TSimChildForm::EdytujPunkt(TZakladkaCharakterystyki& z)
+{
+    const int wiersz = WybranyWiersz(z);
+    if (wiersz < 0)
+        return;
+    const int ostatni = z.ListView->topLevelItemCount() - 1;
+    QTreeWidgetItem* element = z.ListView->topLevelItem(wiersz);
+    TDodajPunktForm dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Edytuj punkt filtru"));
+    dialog.UstawRegeneracja(z.Regeneracja);
+    dialog.CzestotliwoscEdit->setText(element->text(0));
+    dialog.WartoscEdit->setText(element->text(1));
+    dialog.CzestotliwoscEdit->setEnabled(wiersz > 1 && wiersz < ostatni);
+    if (wiersz > 0)
+        dialog.Dolna = CzestotliwoscWiersza(z, wiersz - 1);
+    if (wiersz < ostatni)
+        dialog.Gorna = CzestotliwoscWiersza(z, wiersz + 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    element->setText(0, dialog.CzestotliwoscEdit->text());
+    element->setText(1, dialog.WartoscEdit->text());
+    ZmianaPunktow(z);
+}
+
+void TSimChildForm::UsunPunkt(TZakladkaCharakterystyki& z)
+{
+    // The first two points and the last one stay: the filter needs its ends.
+    const int wiersz = WybranyWiersz(z);
+    if (wiersz <= 1 || wiersz >= z.ListView->topLevelItemCount() - 1)
+        return;
+    UkryjOdpowiedz(z);
+    delete z.ListView->takeTopLevelItem(wiersz);
+    if (z.ListView->topLevelItemCount() > 0)
+        UstawWiersz(z, 0, false);
+    else
+        UstawDostepnosc(z.UsunBtn, false);
+    ZmianaPunktow(z);
+}
+
+void TSimChildForm::WzmAdaptCheckBoxClick(bool zaznaczone)
+{
+    TZakladkaCharakterystyki& z = Wzmocnienie;
+    if (zaznaczone) {
+        for (QWidget* kontrolka : std::initializer_list<QWidget*>{z.DodajBtn, z.EdytujBtn, z.UsunBtn, z.WczytajBtn})
+            UstawDostepnosc(kontrolka, false);
+        z.ListView->setEnabled(false);
+        UstawPunkty(*CharWzmocnienie, Lustro(PunktyStrumienia(*CharTlumienie)));
+        PokazCharakterystyke(z, *CharWzmocnienie);
+        UstawDostepnosc(z.RekalkulacjaBtn, true);
+    } else {
+        z.ListView->setEnabled(true);
+        UstawDostepnosc(z.WczytajBtn, true);
+        // Row 0 selected: "Edytuj" acts on it at once.
+        if (z.ListView->topLevelItemCount() > 0)
+            UstawWiersz(z, 0, true);
+        UstawDostepnosc(z.EdytujBtn, true);
+    }
+    SimBut->setEnabled(true);
+}
+
+QString TSimChildForm::FolderModelu(const TZakladkaCharakterystyki& z) const
+{
+    // A folder not there yet is made; where that is not allowed, the program's own.
+    const QString folder = QDir(FolderProgramu()).filePath(z.Model.Folder);
+    return QDir().mkpath(folder) ? folder : FolderProgramu();
+}
+
+namespace {
+
+// Qt's own file dialog, which looks the same everywhere and is drivable by tests.
+QString WybierzPlik(QWidget* rodzic, QFileDialog::AcceptMode tryb, const QString& tytul, const QString& folder,
+                    const QString& filtr, const QString& rozszerzenie)
+{
+    QFileDialog dialog(rodzic, tytul, folder, filtr);
+    dialog.setObjectName(QStringLiteral("PlikModeluDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(tryb);
+    dialog.setFileMode(tryb == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(rozszerzenie);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+void TSimChildForm::ZapiszBtnClick(TZakladkaCharakterystyki& z)
+{
+    const QString plik = WybierzPlik(this, QFileDialog::AcceptSave, z.Model.TytulZapisu, FolderModelu(z),
+                                     z.Model.FiltrZapisu, z.Model.Rozszerzenie);
+    if (plik.isEmpty())
+        return;
+    const TBladModelu blad = ZapiszCharakterystyke(plik, *z.Strumien);
+    if (blad != TBladModelu::Brak)
+        PokazKomunikat(z.ZapiszBtn, QString::fromStdString(OpisBleduModelu(blad)));
+}
+
+void TSimChildForm::WczytajBtnClick(TZakladkaCharakterystyki& z)
+{
+    ZablokujKontrolki();
+    const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, z.Model.TytulOdczytu, FolderModelu(z),
+                                     z.Model.FiltrOdczytu, z.Model.Rozszerzenie);
+    if (!plik.isEmpty()) {
+        // A file that cannot be read leaves the points as they were; the list is drawn
+        // from them again either way.
+        const TBladModelu blad = WczytajCharakterystyke(plik, *z.Strumien);
+        if (blad != TBladModelu::Brak)
+            PokazKomunikat(nullptr, QString::fromStdString(OpisBleduModelu(blad)));
+        PokazCharakterystyke(z, *z.Strumien);
+        if (&z == &Tlumienie && TrybAdaptacyjny())
+            OdczytajListe(z);
+        UkryjStronyWynikow();
+    }
+    PrzywrocKontrolki();
+    SimBut->setEnabled(true);
+    z.RekalkulacjaBtn->setEnabled(true);
+}
