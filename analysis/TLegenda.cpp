@@ -13,22 +13,36 @@ constexpr int WysokoscWiersza = 19;
 constexpr int RolaSerii = Qt::UserRole;
 constexpr int RolaObrazu = Qt::UserRole + 1;
 
-QPixmap Probka(TColor kolor)
+constexpr int BokObrazu = 16;
+constexpr TColor KolorRamki = 0x808080;
+constexpr std::array<TColor, 4> KoloryObrazow = {0x0000FF, 0x008000, 0xFF0000, 0x000080};
+
+QPixmap Probka(int indeks)
 {
-    QPixmap obraz(16, 16);
-    obraz.fill(KolorQt(kolor));
+    QPixmap obraz(BokObrazu, BokObrazu);
+    obraz.fill(Qt::white);
     QPainter malarz(&obraz);
-    malarz.setPen(QColor(0x80, 0x80, 0x80));
-    malarz.drawRect(0, 0, 15, 15);
+    TPlotnoQt plotno(malarz);
+    RysujObrazLegendy(plotno, indeks, 0, 0);
     return obraz;
 }
 
 } // namespace
 
+void RysujObrazLegendy(TPlotno& plotno, int indeks, int x, int y)
+{
+    const int koniec = BokObrazu - 1;
+    const std::array<TPunktPlotna, 4> rogi = {{{x, y}, {x + koniec, y}, {x + koniec, y + koniec}, {x, y + koniec}}};
+    plotno.UstawStylPiora(psSolid);
+    plotno.UstawKolorPiora(KolorRamki);
+    plotno.UstawGruboscPiora(1);
+    plotno.UstawKolorPedzla(KoloryObrazow.at(static_cast<std::size_t>(indeks)));
+    plotno.Wielokat(rogi);
+}
+
 const QPixmap& ObrazLegendy(int indeks)
 {
-    static const std::array<QPixmap, 4> obrazy = {Probka(0x0000FF), Probka(0x008000), Probka(0xFF0000),
-                                                   Probka(0x000080)};
+    static const std::array<QPixmap, 4> obrazy = {Probka(0), Probka(1), Probka(2), Probka(3)};
     return obrazy.at(static_cast<std::size_t>(indeks));
 }
 

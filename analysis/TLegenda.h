@@ -5,8 +5,13 @@
 #include <QPixmap>
 #include <QTableWidget>
 
+class TPlotno;
+
 // The swatches of LegendaImageList: red (0), green (1), blue (2) and maroon (3), 16 × 16.
 const QPixmap& ObrazLegendy(int indeks);
+// Draws swatch indeks with its top-left pixel at (x, y) on any canvas, pixel for pixel
+// as ObrazLegendy shows it. Leaves the pen one pixel wide.
+void RysujObrazLegendy(TPlotno& plotno, int indeks, int x, int y);
 
 class TLegenda : public QTableWidget {
     Q_OBJECT
