@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "Drukowanie.h"
 #include "ListaStandardow.h"
 #include "Obrazy.h"
 #include "PlikUstawien.h"
@@ -58,6 +59,8 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     Zapisz1->setEnabled(false);
     Drukuj1->setEnabled(false);
     connect(Nowa1, &QAction::triggered, this, [this] { UruchomStart(false); });
+    connect(Zapisz1, &QAction::triggered, this, &TMainForm::ZapiszWyniki);
+    connect(Drukuj1, &QAction::triggered, this, &TMainForm::DrukujWyniki);
     connect(Opcje1, &QAction::triggered, this, &TMainForm::Opcje);
     connect(Zakoncz1, &QAction::triggered, this, &QWidget::close);
 
@@ -158,6 +161,26 @@ TSimChildForm* TMainForm::NowaAnaliza(int standard)
     okno->showNormal();
     analiza->UstawStandard();
     return analiza;
+}
+
+TSimChildForm* TMainForm::AnalizaZWynikami() const
+{
+    // The current window stays current while a menu of the main window has the focus.
+    const QMdiSubWindow* okno = ClientArea->currentSubWindow();
+    auto* analiza = okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr;
+    return analiza && MaWynikiDoRaportu(*analiza) ? analiza : nullptr;
+}
+
+void TMainForm::ZapiszWyniki()
+{
+    if (TSimChildForm* analiza = AnalizaZWynikami())
+        ::ZapiszWyniki(*analiza, this);
+}
+
+void TMainForm::DrukujWyniki()
+{
+    if (TSimChildForm* analiza = AnalizaZWynikami())
+        ::DrukujWyniki(*analiza);
 }
 
 void TMainForm::UruchomStart(bool pokazOtworz)

@@ -31,6 +31,13 @@ public:
     // Called by the splash window when the user dismisses it: the start dialog follows.
     void UstawPokazStart();
 
+    // "Zapisz" and "Drukuj": the active analysis's results as a bitmap file or on the
+    // default printer; nothing happens unless it shows results.
+    void ZapiszWyniki();
+    void DrukujWyniki();
+    // The active analysis when it shows results, or null.
+    TSimChildForm* AnalizaZWynikami() const;
+
     // The analyses laid out one above the other or side by side, filling the area.
     void UstawWPoziomie();
     void UstawWPionie();
