@@ -18,6 +18,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -194,6 +195,8 @@ class TestDrukowania : public QObject {
 private slots:
     void initTestCase()
     {
+        // The file dialog keeps its history in its own settings, apart from other programs'.
+        QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
         UstawSeparatorZLokalizacji();
         QVERIFY(Folder.isValid());
