@@ -445,7 +445,7 @@ void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic)
     QDir(FolderProgramu()).mkpath(nazwaFolderu);
     QFileDialog WynikSaveDialog(rodzic, QStringLiteral("Zapisywanie wynikow symulacji"));
     WynikSaveDialog.setObjectName(QStringLiteral("WynikSaveDialog"));
-    WynikSaveDialog.setOption(QFileDialog::DontUseNativeDialog);
+    PrzygotujDialogPliku(WynikSaveDialog);
     WynikSaveDialog.setAcceptMode(QFileDialog::AcceptSave);
     WynikSaveDialog.setFileMode(QFileDialog::AnyFile);
     WynikSaveDialog.setNameFilter(QStringLiteral("Bitmapy (*.bmp)"));

@@ -234,13 +234,12 @@ QString TSimChildForm::FolderModelu(const TZakladkaCharakterystyki& z) const
 
 namespace {
 
-// Qt's own file dialog, which looks the same everywhere and is drivable by tests.
 QString WybierzPlik(QWidget* rodzic, QFileDialog::AcceptMode tryb, const QString& tytul, const QString& folder,
                     const QString& filtr, const QString& rozszerzenie)
 {
     QFileDialog dialog(rodzic, tytul, folder, filtr);
     dialog.setObjectName(QStringLiteral("PlikModeluDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    PrzygotujDialogPliku(dialog);
     dialog.setAcceptMode(tryb);
     dialog.setFileMode(tryb == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(rozszerzenie);

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -80,6 +83,34 @@ void ZaladujTlumaczenieQt()
     static QTranslator tlumaczenie;
     if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&tlumaczenie);
+}
+
+namespace {
+
+// Icons and type names from the file's name and kind, never from its content.
+class TIkonyPlikowPoNazwie : public QFileIconProvider {
+public:
+    QIcon icon(IconType typ) const override { return QFileIconProvider::icon(typ); }
+    QIcon icon(const QFileInfo& plik) const override
+    {
+        return QFileIconProvider::icon(plik.isDir() ? QAbstractFileIconProvider::Folder
+                                                    : QAbstractFileIconProvider::File);
+    }
+    QString type(const QFileInfo& plik) const override
+    {
+        if (plik.isDir())
+            return QStringLiteral("Folder");
+        return plik.suffix().isEmpty() ? QStringLiteral("Plik") : QStringLiteral("Plik ") + plik.suffix().toUpper();
+    }
+};
+
+} // namespace
+
+void PrzygotujDialogPliku(QFileDialog& dialog)
+{
+    static TIkonyPlikowPoNazwie ikony;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&ikony);
 }
 
 QString TekstStalo(double wartosc, int miejsca)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 // Folder of the program file. varto.cfg, "Wyniki" and "modele" live under it.
@@ -14,6 +15,11 @@ void UstawFolderProgramu(const QString& folder);
 // A modal box with the text and one OK button over the window of pole (or the active
 // window). When pole is given, it gets the keyboard focus once the box is closed.
 void PokazKomunikat(QWidget* pole, const QString& tekst);
+
+// Makes a file dialog the program's own: Qt's dialog (the same everywhere, drivable by
+// tests), with file types told by name alone. Guessing a type from a file's content
+// would read it, and some files (devices under /proc, pipes) block a reader for ever.
+void PrzygotujDialogPliku(QFileDialog& dialog);
 
 // The cursor shown over every window of the program.
 enum class TKursorEkranu { Domyslny, Uruchamianie };

@@ -1,6 +1,11 @@
 // The Qt side of the platform: progress shown from a worker thread, the worker base and
 // its flag, the message box, the cursor and the locale's decimal separator.
 #include <QElapsedTimer>
+#include <QFile>
+#include <QAbstractFileIconProvider>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -142,6 +147,24 @@ private slots:
         const QPointer<TWatek> a = pierwszy;
         const QPointer<TWatek> b = drugi;
         QTRY_VERIFY(a.isNull() && b.isNull());
+    }
+
+    void dialogPlikuNieCzytaZawartosci()
+    {
+        QTemporaryDir folder;
+        QFile bezRozszerzenia(folder.filePath(QStringLiteral("notatki")));
+        QVERIFY(bezRozszerzenia.open(QIODevice::WriteOnly));
+        bezRozszerzenia.write("plain text that content sniffing would recognise\n");
+        bezRozszerzenia.close();
+
+        QFileDialog dialog;
+        PrzygotujDialogPliku(dialog);
+        QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        QVERIFY(dialog.iconProvider() != nullptr);
+        QCOMPARE(dialog.iconProvider()->type(QFileInfo(bezRozszerzenia.fileName())), QStringLiteral("Plik"));
+        QCOMPARE(dialog.iconProvider()->type(QFileInfo(folder.filePath(QStringLiteral("wyniki.bmp")))),
+                 QStringLiteral("Plik BMP"));
+        QCOMPARE(dialog.iconProvider()->type(QFileInfo(folder.path())), QStringLiteral("Folder"));
     }
 
     void komunikatZFokusem()
