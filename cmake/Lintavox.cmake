@@ -48,3 +48,28 @@ function(lintavox_gtest target)
   include(GoogleTest)
   gtest_discover_tests(${target} PROPERTIES LABELS "${T_LABEL}" DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# A Qt Test executable registered with CTest under the label gui: on the offscreen
+# platform, with a private runtime folder so Qt stays quiet, and a timeout so that a
+# dialog left open can never hang the run.
+function(lintavox_qtest target)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_NAME)
+    set(T_NAME ${target})
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${target} ${T_SOURCES})
+  lintavox_defaults(${target})
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII)
+  target_link_libraries(${target} PRIVATE ${T_LIBS} Qt6::Test)
+  set(xdg ${CMAKE_BINARY_DIR}/xdg-runtime)
+  file(MAKE_DIRECTORY ${xdg})
+  file(CHMOD ${xdg} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  add_test(NAME ${T_NAME} COMMAND ${target})
+  set_tests_properties(${T_NAME} PROPERTIES
+    LABELS gui TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${xdg}")
+endfunction()
