@@ -34,6 +34,7 @@ bool Przerwano()
 int main(int argc, char** argv)
 {
     static_assert(std::atomic_ref<std::uint8_t>::is_always_lock_free, "the flag is set from a signal handler");
+    std::signal(SIGINT, PrzerwijPrzebieg);
     QCoreApplication aplikacja(argc, argv);
     UstawSeparatorDziesietny(QLocale::system().decimalPoint().at(0).toLatin1());
 
@@ -44,7 +45,6 @@ int main(int argc, char** argv)
     }
     const TOpcjeWiersza& opcje = *parsowanie.Opcje;
 
-    std::signal(SIGINT, PrzerwijPrzebieg);
     std::unique_ptr<TPasekPostepu> pasek;
     TKontrolkiPostepu postep;
     if (isatty(STDERR_FILENO) && !opcje.Cicho) {
