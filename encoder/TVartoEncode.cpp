@@ -109,11 +109,14 @@ TFltFltStrumien* TVartoEncode::ZwrocSygnal(TIntStrumien& s, std::int32_t a, std:
     const float h = static_cast<float>((PoziomGorny - PoziomDolny) / static_cast<float>(b - a));
     const float o = static_cast<float>(PoziomDolny - static_cast<float>(a) * h);
     const auto poziom = [h, o](std::int32_t v) { return static_cast<float>(v) * h + o; };
-    // Half the swing of one level step over the slope (V / (V/us) = us), times the
-    // symbol rate, is the edge half-width in symbol periods.
-    const float polowaNaStopien = Nachylenie > 0.0f
-        ? std::fabs(h * 0.5f) / Nachylenie * static_cast<float>(Szybkosc)
-        : 0.0f;
+    // Half the voltage swing over the slope (V / (V/us) = us), times the symbol rate,
+    // is the edge half-width in symbol periods; a slope that is not positive draws
+    // vertical edges.
+    const auto polowaSzerokosci = [h, this](std::int32_t skok) {
+        if (!(Nachylenie > 0.0f))
+            return 0.0f;
+        return std::fabs(h * 0.5f) * static_cast<float>(skok) / Nachylenie * static_cast<float>(Szybkosc);
+    };
 
     const std::int32_t punkty = LiczbaPunktow(s, dlugosc);
     sygnal->UstawDlugosc(punkty);
@@ -124,7 +127,7 @@ TFltFltStrumien* TVartoEncode::ZwrocSygnal(TIntStrumien& s, std::int32_t a, std:
     for (std::int32_t k = 1; k < dlugosc; ++k) {
         const std::int32_t v = s.Zwroc(k);
         if (v != poprzedni) {
-            const float w = polowaNaStopien * static_cast<float>(std::abs(poprzedni - v));
+            const float w = polowaSzerokosci(std::abs(poprzedni - v));
             const float x = static_cast<float>(k) * krok;
             const float nowyPoziom = poziom(v);
             sygnal->Ustaw(j, TPunkt{x - w, poprzedniPoziom});

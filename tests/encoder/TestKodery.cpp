@@ -47,6 +47,17 @@ TEST(Signal, EdgeHalfWidthFollowsSlopeAndRate)
     EXPECT_EQ(Punkty(*koder.ZwrocSygnal(*skok, -1, 1, 1.0f)), (Pkt{{0, -1}, {1 - 3.125f, -1}, {1 + 3.125f, 1}, {2, 1}}));
 }
 
+TEST(Signal, HalfWidthIsComputedInTheFormulasOrder)
+{
+    // A three-level step of PAM-5: |h x 0.5| x 3 / slope x rate, left to right in float,
+    // which differs in the last bit from scaling a one-level half-width by 3. A step of
+    // 0 puts the edge at x = 0, where the half-width shows in full precision.
+    KoderTestowy koder(-1, 1, 5000, 125);
+    auto s = Ciag({-2, 1});
+    const float w = 0.25f * 3.0f / 5000.0f * 125.0f;
+    EXPECT_EQ(Punkty(*koder.ZwrocSygnal(*s, -2, 2, 0.0f)), (Pkt{{0, -1}, {-w, -1}, {w, 0.5f}, {0, 0.5f}}));
+}
+
 TEST(Signal, AllZeroSequenceIsTheFlatTenPointLine)
 {
     KoderTestowy koder(-2.5f, 0.0f, 40, 10);
