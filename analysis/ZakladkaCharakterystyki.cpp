@@ -65,12 +65,26 @@ private:
     TWykres* Wykres;
 };
 
-void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
+// What the characteristic and impulse-response charts share: their margins, and on
+// each axis labelled major ticks over a grey grid, solid at major and dotted at minor ticks.
+void UstawWspolne(TWykres& w, TLinieSiatki linie)
 {
     w.UstawMarginesLewy(44);
     w.UstawMarginesPrawy(18);
     w.UstawMarginesGorny(14);
     w.UstawMarginesDolny(26);
+    for (TOs* os : {&w.OsX, &w.OsY}) {
+        os->Znaczniki.UstawOpisyZnacznikow(zGlowne);
+        os->Siatka.UstawKolor(KolorSiatki);
+        os->Siatka.UstawLinieSiatki(linie);
+        os->Siatka.UstawStylLiniiGlownych(psSolid);
+        os->Siatka.UstawStylLiniiPom(psDot);
+    }
+}
+
+void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
+{
+    UstawWspolne(w, lsWszystkie);
 
     w.OsX.UstawTypOsi(toLog);
     w.OsX.UstawLogZero(true);
@@ -79,11 +93,6 @@ void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
     w.OsX.UstawSkala(1.0f);
     w.OsX.UstawPrzeciecie(0.0f);
     w.OsX.Znaczniki.UstawPrecyzjaOpisu(0);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsX.Siatka.UstawKolor(KolorSiatki);
-    w.OsX.Siatka.UstawLinieSiatki(lsWszystkie);
-    w.OsX.Siatka.UstawStylLiniiGlownych(psSolid);
-    w.OsX.Siatka.UstawStylLiniiPom(psDot);
 
     // Losses run from -100 dB up to 0 dB, the regenerator's gains from 0 to 100 dB; the
     // frequency axis lies along the bottom either way.
@@ -93,35 +102,19 @@ void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
     w.OsY.UstawSkala(20.0f);
     w.OsY.UstawSkalaPom(10.0f);
     w.OsY.Znaczniki.UstawPrecyzjaOpisu(0);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsY.Siatka.UstawKolor(KolorSiatki);
-    w.OsY.Siatka.UstawLinieSiatki(lsWszystkie);
-    w.OsY.Siatka.UstawStylLiniiGlownych(psSolid);
-    w.OsY.Siatka.UstawStylLiniiPom(psDot);
 }
 
 void UstawWykresOdpowiedzi(TWykres& w)
 {
-    w.UstawMarginesLewy(44);
-    w.UstawMarginesPrawy(18);
-    w.UstawMarginesGorny(14);
-    w.UstawMarginesDolny(26);
+    UstawWspolne(w, lsGlowne);
     w.OsX.UstawMin(-0.5f);
     w.OsX.UstawMax(0.5f);
     w.OsX.UstawSkala(0.25f);
     w.OsX.UstawSkalaPom(0.05f);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsX.Siatka.UstawKolor(KolorSiatki);
-    w.OsX.Siatka.UstawLinieSiatki(lsGlowne);
-    w.OsX.Siatka.UstawStylLiniiGlownych(psSolid);
     w.OsY.UstawMin(-0.25f);
     w.OsY.UstawMax(1.0f);
     w.OsY.UstawSkala(0.25f);
     w.OsY.UstawSkalaPom(0.05f);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsY.Siatka.UstawKolor(KolorSiatki);
-    w.OsY.Siatka.UstawLinieSiatki(lsGlowne);
-    w.OsY.Siatka.UstawStylLiniiGlownych(psSolid);
 }
 
 } // namespace
