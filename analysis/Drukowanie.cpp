@@ -156,9 +156,9 @@ TSekcjaPasm SekcjaWyjsc(TSimChildForm& okno, QString tytul, TObszarPasm* pasma, 
 {
     const TWynikSymulacji& w = *okno.Wyniki;
     std::vector<TFltFltStrumien*> strumienie;
-    for (std::int32_t i = 0; i < w.LiczbaTorow; ++i)
-        strumienie.push_back(w.StrumieniePoKanale[static_cast<std::size_t>(i)].get());
-    const bool wiele = w.LiczbaTorow > 1;
+    for (const TTorWyniku& tor : w.Tory)
+        strumienie.push_back(tor.Odebrany.get());
+    const bool wiele = w.Tory.size() > 1;
     return {std::move(tytul),
             pasma,
             std::move(strumienie),
@@ -219,7 +219,7 @@ int RysujCharakterystyke(TPlotno& plotno, const TUkladRaportu& u, int gora, cons
 int RysujWejsciowe(TSimChildForm& okno, TPlotno& plotno, const TUkladRaportu& u, int gora, int F)
 {
     std::vector<TFltFltStrumien*> strumienie;
-    for (const auto& s : okno.Wyniki->StrumienieWejsciowe)
+    for (const auto& s : okno.Wyniki->Wejsciowe)
         strumienie.push_back(s.get());
     return RysujPasma(plotno, u, gora,
                       {QStringLiteral("Ciągi i sygnały wejsciowe"), okno.PasmaWejsciowe, std::move(strumienie),
@@ -331,7 +331,7 @@ void RysujWydruk(TSimChildForm& okno, TPlotno& plotno, int W, int szerokoscEkran
     y += RysujWyjsciowe(okno, plotno, u, y, CzynnikWyjsc(okno.Standard));
     if (okno.Ustawienia.Dekoder != 0) {
         // Four lanes of decoded sequences need a page of their own.
-        if (okno.Wyniki->LiczbaTorow > 1)
+        if (okno.Wyniki->Tory.size() > 1)
             strona();
         else
             y += u.M;

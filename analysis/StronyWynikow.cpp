@@ -386,9 +386,10 @@ void TSimChildForm::BudujPasmaWejsciowe()
 {
     TWynikSymulacji& w = *Wyniki;
     TObszarPasm& pasma = *PasmaWejsciowe;
-    pasma.UtworzPasma(w.LiczbaTypow);
-    for (std::int32_t k = 0; k < w.LiczbaTypow; ++k) {
-        TFltFltStrumien& s = *w.StrumienieWejsciowe[static_cast<std::size_t>(k)];
+    const auto liczbaTypow = static_cast<std::int32_t>(w.Wejsciowe.size());
+    pasma.UtworzPasma(liczbaTypow);
+    for (std::int32_t k = 0; k < liczbaTypow; ++k) {
+        TFltFltStrumien& s = *w.Wejsciowe[static_cast<std::size_t>(k)];
         TWykres& opis = *pasma.Panele[static_cast<std::size_t>(k)];
         SzablonOpisu(opis);
         new TPanelNazwy(Nazwa(s), &opis);
@@ -398,7 +399,7 @@ void TSimChildForm::BudujPasmaWejsciowe()
 
         TWykres& przebieg = *pasma.Wykresy[static_cast<std::size_t>(k)];
         SzablonPrzebiegu(przebieg, false);
-        przebieg.OsX.UstawWyswietlOs(k == w.LiczbaTypow - 1);
+        przebieg.OsX.UstawWyswietlOs(k == liczbaTypow - 1);
         przebieg.OsX.UstawSkalaPiksele(pasma.SkalaPikseli());
         UstawZakresY(przebieg, s.MinY, s.MaxY, s.SkalaY);
         UstawZakresX(przebieg, s);
@@ -411,8 +412,8 @@ void TSimChildForm::BudujPasmaWejsciowe()
 void TSimChildForm::OdswiezPasmaWejsciowe()
 {
     TWynikSymulacji& w = *Wyniki;
-    for (std::int32_t k = 0; k < w.LiczbaTypow; ++k) {
-        TFltFltStrumien& s = *w.StrumienieWejsciowe[static_cast<std::size_t>(k)];
+    for (std::size_t k = 0; k < w.Wejsciowe.size(); ++k) {
+        TFltFltStrumien& s = *w.Wejsciowe[k];
         TWykres& przebieg = *PasmaWejsciowe->Wykresy[static_cast<std::size_t>(k)];
         przebieg.ModyfikujSerie(0, &s, Czerwony, psSolid);
         UstawZakresX(przebieg, s);
@@ -425,16 +426,18 @@ void TSimChildForm::BudujPasmaWyjsciowe()
     const TStandard& st = Standardy[static_cast<std::size_t>(Standard)];
     const float minY = st.PoziomMin - st.MarginesDecyzji;
     const float maxY = st.PoziomMax + st.MarginesDecyzji;
-    const bool nazwy = w.LiczbaTorow > 1;
+    const auto liczbaTorow = static_cast<std::int32_t>(w.Tory.size());
+    const bool nazwy = liczbaTorow > 1;
     TObszarPasm& wyjsciowe = *PasmaWyjsciowe;
-    wyjsciowe.UtworzPasma(w.LiczbaTorow);
+    wyjsciowe.UtworzPasma(liczbaTorow);
     if (PasmaZdekodowane)
-        PasmaZdekodowane->UtworzPasma(w.LiczbaTorow);
+        PasmaZdekodowane->UtworzPasma(liczbaTorow);
 
-    for (std::int32_t i = 0; i < w.LiczbaTorow; ++i) {
+    for (std::int32_t i = 0; i < liczbaTorow; ++i) {
         const auto t = static_cast<std::size_t>(i);
-        TFltFltStrumien& poKanale = *w.StrumieniePoKanale[t];
-        WykresOkowy->DodajSerie(w.Odebrany(i), Czerwony, psSolid);
+        const TTorWyniku& tor = w.Tory[t];
+        TFltFltStrumien& poKanale = *tor.Odebrany;
+        WykresOkowy->DodajSerie(tor.Wejscie(), Czerwony, psSolid);
 
         TWykres& opis = *wyjsciowe.Panele[t];
         SzablonOpisu(opis);
@@ -451,16 +454,15 @@ void TSimChildForm::BudujPasmaWyjsciowe()
         UstawZakresY(przebieg, minY, maxY, st.MarginesDecyzji);
         UstawZakresX(przebieg, poKanale);
         przebieg.DodajSerie(&poKanale, Czerwony, psSolid);
-        przebieg.DodajSerie(w.Wyslany(i), Zielony, psSolid);
-        przebieg.DodajSerie(w.StrumienieWzm[t].get(), Bordowy, psSolid);
-        if (w.Regeneracja)
-            przebieg.DodajSerie(w.StrumieniePoKanale[static_cast<std::size_t>(w.LiczbaTorow + i)].get(), Niebieski,
-                                psSolid);
+        przebieg.DodajSerie(tor.Wyslany, Zielony, psSolid);
+        przebieg.DodajSerie(tor.Wzmocniony.get(), Bordowy, psSolid);
+        if (tor.Zregenerowany)
+            przebieg.DodajSerie(tor.Zregenerowany.get(), Niebieski, psSolid);
         przebieg.show();
 
         if (!PasmaZdekodowane)
             continue;
-        TFltFltStrumien& zdekodowany = *w.StrumienieZdekodowane[t];
+        TFltFltStrumien& zdekodowany = *tor.Zdekodowany;
         TWykres& opisZd = *PasmaZdekodowane->Panele[t];
         SzablonOpisu(opisZd);
         if (nazwy)
@@ -478,7 +480,7 @@ void TSimChildForm::BudujPasmaWyjsciowe()
         UstawZakresY(przebiegZd, static_cast<float>(st.SymbolMin), static_cast<float>(st.SymbolMax), 1.0f);
         UstawZakresX(przebiegZd, zdekodowany);
         przebiegZd.DodajSerie(&zdekodowany, Czerwony, psSolid);
-        przebiegZd.DodajSerie(w.Wzorzec(i), Zielony, psSolid);
+        przebiegZd.DodajSerie(tor.Wzorzec, Zielony, psSolid);
         przebiegZd.show();
     }
 }
@@ -486,8 +488,8 @@ void TSimChildForm::BudujPasmaWyjsciowe()
 void TSimChildForm::OdswiezPasmaWyjsciowe()
 {
     TWynikSymulacji& w = *Wyniki;
-    for (std::int32_t i = 0; i < w.LiczbaTorow; ++i) {
-        const auto t = static_cast<std::size_t>(i);
+    for (std::size_t t = 0; t < w.Tory.size(); ++t) {
+        const TTorWyniku& tor = w.Tory[t];
         TWykres& przebieg = *PasmaWyjsciowe->Wykresy[t];
         TWykres* przebiegZd = PasmaZdekodowane ? PasmaZdekodowane->Wykresy[t] : nullptr;
         if (przebiegZd) {
@@ -497,22 +499,21 @@ void TSimChildForm::OdswiezPasmaWyjsciowe()
         for (std::int32_t seria = 0; seria < 4; ++seria)
             przebieg.PokazUkryjSerie(seria, true);
 
-        TFltFltStrumien& poKanale = *w.StrumieniePoKanale[t];
+        TFltFltStrumien& poKanale = *tor.Odebrany;
         przebieg.ModyfikujSerie(0, &poKanale, Czerwony, psSolid);
-        przebieg.ModyfikujSerie(1, w.Wyslany(i), Zielony, psSolid);
-        przebieg.ModyfikujSerie(2, w.StrumienieWzm[t].get(), Bordowy, psSolid);
-        if (w.Regeneracja)
-            ZastapLubDodaj(przebieg, 3, w.StrumieniePoKanale[static_cast<std::size_t>(w.LiczbaTorow + i)].get(),
-                           Niebieski);
+        przebieg.ModyfikujSerie(1, tor.Wyslany, Zielony, psSolid);
+        przebieg.ModyfikujSerie(2, tor.Wzmocniony.get(), Bordowy, psSolid);
+        if (tor.Zregenerowany)
+            ZastapLubDodaj(przebieg, 3, tor.Zregenerowany.get(), Niebieski);
         else
             przebieg.UsunSerie(3);
         UstawZakresX(przebieg, poKanale);
-        WykresOkowy->ModyfikujSerie(i, w.Odebrany(i), Czerwony, psSolid);
+        WykresOkowy->ModyfikujSerie(static_cast<std::int32_t>(t), tor.Wejscie(), Czerwony, psSolid);
 
         if (przebiegZd) {
-            TFltFltStrumien& zdekodowany = *w.StrumienieZdekodowane[t];
+            TFltFltStrumien& zdekodowany = *tor.Zdekodowany;
             przebiegZd->ModyfikujSerie(0, &zdekodowany, Czerwony, psSolid);
-            przebiegZd->ModyfikujSerie(1, w.Wzorzec(i), Zielony, psSolid);
+            przebiegZd->ModyfikujSerie(1, tor.Wzorzec, Zielony, psSolid);
             UstawZakresX(*przebiegZd, zdekodowany);
         }
     }
@@ -520,7 +521,7 @@ void TSimChildForm::OdswiezPasmaWyjsciowe()
 
 void TSimChildForm::UstawLegendy()
 {
-    const bool regeneracja = Wyniki->Regeneracja;
+    const bool regeneracja = Wyniki->Ustawienia.Regeneracja;
     LegendaWyjsciowe->Wyczysc();
     LegendaWyjsciowe->DodajWiersz(QStringLiteral("Sygnał przed wprowadzeniem do kanału"), 1, 1);
     LegendaWyjsciowe->DodajWiersz(QStringLiteral("Sygnał po przeprowadzeniu przez kanał"), 0, 0);
@@ -538,11 +539,11 @@ void TSimChildForm::UstawLegendy()
 void TSimChildForm::UstawWykresOkowy()
 {
     const TWynikSymulacji& w = *Wyniki;
-    float maks = w.Odebrany(0)->MaxY;
-    float min = w.Odebrany(0)->MinY;
-    for (std::int32_t i = 1; i < w.LiczbaTorow; ++i) {
-        maks = std::max(maks, w.Odebrany(i)->MaxY);
-        min = std::min(min, w.Odebrany(i)->MinY);
+    float maks = w.Tory[0].Wejscie()->MaxY;
+    float min = w.Tory[0].Wejscie()->MinY;
+    for (const TTorWyniku& tor : w.Tory) {
+        maks = std::max(maks, tor.Wejscie()->MaxY);
+        min = std::min(min, tor.Wejscie()->MinY);
     }
     // Labelled at its two ends only; a flat trace still gets a range to stand in.
     if (maks - min == 0.0f)
@@ -567,8 +568,8 @@ void TSimChildForm::UstawWykresyBledow()
         }
         Panel3->RozkladBledowWykres->OsY.UstawMax(w.SzczytRozkladu);
         Panel3->RozkladBledowWykres->OsY.UstawSkala(w.SzczytRozkladu);
-        ZastapLubDodaj(*Panel3->RozkladBledowWykres, 0, w.Rozklad(), Czerwony);
-        ZastapLubDodaj(*Panel3->DystrBledowWykres, 0, w.Dystrybuanta(), Czerwony);
+        ZastapLubDodaj(*Panel3->RozkladBledowWykres, 0, w.Rozklad.get(), Czerwony);
+        ZastapLubDodaj(*Panel3->DystrBledowWykres, 0, w.Dystrybuanta.get(), Czerwony);
     }
     Panel3->PokazWykresy(m != 0.0f);
     BledyTabSet->setVisible(m != 0.0f);

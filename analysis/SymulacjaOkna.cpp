@@ -42,10 +42,11 @@ TUstawieniaSymulacji TSimChildForm::UstawieniaSymulacji() const
     u.Echo = Ustawienia.Echo != 0 && EchoCheckBox->isChecked();
     u.Regeneracja = Ustawienia.Regeneracja != 0 && WzmocnienieCheckBox->isChecked();
     u.Dekoder = Ustawienia.Dekoder != 0;
+    u.Adaptacyjny = TrybAdaptacyjny();
     u.Standard = Standard;
     u.LiczbaBitow =
         static_cast<std::int32_t>(std::trunc(ParsujLiczbe(LiczbaBitowEdit->text().toStdString()).value_or(0.0)));
-    u.Szybkosc = SzybkoscEdit->text().toStdString();
+    u.Szybkosc = ParsujCalkowita(SzybkoscEdit->text().toStdString()).value_or(0);
     u.Nachylenie = static_cast<float>(ParsujLiczbe(NachylenieEdit->text().toStdString()).value_or(0.0));
     u.PrzesuniecieEcha = ParsujCalkowita(EchoEdit1->text().toStdString()).value_or(0);
     u.Zrodlo = static_cast<TZrodloBitow>(GenComboBox->currentIndex());
@@ -167,7 +168,7 @@ void TSimChildForm::PokazWyniki()
 
 void TSimChildForm::PokazBER(double ber)
 {
-    const TOpisBER opis = OpiszBER(ber, Standard, SzybkoscEdit->text().toStdString());
+    const TOpisBER opis = OpiszBER(ber, Standard, ParsujCalkowita(SzybkoscEdit->text().toStdString()).value_or(0));
     BERLabel->setText(QString::fromStdString(opis.Etykieta));
     BERLabel->adjustSize();
     ExpBERLabel->setText(QString::fromStdString(opis.Wykladnik));

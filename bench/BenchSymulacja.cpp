@@ -6,10 +6,9 @@
 
 namespace {
 
-void Przebieg(benchmark::State& stan, int standard, const char* szybkosc, std::int32_t bity)
+void Przebieg(benchmark::State& stan, int standard, std::int32_t szybkosc, std::int32_t bity)
 {
-    TUstawieniaSymulacji u;
-    u.Standard = standard;
+    TUstawieniaSymulacji u = DomyslneUstawienia(standard);
     u.Szybkosc = szybkosc;
     u.LiczbaBitow = bity;
     for (auto _ : stan)
@@ -18,5 +17,5 @@ void Przebieg(benchmark::State& stan, int standard, const char* szybkosc, std::i
 
 } // namespace
 
-BENCHMARK_CAPTURE(Przebieg, 100BaseTX_domyslny, 1, "100", 100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Przebieg, 1000BaseT_5000Mbps_1000bitow, 3, "5000", 1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Przebieg, 100BaseTX_domyslny, 1, 100, 100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Przebieg, 1000BaseT_5000Mbps_1000bitow, 3, 5000, 1000)->Unit(benchmark::kMillisecond);

@@ -2,12 +2,13 @@
 
 #include <QCommandLineParser>
 
-#include <fstream>
 #include <limits>
-#include <random>
 #include <stdexcept>
+#include <type_traits>
 
+#include "JsonSymulacji.h"
 #include "Liczby.h"
+#include "PlikBitow.h"
 #include "PlikModelu.h"
 #include "Standardy.h"
 
@@ -30,14 +31,17 @@ int Standard(const QString& opcja, const QString& tekst)
                                 "' (10BaseT, 100BaseTX, \"100BaseTX (bez 4B5B)\", 1000BaseT or 0 to 3)");
 }
 
-// A whole number within the inclusive limits, digits only as the settings page takes it.
-std::int32_t Zakres(const QString& opcja, const QString& tekst, std::int32_t min, std::int32_t max)
+// The text of a whole-number option, digits only as the settings page takes it; the
+// limits themselves are the engine's to check.
+std::int64_t Cyfry(const QString& opcja, const QString& tekst, TPoleUstawien pole, int standard)
 {
     const std::string s = tekst.toStdString();
     const auto wartosc = ParsujCalkowita(s);
-    if (!wartosc || s.find_first_not_of("0123456789") != std::string::npos || *wartosc < min || *wartosc > max)
-        throw TBladOpcji(opcja, "'" + s + "' is not a whole number from " + FormatujCalkowita(min) + " to " +
-                                    FormatujCalkowita(max));
+    if (!wartosc || s.find_first_not_of("0123456789") != std::string::npos) {
+        const TZakres z = ZakresPola(pole, standard);
+        throw TBladOpcji(opcja, "'" + s + "' is not a whole number from " + FormatujCalkowita(z.Min) + " to " +
+                                    FormatujCalkowita(z.Max));
+    }
     return *wartosc;
 }
 
@@ -51,30 +55,14 @@ TCharakterystyka Model(const QString& opcja, const std::string& plik, const TCha
     return punkty;
 }
 
-std::vector<std::int32_t> PlikBitow(const QString& opcja, const std::string& plik, std::int32_t potrzebne)
+std::optional<std::vector<std::int32_t>> Bity(const QString& opcja, const std::string& plik)
 {
-    std::ifstream wejscie(plik);
-    if (!wejscie)
-        throw TBladOpcji(opcja, plik + ": cannot be read");
-    std::vector<std::int32_t> bity;
-    char c = 0;
-    while (wejscie.get(c)) {
-        if (c == '0' || c == '1')
-            bity.push_back(c - '0');
-        else if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
-            throw TBladOpcji(opcja, plik + ": holds a character other than 0, 1 and white space");
-    }
-    if (bity.size() < static_cast<std::size_t>(potrzebne))
-        throw TBladOpcji(opcja, plik + ": holds " + FormatujCalkowita(static_cast<std::int64_t>(bity.size())) +
-                                    " bits, the run encodes " + FormatujCalkowita(potrzebne));
-    return bity;
-}
-
-std::vector<std::int32_t> Losowe(std::mt19937& generator, std::int32_t n)
-{
-    std::vector<std::int32_t> bity(static_cast<std::size_t>(n));
-    for (auto& b : bity)
-        b = static_cast<std::int32_t>(generator() % 2);
+    if (plik.empty())
+        return std::nullopt;
+    std::string blad;
+    auto bity = WczytajBity(plik, blad);
+    if (!bity)
+        throw TBladOpcji(opcja, plik + ": " + blad);
     return bity;
 }
 
@@ -135,66 +123,84 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
                 throw TBladOpcji(nie.names().front(), "contradicts --" + tak.names().front().toStdString());
             return !p.isSet(nie);
         };
-        u.Standard = p.isSet(standard) ? Standard(QStringLiteral("standard"), p.value(standard)) : 1;
-        const TStandard& s = Standardy[static_cast<std::size_t>(u.Standard)];
-        u.LiczbaBitow = p.isSet(bity) ? Zakres(QStringLiteral("bits"), p.value(bity), LiczbaBitowMin, LiczbaBitowMax) : 100;
-        const std::int32_t mbps = p.isSet(szybkosc)
-            ? Zakres(QStringLiteral("rate"), p.value(szybkosc), s.SzybkoscMin, s.SzybkoscMax)
-            : *ParsujCalkowita(s.SzybkoscDomyslna);
-        u.Szybkosc = FormatujCalkowita(mbps);
-        u.Nachylenie = static_cast<float>(
-            p.isSet(nachylenie) ? Zakres(QStringLiteral("slope"), p.value(nachylenie), s.NachylenieMin, s.NachylenieMax)
-                                : *ParsujCalkowita(s.NachylenieDomyslne));
-        u.PrzesuniecieEcha = p.isSet(opoznienie)
-            ? Zakres(QStringLiteral("echo-delay"), p.value(opoznienie), s.EchoMin, s.EchoMax)
-            : 0;
+        u = DomyslneUstawienia(p.isSet(standard) ? Standard(QStringLiteral("standard"), p.value(standard)) : 1);
+        // Each whole-number setting with the option and text it came from, for the message
+        // that names a violated limit.
+        std::vector<std::pair<TPoleUstawien, QString>> podane;
+        const auto calkowita = [&](const QCommandLineOption& o, TPoleUstawien pole, auto& cel) {
+            if (!p.isSet(o))
+                return;
+            const QString nazwa = o.names().front();
+            cel = static_cast<std::remove_reference_t<decltype(cel)>>(Cyfry(nazwa, p.value(o), pole, u.Standard));
+            podane.emplace_back(pole, nazwa);
+        };
+        calkowita(bity, TPoleUstawien::LiczbaBitow, u.LiczbaBitow);
+        calkowita(szybkosc, TPoleUstawien::Szybkosc, u.Szybkosc);
+        calkowita(nachylenie, TPoleUstawien::Nachylenie, u.Nachylenie);
+        calkowita(opoznienie, TPoleUstawien::PrzesuniecieEcha, u.PrzesuniecieEcha);
         if (p.isSet(zrodlo)) {
-            const QString z = p.value(zrodlo);
-            if (z == QStringLiteral("random"))
-                u.Zrodlo = TZrodloBitow::Losowe;
-            else if (z == QStringLiteral("zeros"))
-                u.Zrodlo = TZrodloBitow::Zera;
-            else if (z == QStringLiteral("ones"))
-                u.Zrodlo = TZrodloBitow::Jedynki;
-            else
-                throw TBladOpcji(QStringLiteral("source"), "'" + z.toStdString() + "' is not random, zeros or ones");
+            const auto z = ZrodloZNazwy(p.value(zrodlo).toStdString());
+            if (!z)
+                throw TBladOpcji(QStringLiteral("source"),
+                                 "'" + p.value(zrodlo).toStdString() + "' is not random, zeros or ones");
+            u.Zrodlo = *z;
         }
         u.Przesluchy = para(przesluchy, bezPrzesluchow);
         u.Echo = para(echo, bezEcha);
         u.Regeneracja = para(regeneracja, bezRegeneracji);
         u.Dekoder = para(dekoder, bezDekodera);
-        o.Adaptacyjny = p.isSet(adaptacyjny);
-        if (o.Adaptacyjny && p.isSet(modelRegeneracji))
+        u.Adaptacyjny = p.isSet(adaptacyjny);
+        if (u.Adaptacyjny && p.isSet(modelRegeneracji))
             throw TBladOpcji(QStringLiteral("regeneration-model"), "contradicts --adaptive");
-
-        o.PlikTlumienia = p.value(tlumienie).toStdString();
-        o.PlikPrzesluchow = p.value(modelPrzesluchow).toStdString();
-        o.PlikEcha = p.value(modelEcha).toStdString();
-        o.PlikRegeneracji = p.value(modelRegeneracji).toStdString();
-        const TCharakterystykiKanalu domyslne = DomyslneCharakterystyki();
-        u.Charakterystyki.Tlumienie = Model(QStringLiteral("attenuation"), o.PlikTlumienia, domyslne.Tlumienie);
-        u.Charakterystyki.Przesluchy = Model(QStringLiteral("crosstalk-model"), o.PlikPrzesluchow, domyslne.Przesluchy);
-        u.Charakterystyki.Echo = Model(QStringLiteral("echo-model"), o.PlikEcha, domyslne.Echo);
-        u.Charakterystyki.Wzmocnienie = o.Adaptacyjny
-            ? Lustro(u.Charakterystyki.Tlumienie)
-            : Model(QStringLiteral("regeneration-model"), o.PlikRegeneracji, domyslne.Wzmocnienie);
-
-        const std::int32_t kodowane = u.LiczbaBitow + s.BityOchronne;
         if (p.isSet(ziarno)) {
-            o.Ziarno = static_cast<std::uint32_t>(
-                Zakres(QStringLiteral("seed"), p.value(ziarno), 0, std::numeric_limits<std::int32_t>::max()));
-            std::mt19937 generator(*o.Ziarno);
-            const std::vector<std::int32_t> linia = Losowe(generator, kodowane);
-            if (u.Zrodlo == TZrodloBitow::Losowe)
-                u.Bity = linia;
-            u.BityZaklocen = Losowe(generator, kodowane);
+            const QString nazwa = QStringLiteral("seed");
+            const std::string tekst = p.value(ziarno).toStdString();
+            const auto wartosc = ParsujCalkowita(tekst);
+            if (!wartosc || *wartosc < 0 || tekst.find_first_not_of("0123456789") != std::string::npos)
+                throw TBladOpcji(nazwa, "'" + tekst + "' is not a whole number from 0 to " +
+                                            FormatujCalkowita(std::numeric_limits<std::int32_t>::max()));
+            u.Ziarno = static_cast<std::uint32_t>(*wartosc);
         }
-        o.PlikBitow = p.value(plikBitow).toStdString();
-        o.PlikBitowZaklocen = p.value(plikZaklocen).toStdString();
-        if (!o.PlikBitow.empty())
-            u.Bity = PlikBitow(QStringLiteral("bits-file"), o.PlikBitow, kodowane);
-        if (!o.PlikBitowZaklocen.empty())
-            u.BityZaklocen = PlikBitow(QStringLiteral("crosstalk-bits-file"), o.PlikBitowZaklocen, kodowane);
+
+        TPochodzenie& z = u.Pochodzenie;
+        z.PlikTlumienia = p.value(tlumienie).toStdString();
+        z.PlikPrzesluchow = p.value(modelPrzesluchow).toStdString();
+        z.PlikEcha = p.value(modelEcha).toStdString();
+        z.PlikRegeneracji = p.value(modelRegeneracji).toStdString();
+        TCharakterystykiKanalu& c = u.Charakterystyki;
+        c.Tlumienie = Model(QStringLiteral("attenuation"), z.PlikTlumienia, c.Tlumienie);
+        c.Przesluchy = Model(QStringLiteral("crosstalk-model"), z.PlikPrzesluchow, c.Przesluchy);
+        c.Echo = Model(QStringLiteral("echo-model"), z.PlikEcha, c.Echo);
+        c.Wzmocnienie = Model(QStringLiteral("regeneration-model"), z.PlikRegeneracji, c.Wzmocnienie);
+        z.PlikBitow = p.value(plikBitow).toStdString();
+        z.PlikBitowZaklocen = p.value(plikZaklocen).toStdString();
+        u.Bity = Bity(QStringLiteral("bits-file"), z.PlikBitow);
+        u.BityZaklocen = Bity(QStringLiteral("crosstalk-bits-file"), z.PlikBitowZaklocen);
+
+        for (const TNaruszenie& n : SprawdzUstawienia(u)) {
+            for (const auto& [pole, opcja] : podane)
+                if (pole == n.Pole)
+                    throw TBladOpcji(opcja, "'" + p.value(opcja).toStdString() + "' is not " + n.Powod);
+            const auto plik = [&](const char* opcja, const std::string& nazwa) {
+                return TBladOpcji(QString::fromLatin1(opcja), (nazwa.empty() ? "the default" : nazwa) + ": " + n.Powod);
+            };
+            switch (n.Pole) {
+            case TPoleUstawien::Tlumienie:
+                throw plik("attenuation", z.PlikTlumienia);
+            case TPoleUstawien::Przesluchy:
+                throw plik("crosstalk-model", z.PlikPrzesluchow);
+            case TPoleUstawien::Echo:
+                throw plik("echo-model", z.PlikEcha);
+            case TPoleUstawien::Wzmocnienie:
+                throw plik("regeneration-model", z.PlikRegeneracji);
+            case TPoleUstawien::Bity:
+                throw plik("bits-file", z.PlikBitow);
+            case TPoleUstawien::BityZaklocen:
+                throw plik("crosstalk-bits-file", z.PlikBitowZaklocen);
+            default:
+                throw TBladOpcji(QStringLiteral("standard"), n.Powod);
+            }
+        }
 
         o.PlikJson = p.value(json).toStdString();
         o.FolderCsv = p.value(csv).toStdString();

@@ -1,21 +1,17 @@
-// The options of the batch command line: every setting of a run, the model and bit
-// files it reads, and where its results go.
+// The options of the batch command line: the settings of a run (read from the options,
+// the model files and the bit files, and checked by the engine's one validation), and
+// where its results go.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include <QStringList>
 
-#include "Symulacja.h"
+#include "Ustawienia.h"
 
 struct TOpcjeWiersza {
     TUstawieniaSymulacji Ustawienia;
-    bool Adaptacyjny = false;
-    std::optional<std::uint32_t> Ziarno;
-    std::string PlikTlumienia, PlikPrzesluchow, PlikEcha, PlikRegeneracji;
-    std::string PlikBitow, PlikBitowZaklocen;
     std::string PlikJson;
     std::string FolderCsv;
     bool Cicho = false;

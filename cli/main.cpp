@@ -7,7 +7,9 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <exception>
 #include <memory>
+#include <new>
 
 #include "Liczby.h"
 #include "OpcjeWiersza.h"
@@ -51,7 +53,18 @@ int main(int argc, char** argv)
         pasek = std::make_unique<TPasekPostepu>(stderr);
         postep = pasek->Kontrolki();
     }
-    const std::unique_ptr<TWynikSymulacji> wynik = Symuluj(opcje.Ustawienia, &FlagaZakonczenia, postep);
+    std::unique_ptr<TWynikSymulacji> wynik;
+    try {
+        wynik = Symuluj(opcje.Ustawienia, &FlagaZakonczenia, postep);
+    } catch (const std::bad_alloc&) {
+        pasek.reset();
+        std::fprintf(stderr, "lintavox-sim: not enough memory for the run\n");
+        return 1;
+    } catch (const std::exception& blad) {
+        pasek.reset();
+        std::fprintf(stderr, "lintavox-sim: %s\n", blad.what());
+        return 1;
+    }
     pasek.reset();
     if (!wynik || Przerwano()) {
         std::fprintf(stderr, "lintavox-sim: interrupted\n");
@@ -59,7 +72,7 @@ int main(int argc, char** argv)
     }
 
     if (!opcje.PlikJson.empty())
-        if (const std::string blad = ZapiszJson(opcje.PlikJson, opcje, *wynik); !blad.empty()) {
+        if (const std::string blad = ZapiszJson(opcje.PlikJson, *wynik); !blad.empty()) {
             std::fprintf(stderr, "lintavox-sim: --json: %s\n", blad.c_str());
             return 1;
         }
@@ -69,6 +82,6 @@ int main(int argc, char** argv)
             return 1;
         }
     if (!opcje.Cicho)
-        std::fputs(Podsumowanie(opcje, *wynik).c_str(), stdout);
+        std::fputs(Podsumowanie(*wynik).c_str(), stdout);
     return 0;
 }

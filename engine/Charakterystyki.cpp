@@ -1,5 +1,7 @@
 #include "Charakterystyki.h"
 
+#include <cmath>
+
 TCharakterystykiKanalu DomyslneCharakterystyki()
 {
     const float mhz[] = {0, 1, 4, 8, 10, 16, 20, 25, 31, 62, 100};
@@ -38,4 +40,18 @@ TCharakterystyka PunktyStrumienia(TFltFltStrumien& strumien)
     for (std::int32_t i = 0; i < strumien.ZwrocDlugosc(); ++i)
         punkty.push_back(strumien.Zwroc(i));
     return punkty;
+}
+
+TWadaCharakterystyki SprawdzCharakterystyke(const TCharakterystyka& punkty)
+{
+    if (punkty.size() < 2)
+        return TWadaCharakterystyki::ZaMaloPunktow;
+    for (std::size_t i = 0; i < punkty.size(); ++i) {
+        const TPunkt& p = punkty[i];
+        if (!std::isfinite(p.X) || p.X < 0.0f || (i > 0 && !(p.X > punkty[i - 1].X)))
+            return TWadaCharakterystyki::Czestotliwosci;
+        if (!std::isfinite(p.Y))
+            return TWadaCharakterystyki::Wartosci;
+    }
+    return TWadaCharakterystyki::Brak;
 }

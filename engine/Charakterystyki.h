@@ -17,6 +17,15 @@ struct TCharakterystykiKanalu {
 
 TCharakterystykiKanalu DomyslneCharakterystyki();
 
+// What makes a point list unusable for a filter; Brak when it is usable.
+enum class TWadaCharakterystyki {
+    Brak,
+    ZaMaloPunktow,  // fewer than two points
+    Czestotliwosci, // a frequency negative, not finite, or not above the one before
+    Wartosci,       // a gain that is not finite
+};
+TWadaCharakterystyki SprawdzCharakterystyke(const TCharakterystyka& punkty);
+
 // The amplifier that mirrors the line: every attenuation point with its gain negated.
 TCharakterystyka Lustro(const TCharakterystyka& tlumienie);
 

@@ -82,7 +82,7 @@ TOkres Okres(double r)
 
 } // namespace
 
-TOpisBER OpiszBER(double ber, int standard, const std::string& szybkoscTekst)
+TOpisBER OpiszBER(double ber, int standard, std::int32_t szybkosc)
 {
     double x = ber;
     if (standard == 1 || standard == 2)
@@ -103,7 +103,7 @@ TOpisBER OpiszBER(double ber, int standard, const std::string& szybkoscTekst)
     opis.Etykieta = FormatujStalo(static_cast<double>(mantysa), 2) + "x10";
     opis.Wykladnik = FormatujStalo(wykladnik, 0);
 
-    const double r = x * ParsujLiczbe(szybkoscTekst).value_or(0.0) * 1000000.0;
+    const double r = x * static_cast<double>(szybkosc) * 1000000.0;
     if (!(r > 0.0)) {
         opis.Zdanie = "Oznacza to brak błędów";
         return opis;
@@ -112,7 +112,7 @@ TOpisBER OpiszBER(double ber, int standard, const std::string& szybkoscTekst)
     const std::string liczba = okres.JedenBit || std::trunc(okres.Liczba) == 1.0
         ? "jednego przekłamanego bitu"
         : FormatujStalo(okres.Liczba, 0) + " przekłamanych bitów";
-    opis.Zdanie = "Przy szybkości transmisji " + szybkoscTekst + " Mbps oznacza to pojawienie się " + liczba + okres.Tekst;
+    opis.Zdanie = "Przy szybkości transmisji " + FormatujCalkowita(szybkosc) + " Mbps oznacza to pojawienie się " + liczba + okres.Tekst;
     return opis;
 }
 

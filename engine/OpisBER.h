@@ -3,6 +3,7 @@
 // share of correct time. Numbers use the decimal separator of platform/Liczby.h.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct TOpisBER {
@@ -12,9 +13,8 @@ struct TOpisBER {
 };
 
 // ber: the estimate of the error library; standard: 0 to 3 (the estimate is doubled for
-// both 100BaseTX variants and quadrupled for 1000BaseT); szybkoscTekst: the bit rate in
-// Mbps as the user typed it.
-TOpisBER OpiszBER(double ber, int standard, const std::string& szybkoscTekst);
+// both 100BaseTX variants and quadrupled for 1000BaseT); szybkosc: the bit rate in Mbps.
+TOpisBER OpiszBER(double ber, int standard, std::int32_t szybkosc);
 
 // "Transmisja poprawna w ... % czasu" for the share of wrongly decoded time (0 to 1).
 std::string ZdaniePoprawnegoCzasu(double udzialBledow);

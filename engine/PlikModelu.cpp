@@ -1,7 +1,6 @@
 #include "PlikModelu.h"
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -17,14 +16,15 @@ constexpr std::size_t RozmiarNaglowka = sizeof Sygnatura + sizeof(std::int32_t);
 
 TBladModelu Sprawdz(const TCharakterystyka& punkty)
 {
-    if (punkty.size() < 2)
+    switch (SprawdzCharakterystyke(punkty)) {
+    case TWadaCharakterystyki::Brak:
+        break;
+    case TWadaCharakterystyki::ZaMaloPunktow:
         return TBladModelu::ZaMaloPunktow;
-    for (std::size_t i = 0; i < punkty.size(); ++i) {
-        const TPunkt& p = punkty[i];
-        if (!std::isfinite(p.X) || p.X < 0.0f || (i > 0 && !(p.X > punkty[i - 1].X)))
-            return TBladModelu::Czestotliwosci;
-        if (!std::isfinite(p.Y))
-            return TBladModelu::Wartosci;
+    case TWadaCharakterystyki::Czestotliwosci:
+        return TBladModelu::Czestotliwosci;
+    case TWadaCharakterystyki::Wartosci:
+        return TBladModelu::Wartosci;
     }
     return TBladModelu::Brak;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -34,3 +35,11 @@ inline constexpr std::array<TStandard, 4> Standardy = {{
     {"100BaseTX (bez 4B5B)", 2, 1, 1, 40, 1.0f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10},
     {"1000BaseT", 4, 4, 0, 320, 0.125f, -1.0f, 1.0f, 0.25f, -2, 2, "1000", "5000", 1000, 5000, 4000, 6000, 0, 10},
 }};
+
+// The symbol rate in Mbaud (the line rate R in MHz) of a bit rate in Mbps for the
+// standard at position standard; rates are whole numbers, so it is truncated.
+inline std::int32_t SzybkoscSymboli(int standard, std::int32_t mbps)
+{
+    const double czynnik = Standardy.at(static_cast<std::size_t>(standard)).CzynnikSzybkosci;
+    return static_cast<std::int32_t>(std::trunc(static_cast<double>(mbps) * czynnik));
+}

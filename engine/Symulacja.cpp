@@ -9,6 +9,8 @@
 #include "VartoChannel.h"
 #include "VartoDecode.h"
 #include "VartoEncode.h"
+#include "VartoError.h"
+#include "ZrodlaBitow.h"
 
 namespace {
 
@@ -23,37 +25,12 @@ TStrumienie Przejmij(TFltFltStrumien** tablica, std::int32_t n)
     return wynik;
 }
 
-std::vector<TFltFltStrumien*> Wskazniki(const TStrumienie& strumienie, std::size_t od = 0)
-{
-    std::vector<TFltFltStrumien*> wynik;
-    for (std::size_t i = od; i < strumienie.size(); ++i)
-        wynik.push_back(strumienie[i].get());
-    return wynik;
-}
-
 // A characteristic as the point stream the channel library reads.
 std::unique_ptr<TFltFltStrumien> Strumien(const TCharakterystyka& punkty)
 {
     auto s = std::make_unique<TFltFltStrumien>();
     UstawPunkty(*s, punkty);
     return s;
-}
-
-std::vector<std::int32_t> Bity(TZrodloBitow zrodlo, std::int32_t n)
-{
-    if (zrodlo == TZrodloBitow::Losowe) {
-        std::unique_ptr<std::int32_t[]> losowe(LosujStrumien(n));
-        return {losowe.get(), losowe.get() + n};
-    }
-    return std::vector<std::int32_t>(static_cast<std::size_t>(n), zrodlo == TZrodloBitow::Jedynki ? 1 : 0);
-}
-
-// Bits given by the caller, checked to cover the encoded count.
-std::vector<std::int32_t> Podane(const std::vector<std::int32_t>& bity, std::int32_t n)
-{
-    if (bity.size() < static_cast<std::size_t>(n))
-        throw std::invalid_argument("too few bits for the encoded count");
-    return {bity.begin(), bity.begin() + n};
 }
 
 TStrumienie Koduj(const std::vector<std::int32_t>& bity, const std::vector<std::int32_t>& numery, const TStandard& s,
@@ -76,21 +53,6 @@ float Interpoluj(const TPunkt& a, const TPunkt& b, float x)
 }
 
 } // namespace
-
-TFltFltStrumien* TWynikSymulacji::Wyslany(std::int32_t i) const
-{
-    return StrumienieWejsciowe[static_cast<std::size_t>(LiczbaTypow - LiczbaTorow + i)].get();
-}
-
-TFltFltStrumien* TWynikSymulacji::Odebrany(std::int32_t i) const
-{
-    return StrumieniePoKanale[static_cast<std::size_t>((Regeneracja ? LiczbaTorow : 0) + i)].get();
-}
-
-TFltFltStrumien* TWynikSymulacji::Wzorzec(std::int32_t i) const
-{
-    return StrumienieWejsciowe[static_cast<std::size_t>(LiczbaTypow - 2 * LiczbaTorow + i)].get();
-}
 
 void Przytnij(TFltFltStrumien& s, float L)
 {
@@ -129,90 +91,113 @@ void Przytnij(TFltFltStrumien& s, float L)
 std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uint8_t* flagaZakonczenia,
                                          const TKontrolkiPostepu& postep)
 {
+    if (const std::vector<TNaruszenie> naruszenia = SprawdzUstawienia(u); !naruszenia.empty())
+        throw std::invalid_argument("invalid settings: " + naruszenia.front().Powod);
     const TStandard& standard = Standardy.at(static_cast<std::size_t>(u.Standard));
     auto wynik = std::make_unique<TWynikSymulacji>();
     TWynikSymulacji& w = *wynik;
-    w.Regeneracja = u.Regeneracja;
-    w.LiczbaTorow = standard.LiczbaTorow;
-    w.LiczbaZaklocen = standard.LiczbaZaklocen;
-    w.LiczbaBitowKodowanych = u.LiczbaBitow + standard.BityOchronne;
-    const std::int32_t n = w.LiczbaBitowKodowanych;
-    // Rates are whole numbers of Mbaud: both conversions truncate.
-    const double mbps = std::trunc(ParsujLiczbe(u.Szybkosc).value_or(0.0));
-    w.SzybkoscSymboli = static_cast<std::int32_t>(std::trunc(mbps * static_cast<double>(standard.CzynnikSzybkosci)));
+    w.Ustawienia = u;
+    w.Ziarno = u.Ziarno.value_or(ZiarnoZZegara());
+    w.LiczbaBitowKodowanych = BityKodowane(u);
+    w.SzybkoscSymboli = SzybkoscSymboli(u.Standard, u.Szybkosc);
+    const std::int32_t tory = standard.LiczbaTorow;
+    const TBityPrzebiegu bity = BityPrzebiegu(u, w.Ziarno);
 
-    delete[] ZwrocTypyStrumieni(&w.LiczbaTypow, standard.KodStandardu);
-    std::vector<std::int32_t> numery(static_cast<std::size_t>(w.LiczbaTypow));
-    for (std::int32_t i = 0; i < w.LiczbaTypow; ++i)
+    std::int32_t liczbaTypow = 0;
+    delete[] ZwrocTypyStrumieni(&liczbaTypow, standard.KodStandardu);
+    std::vector<std::int32_t> numery(static_cast<std::size_t>(liczbaTypow));
+    for (std::int32_t i = 0; i < liczbaTypow; ++i)
         numery[static_cast<std::size_t>(i)] = i;
-    w.StrumienieWejsciowe = Koduj(u.Bity ? Podane(*u.Bity, n) : Bity(u.Zrodlo, n), numery, standard,
-                                  w.SzybkoscSymboli, u.Nachylenie);
+    w.Wejsciowe = Koduj(bity.Linia, numery, standard, w.SzybkoscSymboli, u.Nachylenie);
+    // The coder's last streams are the lanes' code-symbol staircases, then their line signals.
+    w.Tory.resize(static_cast<std::size_t>(tory));
+    for (std::int32_t i = 0; i < tory; ++i) {
+        TTorWyniku& tor = w.Tory[static_cast<std::size_t>(i)];
+        tor.Wyslany = w.Wejsciowe[static_cast<std::size_t>(liczbaTypow - tory + i)].get();
+        tor.Wzorzec = w.Wejsciowe[static_cast<std::size_t>(liczbaTypow - 2 * tory + i)].get();
+        tor.Nazwa = tor.Wyslany->ZwrocNazwe();
+    }
 
     // The crosstalk source has random bits of its own, whatever the lane's source.
     std::vector<TFltFltStrumien*> doKanalu;
-    for (std::int32_t i = 0; i < w.LiczbaTorow; ++i)
-        doKanalu.push_back(w.Wyslany(i));
-    for (std::int32_t k = w.LiczbaTorow; k < w.LiczbaTorow + w.LiczbaZaklocen; ++k) {
-        TStrumienie zrodlo = Koduj(u.BityZaklocen ? Podane(*u.BityZaklocen, n) : Bity(TZrodloBitow::Losowe, n),
-                                   {w.LiczbaTypow - 1}, standard, w.SzybkoscSymboli, u.Nachylenie);
+    for (const TTorWyniku& tor : w.Tory)
+        doKanalu.push_back(tor.Wyslany);
+    for (std::int32_t k = tory; k < tory + standard.LiczbaZaklocen; ++k) {
+        TStrumienie zrodlo = Koduj(bity.Zaklocenia, {liczbaTypow - 1}, standard, w.SzybkoscSymboli, u.Nachylenie);
         zrodlo[0]->UstawNazwe(zrodlo[0]->ZwrocNazwe() + " (" + FormatujCalkowita(k + 1) + ")");
         doKanalu.push_back(zrodlo[0].get());
         w.Zaklocenia.push_back(std::move(zrodlo[0]));
     }
 
+    TCharakterystyka lustro;
     const auto tlumienie = Strumien(u.Charakterystyki.Tlumienie);
     const auto przesluchy = Strumien(u.Charakterystyki.Przesluchy);
     const auto echo = Strumien(u.Charakterystyki.Echo);
-    const auto wzmocnienie = Strumien(u.Charakterystyki.Wzmocnienie);
-    std::vector<std::int32_t> tory(static_cast<std::size_t>(w.LiczbaTorow));
-    for (std::int32_t i = 0; i < w.LiczbaTorow; ++i)
-        tory[static_cast<std::size_t>(i)] = i;
+    const auto wzmocnienie = Strumien(CharakterystykaRegeneracji(u, lustro));
+    std::vector<std::int32_t> numeryTorow(static_cast<std::size_t>(tory));
+    for (std::int32_t i = 0; i < tory; ++i)
+        numeryTorow[static_cast<std::size_t>(i)] = i;
     TFltFltStrumien** poKanale = ZwrocStrumieniePoKanale(
         doKanalu.data(), static_cast<std::int32_t>(doKanalu.size()), static_cast<float>(w.SzybkoscSymboli),
         tlumienie.get(), przesluchy.get(), echo.get(), wzmocnienie.get(), u.Przesluchy, u.Echo, u.Regeneracja,
-        u.PrzesuniecieEcha, tory.data(), w.LiczbaTorow, flagaZakonczenia, postep.Etykieta, postep.Czesciowy,
+        u.PrzesuniecieEcha, numeryTorow.data(), tory, flagaZakonczenia, postep.Etykieta, postep.Czesciowy,
         postep.Calkowity);
+    const std::int32_t liczbaPoKanale = tory * (u.Regeneracja ? 2 : 1);
     if (poKanale == nullptr || Zakonczono(flagaZakonczenia)) {
         if (poKanale != nullptr)
-            Przejmij(poKanale, w.LiczbaTorow * (u.Regeneracja ? 2 : 1));
+            Przejmij(poKanale, liczbaPoKanale);
         return nullptr;
     }
-    w.StrumieniePoKanale = Przejmij(poKanale, w.LiczbaTorow * (u.Regeneracja ? 2 : 1));
+    // The channel returns the lanes as received, then (with regeneration) as regenerated.
+    TStrumienie odebrane = Przejmij(poKanale, liczbaPoKanale);
+    for (std::int32_t i = 0; i < tory; ++i) {
+        TTorWyniku& tor = w.Tory[static_cast<std::size_t>(i)];
+        tor.Odebrany = std::move(odebrane[static_cast<std::size_t>(i)]);
+        if (u.Regeneracja)
+            tor.Zregenerowany = std::move(odebrane[static_cast<std::size_t>(tory + i)]);
+    }
 
-    std::vector<TFltFltStrumien*> odebrane;
-    for (std::int32_t i = 0; i < w.LiczbaTorow; ++i)
-        odebrane.push_back(w.Odebrany(i));
-    w.StrumienieWzm = Przejmij(ZwrocStrumienieWzm(doKanalu.data(), odebrane.data(), w.LiczbaTorow, postep.Etykieta,
-                                                  postep.Czesciowy),
-                               w.LiczbaTorow);
+    std::vector<TFltFltStrumien*> wejscia;
+    for (const TTorWyniku& tor : w.Tory)
+        wejscia.push_back(tor.Wejscie());
+    TStrumienie wzmocnione =
+        Przejmij(ZwrocStrumienieWzm(doKanalu.data(), wejscia.data(), tory, postep.Etykieta, postep.Czesciowy), tory);
+    for (std::int32_t i = 0; i < tory; ++i)
+        w.Tory[static_cast<std::size_t>(i)].Wzmocniony = std::move(wzmocnione[static_cast<std::size_t>(i)]);
 
     const auto a0 = static_cast<std::int32_t>(std::trunc(u.Charakterystyki.Tlumienie.at(0).Y));
-    std::unique_ptr<WynikBledow> bledy(ZwrocBledy(doKanalu.data(), odebrane.data(), w.LiczbaTorow,
-                                                  standard.MarginesDecyzji, 1000, a0, postep.Etykieta,
-                                                  postep.Czesciowy));
-    w.Rozklady.emplace_back(bledy->Rozklad);
-    w.Rozklady.emplace_back(bledy->Dystrybuanta);
+    std::unique_ptr<WynikBledow> bledy(ZwrocBledy(doKanalu.data(), wejscia.data(), tory, standard.MarginesDecyzji,
+                                                  1000, a0, postep.Etykieta, postep.Czesciowy));
+    w.Rozklad.reset(bledy->Rozklad);
+    w.Dystrybuanta.reset(bledy->Dystrybuanta);
     w.BER = bledy->BER;
     w.NajwiekszyBlad = bledy->NajwiekszyBlad;
     w.SzczytRozkladu = bledy->SzczytRozkladu;
 
     if (u.Dekoder) {
-        const std::vector<TFltFltStrumien*> wzmocnione = Wskazniki(w.StrumienieWzm);
-        w.StrumienieZdekodowane = Przejmij(
-            DekodujStrumienie(wzmocnione.data(), w.LiczbaTorow, standard.PoziomMin, standard.PoziomMax,
-                              standard.SymbolMin, standard.SymbolMax, standard.KodStandardu == 0 ? 1 : 0,
+        std::vector<TFltFltStrumien*> wzmocnioneTorow;
+        std::vector<TFltFltStrumien*> wzorce;
+        for (const TTorWyniku& tor : w.Tory) {
+            wzmocnioneTorow.push_back(tor.Wzmocniony.get());
+            wzorce.push_back(tor.Wzorzec);
+        }
+        TStrumienie zdekodowane = Przejmij(
+            DekodujStrumienie(wzmocnioneTorow.data(), tory, standard.PoziomMin, standard.PoziomMax, standard.SymbolMin,
+                              standard.SymbolMax, standard.KodStandardu == 0 ? 1 : 0,
                               static_cast<float>(w.SzybkoscSymboli), postep.Etykieta, postep.Czesciowy),
-            w.LiczbaTorow);
-        const std::vector<TFltFltStrumien*> zdekodowane = Wskazniki(w.StrumienieZdekodowane);
-        const std::vector<TFltFltStrumien*> wzorce =
-            Wskazniki(w.StrumienieWejsciowe, static_cast<std::size_t>(w.LiczbaTypow - 2 * w.LiczbaTorow));
-        w.UdzialBledow = ZwrocBlad(zdekodowane.data(), wzorce.data(), w.LiczbaTorow, postep.Etykieta, postep.Czesciowy);
+            tory);
+        std::vector<TFltFltStrumien*> zdekodowaneTorow;
+        for (std::int32_t i = 0; i < tory; ++i) {
+            zdekodowaneTorow.push_back(zdekodowane[static_cast<std::size_t>(i)].get());
+            w.Tory[static_cast<std::size_t>(i)].Zdekodowany = std::move(zdekodowane[static_cast<std::size_t>(i)]);
+        }
+        w.UdzialBledow = ZwrocBlad(zdekodowaneTorow.data(), wzorce.data(), tory, postep.Etykieta, postep.Czesciowy);
     }
 
     // Each stream loses the same share of its length as the line signal loses its
     // 20 symbol periods at either end: the run-in and run-out of the channel.
-    const float xOstatni = w.StrumienieWejsciowe.back()->Zwroc(w.StrumienieWejsciowe.back()->ZwrocDlugosc() - 1).X;
-    for (const auto& s : w.StrumienieWejsciowe) {
+    const float xOstatni = w.Wejsciowe.back()->Zwroc(w.Wejsciowe.back()->ZwrocDlugosc() - 1).X;
+    for (const auto& s : w.Wejsciowe) {
         const float E = s->Zwroc(s->ZwrocDlugosc() - 1).X;
         Przytnij(*s, 20.0f * E / xOstatni);
     }

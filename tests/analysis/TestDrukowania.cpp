@@ -240,7 +240,7 @@ private slots:
 
         // Each section's height by its own rule; the next title a margin below it.
         const TWynikSymulacji& w = *okno->Wyniki;
-        const int tory = w.LiczbaTorow;
+        const auto tory = static_cast<int>(w.Tory.size());
         const int eWyj = tory > 1 ? static_cast<int>(u.C * 0.2857142857142857) : static_cast<int>(u.C / 3.0);
         int y = u.M;
         for (const auto* n : napisy) {
@@ -250,7 +250,7 @@ private slots:
             if (tytul.startsWith(QStringLiteral("Charakterystyka")))
                 wysokosc = 3 * h + u.C / 2;
             else if (tytul == Wejsciowe)
-                wysokosc = 2 * h + w.LiczbaTypow * static_cast<int>(u.C * 0.15384615384615385);
+                wysokosc = 2 * h + static_cast<int>(w.Wejsciowe.size()) * static_cast<int>(u.C * 0.15384615384615385);
             else if (tytul == Wyjsciowe)
                 wysokosc = 2 * h + tory * eWyj + 2 * h * okno->LegendaWyjsciowe->rowCount();
             else if (tytul == Zdekodowane)
@@ -338,7 +338,7 @@ private slots:
 
         TPlotnoNagrywajace p;
         std::vector<TFltFltStrumien*> wejsciowe;
-        for (const auto& s : w.StrumienieWejsciowe)
+        for (const auto& s : w.Wejsciowe)
             wejsciowe.push_back(s.get());
         RysujWejsciowe(*okno, p, u, gora, fWejsc);
         sprawdz(*okno->PasmaWejsciowe, wejsciowe, static_cast<int>(u.C * 0.15384615384615385), u.C / 6, fWejsc, true);
@@ -352,9 +352,9 @@ private slots:
         }
 
         std::vector<TFltFltStrumien*> odebrane;
-        for (int i = 0; i < w.LiczbaTorow; ++i)
-            odebrane.push_back(w.StrumieniePoKanale[static_cast<std::size_t>(i)].get());
-        const bool wiele = w.LiczbaTorow > 1;
+        for (const TTorWyniku& tor : w.Tory)
+            odebrane.push_back(tor.Odebrany.get());
+        const bool wiele = w.Tory.size() > 1;
         const int e = wiele ? static_cast<int>(u.C * 0.2857142857142857) : static_cast<int>(u.C / 3.0);
         const int D = wiele ? u.C / 6 : static_cast<int>(u.C * 0.1);
         p.Wyczysc();
@@ -368,7 +368,7 @@ private slots:
         QCOMPARE(biale.Lewy, u.M + u.C);
         QCOMPARE(biale.Prawy, u.M + 2 * u.C);
         QCOMPARE(biale.Gorny, gora + 2 * h);
-        QCOMPARE(biale.Dolny, gora + 2 * h + w.LiczbaTorow * e);
+        QCOMPARE(biale.Dolny, gora + 2 * h + static_cast<int>(w.Tory.size()) * e);
         QCOMPARE(biale.Pedzel, TColor{0xFFFFFF});
 
         p.Wyczysc();

@@ -172,7 +172,7 @@ private slots:
         for (int k = 0; k < strumienie; ++k) {
             TWykres* w = okno->PasmaWejsciowe->Wykresy[static_cast<std::size_t>(k)];
             QCOMPARE(w->LiczbaSerii(), 1);
-            QCOMPARE(w->Seria(0)->Strumien, okno->Wyniki->StrumienieWejsciowe[static_cast<std::size_t>(k)].get());
+            QCOMPARE(w->Seria(0)->Strumien, okno->Wyniki->Wejsciowe[static_cast<std::size_t>(k)].get());
             // Only the last input strip draws its time axis.
             QCOMPARE(w->OsX.WyswietlOs(), k == strumienie - 1);
         }
@@ -180,11 +180,11 @@ private slots:
             const TWykres* w = okno->PasmaWyjsciowe->Wykresy[static_cast<std::size_t>(i)];
             QCOMPARE(w->LiczbaSerii(), 4);
             QCOMPARE(w->Seria(0)->Kolor, TColor{0x0000FF});
-            QCOMPARE(w->Seria(1)->Strumien, okno->Wyniki->Wyslany(i));
+            QCOMPARE(w->Seria(1)->Strumien, okno->Wyniki->Tory[static_cast<std::size_t>(i)].Wyslany);
             QCOMPARE(w->Seria(2)->Kolor, TColor{0x000080});
             QCOMPARE(w->Seria(3)->Kolor, TColor{0xFF0000});
             QCOMPARE(okno->PasmaZdekodowane->Wykresy[static_cast<std::size_t>(i)]->LiczbaSerii(), 2);
-            QCOMPARE(okno->WykresOkowy->Seria(i)->Strumien, okno->Wyniki->Odebrany(i));
+            QCOMPARE(okno->WykresOkowy->Seria(i)->Strumien, okno->Wyniki->Tory[static_cast<std::size_t>(i)].Wejscie());
         }
         // The window comes back unlocked, its button uncovered but off until a setting changes.
         QVERIFY(okno->SimBut->isVisible());
@@ -254,7 +254,7 @@ private slots:
         const std::vector<TWykres*> wykresy = okno->PasmaWejsciowe->Wykresy;
         QVERIFY(Przeprowadz(*okno));
         QVERIFY(okno->PasmaWejsciowe->Wykresy == wykresy);
-        QCOMPARE(okno->PasmaWejsciowe->Wykresy[0]->Seria(0)->Strumien, okno->Wyniki->StrumienieWejsciowe[0].get());
+        QCOMPARE(okno->PasmaWejsciowe->Wykresy[0]->Seria(0)->Strumien, okno->Wyniki->Wejsciowe[0].get());
     }
 
     void legendaIRegeneracja()
@@ -285,13 +285,13 @@ private slots:
                                        QStringLiteral("Sygnał po przeprowadzeniu przez kanał"),
                                        QStringLiteral("Sygnał po wzmocnieniu")}));
         // The eye diagram follows the received signals without the regenerator.
-        QCOMPARE(okno->WykresOkowy->Seria(0)->Strumien, okno->Wyniki->StrumieniePoKanale[0].get());
+        QCOMPARE(okno->WykresOkowy->Seria(0)->Strumien, okno->Wyniki->Tory[0].Odebrany.get());
 
         okno->WzmocnienieCheckBox->setChecked(true);
         QVERIFY(Przeprowadz(*okno));
         QCOMPARE(legenda->rowCount(), 4);
         QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->LiczbaSerii(), 4);
-        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->Seria(3)->Strumien, okno->Wyniki->StrumieniePoKanale[1].get());
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->Seria(3)->Strumien, okno->Wyniki->Tory[0].Zregenerowany.get());
     }
 
     void legendaPrzelaczaKrzywaWeWszystkichTorach()
@@ -347,7 +347,7 @@ private slots:
             // Four lanes: each description names its lane.
             auto* nazwa = wyjsciowe->Panele[i]->findChild<QLabel*>(QStringLiteral("EtykietaNazwy"));
             QVERIFY(nazwa);
-            QCOMPARE(nazwa->text(), QString::fromStdString(okno->Wyniki->StrumieniePoKanale[i]->ZwrocNazwe()));
+            QCOMPARE(nazwa->text(), QString::fromStdString(okno->Wyniki->Tory[static_cast<std::size_t>(i)].Odebrany->ZwrocNazwe()));
         }
         QCOMPARE(wyjsciowe->Panele[0]->OsY.Min(), -1.25f);
         QCOMPARE(wyjsciowe->Panele[0]->OsY.Max(), 1.25f);
@@ -451,11 +451,11 @@ private slots:
         QCOMPARE(rozklad->OsX.Skala(), okno->Wyniki->NajwiekszyBlad);
         QCOMPARE(rozklad->OsX.SkalaPom(), 0.5f);
         QCOMPARE(rozklad->OsY.Max(), okno->Wyniki->SzczytRozkladu);
-        QCOMPARE(rozklad->Seria(0)->Strumien, okno->Wyniki->Rozklad());
-        QCOMPARE(okno->Panel3->DystrBledowWykres->Seria(0)->Strumien, okno->Wyniki->Dystrybuanta());
+        QCOMPARE(rozklad->Seria(0)->Strumien, okno->Wyniki->Rozklad.get());
+        QCOMPARE(okno->Panel3->DystrBledowWykres->Seria(0)->Strumien, okno->Wyniki->Dystrybuanta.get());
         const float szczyt = okno->WykresOkowy->OsY.Max();
         QCOMPARE(okno->WykresOkowy->OsY.Skala(), szczyt - okno->WykresOkowy->OsY.Min());
-        QCOMPARE(szczyt, okno->Wyniki->Odebrany(0)->MaxY);
+        QCOMPARE(szczyt, okno->Wyniki->Tory[0].Wejscie()->MaxY);
 
         okno->BledyTabSet->setCurrentIndex(1);
         QVERIFY(okno->Panel3->DystrBledowWykres->isVisible());
@@ -513,7 +513,7 @@ private slots:
 
         QVERIFY(Przeprowadz(*okno));
         QCOMPARE(ZakladkaWidoczna(*okno, okno->ErrorTabSheet), rozklady + ber + dekoder > 0);
-        QCOMPARE(okno->Wyniki->StrumienieZdekodowane.empty(), dekoder == 0);
+        QCOMPARE((okno->Wyniki->Tory[0].Zdekodowany == nullptr), dekoder == 0);
         if (rozklady + ber + dekoder == 0)
             return;
         // Without the charts the estimate, or else the correctness, fills the page.

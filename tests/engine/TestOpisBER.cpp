@@ -19,13 +19,13 @@ protected:
 
 TEST_F(OpisBERTest, MantissaAndExponent)
 {
-    TOpisBER opis = OpiszBER(2.5e-6, 0, "10");
+    TOpisBER opis = OpiszBER(2.5e-6, 0, 10);
     EXPECT_EQ(opis.Etykieta, "2,50x10");
     EXPECT_EQ(opis.Wykladnik, "-6");
-    opis = OpiszBER(2.0, 0, "10");
+    opis = OpiszBER(2.0, 0, 10);
     EXPECT_EQ(opis.Etykieta, "2,00x10");
     EXPECT_EQ(opis.Wykladnik, "0");
-    opis = OpiszBER(0.0, 0, "10");
+    opis = OpiszBER(0.0, 0, 10);
     EXPECT_EQ(opis.Etykieta, "0");
     EXPECT_EQ(opis.Wykladnik, "");
     EXPECT_EQ(opis.Zdanie, "Oznacza to brak błędów");
@@ -34,59 +34,59 @@ TEST_F(OpisBERTest, MantissaAndExponent)
 TEST_F(OpisBERTest, ScalingByStandardAndTheRateAsTyped)
 {
     // Doubled for 100BaseTX: 2.5e-6 becomes 5e-6, 500 wrong bits a second at 100 Mbps.
-    EXPECT_EQ(OpiszBER(2.5e-6, 1, "100").Zdanie,
+    EXPECT_EQ(OpiszBER(2.5e-6, 1, 100).Zdanie,
               "Przy szybkości transmisji 100 Mbps oznacza to pojawienie się 500 przekłamanych bitów na sekundę");
-    EXPECT_EQ(OpiszBER(2.5e-6, 2, "100").Etykieta, "5,00x10");
+    EXPECT_EQ(OpiszBER(2.5e-6, 2, 100).Etykieta, "5,00x10");
     // Quadrupled for 1000BaseT; at a power of ten the mantissa reads 10.
-    EXPECT_EQ(OpiszBER(2.5e-6, 3, "1000").Etykieta, "10,00x10");
-    EXPECT_EQ(OpiszBER(2.5e-6, 3, "1000").Wykladnik, "-6");
+    EXPECT_EQ(OpiszBER(2.5e-6, 3, 1000).Etykieta, "10,00x10");
+    EXPECT_EQ(OpiszBER(2.5e-6, 3, 1000).Wykladnik, "-6");
 }
 
 TEST_F(OpisBERTest, PeriodsOfTheExamples)
 {
-    EXPECT_EQ(OpiszBER(2.5e-6, 0, "10").Zdanie, Poczatek10 + "25 przekłamanych bitów na sekundę");
-    EXPECT_EQ(OpiszBER(3e-8, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 4 sekundy");
-    EXPECT_EQ(OpiszBER(1e-12, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 2 dni");
-    EXPECT_EQ(OpiszBER(1e-16, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 33 lata");
-    EXPECT_EQ(OpiszBER(1e-21, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 3215020 lat");
+    EXPECT_EQ(OpiszBER(2.5e-6, 0, 10).Zdanie, Poczatek10 + "25 przekłamanych bitów na sekundę");
+    EXPECT_EQ(OpiszBER(3e-8, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 4 sekundy");
+    EXPECT_EQ(OpiszBER(1e-12, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 2 dni");
+    EXPECT_EQ(OpiszBER(1e-16, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 33 lata");
+    EXPECT_EQ(OpiszBER(1e-21, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 3215020 lat");
 }
 
 TEST_F(OpisBERTest, ExactlyOneCountsForSecondsAndMinutesButNotLongerPeriods)
 {
-    EXPECT_EQ(OpiszBER(1e-7, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na sekundę");
+    EXPECT_EQ(OpiszBER(1e-7, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na sekundę");
     // These x make exactly one wrong bit an hour, a day, a month and a year in double.
-    EXPECT_EQ(OpiszBER(2.7777777777777777e-11, 0, "10").Zdanie, Poczatek10 + "2 przekłamanych bitów na 2 godziny");
-    EXPECT_EQ(OpiszBER(1.1574074074074072e-12, 0, "10").Zdanie, Poczatek10 + "2 przekłamanych bitów na 2 dni");
-    EXPECT_EQ(OpiszBER(3.858024691358025e-15, 0, "100").Zdanie,
+    EXPECT_EQ(OpiszBER(2.7777777777777777e-11, 0, 10).Zdanie, Poczatek10 + "2 przekłamanych bitów na 2 godziny");
+    EXPECT_EQ(OpiszBER(1.1574074074074072e-12, 0, 10).Zdanie, Poczatek10 + "2 przekłamanych bitów na 2 dni");
+    EXPECT_EQ(OpiszBER(3.858024691358025e-15, 0, 100).Zdanie,
               "Przy szybkości transmisji 100 Mbps oznacza to pojawienie się 2 przekłamanych bitów na 2 miesiące");
-    EXPECT_EQ(OpiszBER(3.2150205761316867e-15, 0, "10").Zdanie, Poczatek10 + "2 przekłamanych bitów na 2 lata");
+    EXPECT_EQ(OpiszBER(3.2150205761316867e-15, 0, 10).Zdanie, Poczatek10 + "2 przekłamanych bitów na 2 lata");
 }
 
 TEST_F(OpisBERTest, PluralEndings)
 {
     // r * 60 just above 1/12 and 1/22: twelve and twenty-two minutes.
-    EXPECT_EQ(OpiszBER(1.0 / 60 / 11.5 / 1e7, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 12 minut");
-    EXPECT_EQ(OpiszBER(1.0 / 60 / 21.5 / 1e7, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 22 minuty");
-    EXPECT_EQ(OpiszBER(1.0 / 60 / 13.5 / 1e7, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 14 minut");
+    EXPECT_EQ(OpiszBER(1.0 / 60 / 11.5 / 1e7, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 12 minut");
+    EXPECT_EQ(OpiszBER(1.0 / 60 / 21.5 / 1e7, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 22 minuty");
+    EXPECT_EQ(OpiszBER(1.0 / 60 / 13.5 / 1e7, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 14 minut");
     // Months: 2 to 4 take "e", 5 to 10 "y".
     const double naMiesiac = 10e6 * 2592000.0;
-    EXPECT_EQ(OpiszBER(1.0 / 2.5 / naMiesiac, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 3 miesiące");
-    EXPECT_EQ(OpiszBER(1.0 / 6.5 / naMiesiac, 0, "10").Zdanie, Poczatek10 + "jednego przekłamanego bitu na 7 miesiący");
+    EXPECT_EQ(OpiszBER(1.0 / 2.5 / naMiesiac, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 3 miesiące");
+    EXPECT_EQ(OpiszBER(1.0 / 6.5 / naMiesiac, 0, 10).Zdanie, Poczatek10 + "jednego przekłamanego bitu na 7 miesiący");
 }
 
 TEST_F(OpisBERTest, TinyEstimatesNeverWrapOrOverflow)
 {
     // A default 10BaseT run can give 4.5e-25: one wrong bit in about 7.1 billion years.
-    const std::string zdanie = OpiszBER(4.5e-25, 0, "10").Zdanie;
+    const std::string zdanie = OpiszBER(4.5e-25, 0, 10).Zdanie;
     EXPECT_EQ(zdanie, Poczatek10 + "jednego przekłamanego bitu na 7144490169 lat");
     for (double x : {1e-300, 5e-324}) {
-        const TOpisBER opis = OpiszBER(x, 0, "10");
+        const TOpisBER opis = OpiszBER(x, 0, 10);
         EXPECT_EQ(opis.Etykieta.find("INF"), std::string::npos) << x;
         EXPECT_EQ(opis.Etykieta.find("NAN"), std::string::npos) << x;
         EXPECT_EQ(opis.Zdanie.find('-'), std::string::npos) << x;
     }
-    EXPECT_EQ(OpiszBER(5e-324, 0, "10").Etykieta, "4,94x10");
-    EXPECT_EQ(OpiszBER(5e-324, 0, "10").Wykladnik, "-324");
+    EXPECT_EQ(OpiszBER(5e-324, 0, 10).Etykieta, "4,94x10");
+    EXPECT_EQ(OpiszBER(5e-324, 0, 10).Wykladnik, "-324");
 }
 
 TEST_F(OpisBERTest, CorrectTimeSentence)

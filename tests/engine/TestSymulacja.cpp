@@ -15,7 +15,7 @@ std::vector<std::int32_t> Wzor(std::size_t n, std::uint32_t ziarno)
     return bity;
 }
 
-TUstawieniaSymulacji Ustawienia(int standard, const char* szybkosc, float nachylenie)
+TUstawieniaSymulacji Ustawienia(int standard, std::int32_t szybkosc, float nachylenie)
 {
     TUstawieniaSymulacji u;
     u.Standard = standard;
@@ -52,39 +52,39 @@ TEST(Symulacja, FactsOfEveryStandard)
 {
     struct Przypadek {
         int standard;
-        const char* szybkosc;
+        std::int32_t szybkosc;
         float nachylenie;
         std::int32_t kodowane, tory, zaklocenia, typy, mbaud;
         float okresy; // symbol periods of the line signal before trimming
     };
     const Przypadek przypadki[] = {
-        {0, "10", 500, 140, 1, 1, 3, 10, 140},
-        {1, "100", 5000, 140, 1, 1, 4, 125, 175},
-        {2, "100", 5000, 140, 1, 1, 3, 100, 140},
-        {3, "1000", 5000, 420, 4, 0, 9, 125, 52},
+        {0, 10, 500, 140, 1, 1, 3, 10, 140},
+        {1, 100, 5000, 140, 1, 1, 4, 125, 175},
+        {2, 100, 5000, 140, 1, 1, 3, 100, 140},
+        {3, 1000, 5000, 420, 4, 0, 9, 125, 52},
     };
     for (const Przypadek& p : przypadki) {
         const auto w = Symuluj(Ustawienia(p.standard, p.szybkosc, p.nachylenie), nullptr, {});
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->LiczbaBitowKodowanych, p.kodowane) << p.standard;
-        EXPECT_EQ(w->LiczbaTorow, p.tory);
-        EXPECT_EQ(w->LiczbaZaklocen, p.zaklocenia);
-        EXPECT_EQ(w->LiczbaTypow, p.typy);
+        EXPECT_EQ(w->Tory.size(), static_cast<std::size_t>(p.tory));
         EXPECT_EQ(w->SzybkoscSymboli, p.mbaud);
-        EXPECT_EQ(w->StrumienieWejsciowe.size(), static_cast<std::size_t>(p.typy));
+        EXPECT_EQ(w->Wejsciowe.size(), static_cast<std::size_t>(p.typy));
         EXPECT_EQ(w->Zaklocenia.size(), static_cast<std::size_t>(p.zaklocenia));
-        EXPECT_EQ(w->StrumieniePoKanale.size(), static_cast<std::size_t>(2 * p.tory));
-        EXPECT_EQ(w->StrumienieWzm.size(), static_cast<std::size_t>(p.tory));
-        EXPECT_EQ(w->StrumienieZdekodowane.size(), static_cast<std::size_t>(p.tory));
+        for (const TTorWyniku& tor : w->Tory) {
+            EXPECT_TRUE(tor.Odebrany && tor.Zregenerowany && tor.Wzmocniony && tor.Zdekodowany);
+            EXPECT_EQ(tor.Wejscie(), tor.Zregenerowany.get());
+            EXPECT_EQ(tor.Nazwa, tor.Wyslany->ZwrocNazwe());
+        }
         ASSERT_TRUE(w->UdzialBledow.has_value());
         EXPECT_GE(*w->UdzialBledow, 0.0);
         EXPECT_LE(*w->UdzialBledow, 1.0);
-        EXPECT_EQ(w->Rozklad()->ZwrocDlugosc(), 1001);
+        EXPECT_EQ(w->Rozklad->ZwrocDlugosc(), 1001);
         // The decoder's reference is the staircase that precedes the line signals.
-        EXPECT_EQ(w->Wzorzec(0)->ZwrocNazwe().rfind("Ciąg", 0), 0u);
-        EXPECT_EQ(w->Wyslany(0)->ZwrocNazwe().rfind("Sygnał", 0), 0u);
+        EXPECT_EQ(w->Tory[0].Wzorzec->ZwrocNazwe().rfind("Ciąg", 0), 0u);
+        EXPECT_EQ(w->Tory[0].Wyslany->ZwrocNazwe().rfind("Sygnał", 0), 0u);
         // The line signal lost 20 symbol periods at each end.
-        TFltFltStrumien& linia = *w->Wyslany(0);
+        TFltFltStrumien& linia = *w->Tory[0].Wyslany;
         EXPECT_FLOAT_EQ(Punkt(linia, 0).X, 20.0f);
         EXPECT_FLOAT_EQ(Punkt(linia, linia.ZwrocDlugosc() - 1).X, p.okresy - 20.0f);
     }
@@ -92,7 +92,7 @@ TEST(Symulacja, FactsOfEveryStandard)
 
 TEST(Symulacja, CrosstalkSourceHasItsOwnBitsAndName)
 {
-    TUstawieniaSymulacji u = Ustawienia(0, "10", 500);
+    TUstawieniaSymulacji u = Ustawienia(0, 10, 500);
     u.Bity.reset();
     u.Zrodlo = TZrodloBitow::Zera;
     const auto w = Symuluj(u, nullptr, {});
@@ -100,27 +100,56 @@ TEST(Symulacja, CrosstalkSourceHasItsOwnBitsAndName)
     ASSERT_EQ(w->Zaklocenia.size(), 1u);
     EXPECT_EQ(w->Zaklocenia[0]->ZwrocNazwe(), "Sygnał Manchester (2)");
     // The lane sends zeros, the crosstalk source its own pattern: the two signals differ.
-    TFltFltStrumien& linia = *w->Wyslany(0);
+    TFltFltStrumien& linia = *w->Tory[0].Wyslany;
     TFltFltStrumien& zaklocenie = *w->Zaklocenia[0];
     EXPECT_NE(linia.ZwrocDlugosc(), zaklocenie.ZwrocDlugosc());
 }
 
+TEST(Symulacja, TheSeedOfEveryRunIsRecorded)
+{
+    TUstawieniaSymulacji u = Ustawienia(1, 100, 5000);
+    u.Bity.reset();
+    u.BityZaklocen.reset();
+    const auto zZegara = Symuluj(u, nullptr, {});
+    ASSERT_NE(zZegara, nullptr);
+    EXPECT_FALSE(zZegara->Ustawienia.Ziarno.has_value());
+    // The drawn seed repeats the run's bits.
+    u.Ziarno = zZegara->Ziarno;
+    const auto powtorka = Symuluj(u, nullptr, {});
+    ASSERT_NE(powtorka, nullptr);
+    EXPECT_EQ(powtorka->Ziarno, zZegara->Ziarno);
+    TFltFltStrumien& a = *zZegara->Tory[0].Wyslany;
+    TFltFltStrumien& b = *powtorka->Tory[0].Wyslany;
+    ASSERT_EQ(a.ZwrocDlugosc(), b.ZwrocDlugosc());
+    for (std::int32_t i = 0; i < a.ZwrocDlugosc(); ++i)
+        ASSERT_EQ(Punkt(a, i).Y, Punkt(b, i).Y) << i;
+    EXPECT_EQ(zZegara->BER, powtorka->BER);
+}
+
+TEST(Symulacja, InvalidSettingsAreRefused)
+{
+    TUstawieniaSymulacji u = Ustawienia(1, 100, 5000);
+    u.Szybkosc = 5000;
+    EXPECT_THROW(Symuluj(u, nullptr, {}), std::invalid_argument);
+}
+
 TEST(Symulacja, WithoutRegenerationOrDecoder)
 {
-    TUstawieniaSymulacji u = Ustawienia(1, "100", 5000);
+    TUstawieniaSymulacji u = Ustawienia(1, 100, 5000);
     u.Regeneracja = false;
     u.Dekoder = false;
     const auto w = Symuluj(u, nullptr, {});
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->StrumieniePoKanale.size(), 1u);
-    EXPECT_EQ(w->Odebrany(0), w->StrumieniePoKanale[0].get());
-    EXPECT_TRUE(w->StrumienieZdekodowane.empty());
+    ASSERT_EQ(w->Tory.size(), 1u);
+    EXPECT_EQ(w->Tory[0].Zregenerowany, nullptr);
+    EXPECT_EQ(w->Tory[0].Wejscie(), w->Tory[0].Odebrany.get());
+    EXPECT_EQ(w->Tory[0].Zdekodowany, nullptr);
     EXPECT_FALSE(w->UdzialBledow.has_value());
 }
 
 TEST(Symulacja, SilentLineCompletesWithoutErrors)
 {
-    TUstawieniaSymulacji u = Ustawienia(2, "100", 5000);
+    TUstawieniaSymulacji u = Ustawienia(2, 100, 5000);
     u.Bity.reset();
     u.Zrodlo = TZrodloBitow::Zera;
     u.Przesluchy = false;
@@ -128,18 +157,18 @@ TEST(Symulacja, SilentLineCompletesWithoutErrors)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->BER, 0.0);
     EXPECT_EQ(w->NajwiekszyBlad, 0.0f);
-    EXPECT_EQ(OpiszBER(w->BER, 2, "100").Zdanie, "Oznacza to brak błędów");
+    EXPECT_EQ(OpiszBER(w->BER, 2, 100).Zdanie, "Oznacza to brak błędów");
 }
 
 TEST(Symulacja, CancelledRunReturnsNothing)
 {
     std::uint8_t flaga = 1;
-    EXPECT_EQ(Symuluj(Ustawienia(1, "100", 5000), &flaga, {}), nullptr);
+    EXPECT_EQ(Symuluj(Ustawienia(1, 100, 5000), &flaga, {}), nullptr);
 
     flaga = 0;
     TPrzerywajacy calkowity(flaga);
     TWskaznikAtomowy czesciowy;
-    EXPECT_EQ(Symuluj(Ustawienia(3, "1000", 5000), &flaga, {nullptr, &czesciowy, &calkowity}), nullptr);
+    EXPECT_EQ(Symuluj(Ustawienia(3, 1000, 5000), &flaga, {nullptr, &czesciowy, &calkowity}), nullptr);
     EXPECT_EQ(flaga, 1);
 }
 

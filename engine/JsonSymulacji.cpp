@@ -1,0 +1,269 @@
+#include "JsonSymulacji.h"
+
+#include "Liczby.h"
+#include "OpisBER.h"
+#include "Standardy.h"
+
+using nlohmann::json;
+
+namespace {
+
+constexpr const char* NazwyZrodel[] = {"random", "zeros", "ones"};
+
+json TekstLubNull(const std::string& s)
+{
+    return s.empty() ? json() : json(s);
+}
+
+// A float widened to double is exact, so the number reads back to the same float.
+json Punkty(const TFltFltStrumien* s)
+{
+    if (s == nullptr)
+        return json();
+    json x = json::array();
+    json y = json::array();
+    auto& strumien = const_cast<TFltFltStrumien&>(*s);
+    for (std::int32_t i = 0; i < strumien.ZwrocDlugosc(); ++i) {
+        const TPunkt p = strumien.Zwroc(i);
+        x.push_back(static_cast<double>(p.X));
+        y.push_back(static_cast<double>(p.Y));
+    }
+    return {{"x", std::move(x)}, {"y", std::move(y)}};
+}
+
+json Charakterystyka(const TCharakterystyka& punkty)
+{
+    json wynik = json::array();
+    for (const TPunkt& p : punkty)
+        wynik.push_back({static_cast<double>(p.X), static_cast<double>(p.Y)});
+    return wynik;
+}
+
+// A reader that names the first field it cannot take.
+struct TBladJson {
+    std::string Pole;
+    std::string Powod;
+};
+
+const json& Pole(const json& obiekt, const char* nazwa)
+{
+    if (!obiekt.is_object() || !obiekt.contains(nazwa))
+        throw TBladJson{nazwa, "is missing"};
+    return obiekt.at(nazwa);
+}
+
+bool Logiczne(const json& obiekt, const char* nazwa)
+{
+    const json& w = Pole(obiekt, nazwa);
+    if (!w.is_boolean())
+        throw TBladJson{nazwa, "must be true or false"};
+    return w.get<bool>();
+}
+
+std::int64_t Calkowite(const json& w, const char* nazwa)
+{
+    if (w.is_number_integer())
+        return w.get<std::int64_t>();
+    if (w.is_string())
+        if (const auto n = ParsujCalkowita(w.get<std::string>()))
+            return *n;
+    throw TBladJson{nazwa, "must be a whole number"};
+}
+
+double Liczba(const json& w, const char* nazwa)
+{
+    if (!w.is_number())
+        throw TBladJson{nazwa, "must be a number"};
+    return w.get<double>();
+}
+
+TCharakterystyka Lista(const json& obiekt, const char* nazwa)
+{
+    const json& w = Pole(obiekt, nazwa);
+    if (!w.is_array())
+        throw TBladJson{nazwa, "must be a list of [MHz, dB] points"};
+    TCharakterystyka punkty;
+    for (const json& p : w) {
+        if (!p.is_array() || p.size() != 2 || !p[0].is_number() || !p[1].is_number())
+            throw TBladJson{nazwa, "must be a list of [MHz, dB] points"};
+        punkty.push_back({static_cast<float>(p[0].get<double>()), static_cast<float>(p[1].get<double>())});
+    }
+    return punkty;
+}
+
+std::string Plik(const json& obiekt, const char* nazwa)
+{
+    if (!obiekt.contains(nazwa) || obiekt.at(nazwa).is_null())
+        return {};
+    if (!obiekt.at(nazwa).is_string())
+        throw TBladJson{nazwa, "must be a file name or null"};
+    return obiekt.at(nazwa).get<std::string>();
+}
+
+const char* NazwaPola(TPoleUstawien pole)
+{
+    switch (pole) {
+    case TPoleUstawien::Standard:
+        return "standard";
+    case TPoleUstawien::LiczbaBitow:
+        return "bits";
+    case TPoleUstawien::Szybkosc:
+        return "rate";
+    case TPoleUstawien::Nachylenie:
+        return "slope";
+    case TPoleUstawien::PrzesuniecieEcha:
+        return "echo_delay";
+    case TPoleUstawien::Tlumienie:
+        return "attenuation";
+    case TPoleUstawien::Przesluchy:
+        return "crosstalk_characteristic";
+    case TPoleUstawien::Echo:
+        return "echo_characteristic";
+    case TPoleUstawien::Wzmocnienie:
+        return "regeneration_characteristic";
+    case TPoleUstawien::Bity:
+        return "bits_file";
+    case TPoleUstawien::BityZaklocen:
+        return "crosstalk_bits_file";
+    }
+    return "";
+}
+
+} // namespace
+
+const char* NazwaZrodla(TZrodloBitow zrodlo)
+{
+    return NazwyZrodel[static_cast<int>(zrodlo)];
+}
+
+std::optional<TZrodloBitow> ZrodloZNazwy(const std::string& nazwa)
+{
+    for (int i = 0; i < static_cast<int>(std::size(NazwyZrodel)); ++i)
+        if (nazwa == NazwyZrodel[i])
+            return static_cast<TZrodloBitow>(i);
+    return std::nullopt;
+}
+
+json UstawieniaJson(const TUstawieniaSymulacji& u)
+{
+    TCharakterystyka lustro;
+    const TPochodzenie& z = u.Pochodzenie;
+    return {
+        {"bits", u.LiczbaBitow},
+        {"rate", FormatujCalkowita(u.Szybkosc)},
+        {"slope", static_cast<double>(u.Nachylenie)},
+        {"source", NazwaZrodla(u.Zrodlo)},
+        {"echo_delay", u.PrzesuniecieEcha},
+        {"crosstalk", u.Przesluchy},
+        {"echo", u.Echo},
+        {"regeneration", u.Regeneracja},
+        {"decoder", u.Dekoder},
+        {"adaptive", u.Adaptacyjny},
+        {"seed", u.Ziarno ? json(*u.Ziarno) : json()},
+        {"attenuation_model", TekstLubNull(z.PlikTlumienia)},
+        {"crosstalk_model", TekstLubNull(z.PlikPrzesluchow)},
+        {"echo_model", TekstLubNull(z.PlikEcha)},
+        {"regeneration_model", TekstLubNull(z.PlikRegeneracji)},
+        {"bits_file", TekstLubNull(z.PlikBitow)},
+        {"crosstalk_bits_file", TekstLubNull(z.PlikBitowZaklocen)},
+        {"attenuation", Charakterystyka(u.Charakterystyki.Tlumienie)},
+        {"crosstalk_characteristic", Charakterystyka(u.Charakterystyki.Przesluchy)},
+        {"echo_characteristic", Charakterystyka(u.Charakterystyki.Echo)},
+        {"regeneration_characteristic", Charakterystyka(CharakterystykaRegeneracji(u, lustro))},
+    };
+}
+
+json WynikJson(const TWynikSymulacji& w)
+{
+    const TUstawieniaSymulacji& u = w.Ustawienia;
+    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc);
+
+    json wejsciowe = json::array();
+    for (const auto& s : w.Wejsciowe) {
+        json strumien = Punkty(s.get());
+        strumien["name"] = s->ZwrocNazwe();
+        wejsciowe.push_back(std::move(strumien));
+    }
+    json tory = json::array();
+    for (const TTorWyniku& tor : w.Tory)
+        tory.push_back({
+            {"name", tor.Nazwa},
+            {"sent", Punkty(tor.Wyslany)},
+            {"received", Punkty(tor.Odebrany.get())},
+            {"regenerated", Punkty(tor.Zregenerowany.get())},
+            {"amplified", Punkty(tor.Wzmocniony.get())},
+            {"decoded", Punkty(tor.Zdekodowany.get())},
+            {"reference", tor.Zdekodowany ? Punkty(tor.Wzorzec) : json()},
+        });
+    return {
+        {"standard", std::string(Standardy.at(static_cast<std::size_t>(u.Standard)).Nazwa)},
+        {"settings", UstawieniaJson(u)},
+        {"symbol_rate", w.SzybkoscSymboli},
+        {"encoded_bits", w.LiczbaBitowKodowanych},
+        {"ber", w.BER},
+        {"ber_label", ber.Etykieta},
+        {"ber_exponent", ber.Wykladnik},
+        {"ber_sentence", ber.Zdanie},
+        {"max_error", static_cast<double>(w.NajwiekszyBlad)},
+        {"histogram_peak", static_cast<double>(w.SzczytRozkladu)},
+        {"error_share", w.UdzialBledow ? json(*w.UdzialBledow) : json()},
+        {"correct_time_sentence", w.UdzialBledow ? json(ZdaniePoprawnegoCzasu(*w.UdzialBledow)) : json()},
+        {"input_streams", std::move(wejsciowe)},
+        {"lanes", std::move(tory)},
+        {"histogram", Punkty(w.Rozklad.get())},
+        {"cumulative", Punkty(w.Dystrybuanta.get())},
+    };
+}
+
+std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::string& blad)
+{
+    try {
+        const json& nazwa = Pole(dokument, "standard");
+        TUstawieniaSymulacji u;
+        u.Standard = -1;
+        for (std::size_t i = 0; i < Standardy.size(); ++i)
+            if (nazwa.is_string() && nazwa.get<std::string>() == Standardy[i].Nazwa)
+                u.Standard = static_cast<int>(i);
+        if (u.Standard < 0)
+            throw TBladJson{"standard", "is not one of the four standards"};
+        const json& s = Pole(dokument, "settings");
+        const auto calkowite32 = [&](const char* pole) {
+            const std::int64_t n = Calkowite(Pole(s, pole), pole);
+            if (n < INT32_MIN || n > INT32_MAX)
+                throw TBladJson{pole, "is out of range"};
+            return static_cast<std::int32_t>(n);
+        };
+        u.LiczbaBitow = calkowite32("bits");
+        u.Szybkosc = calkowite32("rate");
+        u.Nachylenie = static_cast<float>(Liczba(Pole(s, "slope"), "slope"));
+        u.PrzesuniecieEcha = calkowite32("echo_delay");
+        const json& zrodlo = Pole(s, "source");
+        const auto z = zrodlo.is_string() ? ZrodloZNazwy(zrodlo.get<std::string>()) : std::nullopt;
+        if (!z)
+            throw TBladJson{"source", "must be random, zeros or ones"};
+        u.Zrodlo = *z;
+        u.Przesluchy = Logiczne(s, "crosstalk");
+        u.Echo = Logiczne(s, "echo");
+        u.Regeneracja = Logiczne(s, "regeneration");
+        u.Dekoder = Logiczne(s, "decoder");
+        u.Adaptacyjny = Logiczne(s, "adaptive");
+        if (s.contains("seed") && !s.at("seed").is_null()) {
+            const std::int64_t ziarno = Calkowite(s.at("seed"), "seed");
+            if (ziarno < 0 || ziarno > UINT32_MAX)
+                throw TBladJson{"seed", "must be a whole number from 0 to 4294967295"};
+            u.Ziarno = static_cast<std::uint32_t>(ziarno);
+        }
+        u.Charakterystyki.Tlumienie = Lista(s, "attenuation");
+        u.Charakterystyki.Przesluchy = Lista(s, "crosstalk_characteristic");
+        u.Charakterystyki.Echo = Lista(s, "echo_characteristic");
+        u.Charakterystyki.Wzmocnienie = Lista(s, "regeneration_characteristic");
+        u.Pochodzenie = {Plik(s, "attenuation_model"), Plik(s, "crosstalk_model"), Plik(s, "echo_model"),
+                         Plik(s, "regeneration_model"), Plik(s, "bits_file"), Plik(s, "crosstalk_bits_file")};
+        if (const auto naruszenia = SprawdzUstawienia(u); !naruszenia.empty())
+            throw TBladJson{NazwaPola(naruszenia.front().Pole), naruszenia.front().Powod};
+        return u;
+    } catch (const TBladJson& b) {
+        blad = b.Pole + ": " + b.Powod;
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,85 @@
+// The settings of one run as the settings page, the command line and saved analyses
+// describe it, and the one check of every limit those settings must meet.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Charakterystyki.h"
+#include "Standardy.h"
+
+// Where the bits of the lanes come from; the values are the positions in the source list.
+enum class TZrodloBitow { Losowe = 0, Zera = 1, Jedynki = 2 };
+
+// Files the inputs were read from, recorded beside the results; empty when not from a file.
+struct TPochodzenie {
+    std::string PlikTlumienia, PlikPrzesluchow, PlikEcha, PlikRegeneracji;
+    std::string PlikBitow, PlikBitowZaklocen;
+};
+
+struct TUstawieniaSymulacji {
+    int Standard = 1;                   // position in Standardy
+    std::int32_t LiczbaBitow = 100;     // bits asked for, before the guard bits
+    std::int32_t Szybkosc = 100;        // bit rate, Mbps
+    float Nachylenie = 5000.0f;         // edge slope, mV/ns
+    std::int32_t PrzesuniecieEcha = 0;  // ns
+    TZrodloBitow Zrodlo = TZrodloBitow::Losowe;
+    // Random bits (the lanes' and the crosstalk source's) come from this seed; a run
+    // without one draws it from the clock and records it in its result.
+    std::optional<std::uint32_t> Ziarno;
+    bool Przesluchy = true;
+    bool Echo = true;
+    bool Regeneracja = true;
+    bool Dekoder = true;
+    bool Adaptacyjny = false;           // the regenerator mirrors the attenuation
+    TCharakterystykiKanalu Charakterystyki = DomyslneCharakterystyki();
+    // Explicit bit sequences used instead of the source above and of the crosstalk
+    // source's random bits; each must hold at least the encoded bit count.
+    std::optional<std::vector<std::int32_t>> Bity;
+    std::optional<std::vector<std::int32_t>> BityZaklocen;
+    TPochodzenie Pochodzenie;
+};
+
+// A new analysis of the standard: its default rate and slope, everything else as above.
+TUstawieniaSymulacji DomyslneUstawienia(int standard);
+
+// The characteristic the regenerator's filter is built from: the mirror of the
+// attenuation in adaptive mode, the regeneration list otherwise.
+const TCharakterystyka& CharakterystykaRegeneracji(const TUstawieniaSymulacji& u, TCharakterystyka& lustro);
+
+// Bits encoded by a run: the bits asked for and the standard's guard bits.
+std::int32_t BityKodowane(const TUstawieniaSymulacji& u);
+
+enum class TPoleUstawien {
+    Standard,
+    LiczbaBitow,
+    Szybkosc,
+    Nachylenie,
+    PrzesuniecieEcha,
+    Tlumienie,
+    Przesluchy,
+    Echo,
+    Wzmocnienie,
+    Bity,
+    BityZaklocen,
+};
+
+// The inclusive limits of a whole-number setting for a standard.
+struct TZakres {
+    std::int64_t Min;
+    std::int64_t Max;
+};
+// maksBitow: the largest bit count the caller allows (the settings page keeps LiczbaBitowMax).
+TZakres ZakresPola(TPoleUstawien pole, int standard, std::int32_t maksBitow = LiczbaBitowMax);
+
+// One violated limit: the setting and a one-line English reason ("a whole number from
+// 100 to 1000"), to be prefixed with the setting's name by the caller.
+struct TNaruszenie {
+    TPoleUstawien Pole;
+    std::string Powod;
+};
+
+// Every violated limit of u, in the order of TPoleUstawien; empty when u can run.
+std::vector<TNaruszenie> SprawdzUstawienia(const TUstawieniaSymulacji& u, std::int32_t maksBitow = LiczbaBitowMax);

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "JsonSymulacji.h"
+#include "TekstJson.h"
+
+using nlohmann::json;
+
+TEST(TekstJson, NumbersAreTheShortestTextThatReadsBack)
+{
+    const std::pair<double, const char*> przypadki[] = {
+        {0.0, "0"},
+        {-0.0, "0"},
+        {100.0, "100"},
+        {-2.0999999046325684, "-2.0999999046325684"},
+        {0.00031242973636835814, "0.00031242973636835814"}, // fixed and scientific equally long: fixed
+        {0.0001, "1e-04"},                                   // scientific is shorter
+        {1.0436429874971509e-05, "1.0436429874971509e-05"},
+        {5e-324, "5e-324"},
+        {9007199254740992.0, "9007199254740992"},
+        {1.2345678901234568e+17, "123456789012345680"}, // past 2^53: shortest digits, then zeros
+        {1e21, "1e+21"},
+        {883781414077969.38, "883781414077969.4"},
+        {std::numeric_limits<double>::infinity(), "null"},
+        {std::nan(""), "null"},
+    };
+    for (const auto& [liczba, tekst] : przypadki)
+        EXPECT_EQ(TekstJson(json(liczba)), tekst) << liczba;
+    for (double x = 1e-9; x < 1e9; x *= 1.37)
+        EXPECT_EQ(json::parse(TekstJson(json(x))).get<double>(), x);
+}
+
+TEST(TekstJson, ObjectsInKeyOrderStringsEscapedAsUtf8)
+{
+    const json dokument = {{"b", {1, true, nullptr}}, {"a", "Sygnał \"A\"\\\n\x01"}, {"c", json::object()}};
+    EXPECT_EQ(TekstJson(dokument), "{\"a\":\"Sygnał \\\"A\\\"\\\\\\n\\u0001\",\"b\":[1,true,null],\"c\":{}}");
+    EXPECT_EQ(json::parse(TekstJson(dokument)), dokument);
+}
+
+TEST(JsonSymulacji, SettingsReadBackAsWritten)
+{
+    for (int standard = 0; standard < 4; ++standard) {
+        TUstawieniaSymulacji u = DomyslneUstawienia(standard);
+        u.LiczbaBitow = 321;
+        u.PrzesuniecieEcha = 7;
+        u.Zrodlo = TZrodloBitow::Jedynki;
+        u.Ziarno = 4000000000u;
+        u.Echo = false;
+        u.Adaptacyjny = standard % 2 == 1;
+        u.Charakterystyki.Tlumienie[2].Y = -4.123f;
+        u.Pochodzenie.PlikEcha = "modele/echo/ł.att";
+        const json dokument = {{"standard", std::string(Standardy[static_cast<std::size_t>(standard)].Nazwa)},
+                               {"settings", UstawieniaJson(u)}};
+        std::string blad;
+        const auto odczytane = UstawieniaZJson(json::parse(TekstJson(dokument)), blad);
+        ASSERT_TRUE(odczytane.has_value()) << blad;
+        EXPECT_EQ(odczytane->Standard, standard);
+        EXPECT_EQ(odczytane->LiczbaBitow, 321);
+        EXPECT_EQ(odczytane->Szybkosc, u.Szybkosc);
+        EXPECT_EQ(odczytane->Nachylenie, u.Nachylenie);
+        EXPECT_EQ(odczytane->PrzesuniecieEcha, 7);
+        EXPECT_EQ(odczytane->Zrodlo, TZrodloBitow::Jedynki);
+        EXPECT_EQ(odczytane->Ziarno, 4000000000u);
+        EXPECT_FALSE(odczytane->Echo);
+        EXPECT_EQ(odczytane->Adaptacyjny, u.Adaptacyjny);
+        EXPECT_EQ(odczytane->Charakterystyki.Tlumienie[2].Y, -4.123f);
+        EXPECT_EQ(odczytane->Pochodzenie.PlikEcha, "modele/echo/ł.att");
+    }
+}
+
+TEST(JsonSymulacji, ABadSettingIsNamedAndNothingIsRead)
+{
+    const TUstawieniaSymulacji u = DomyslneUstawienia(1);
+    const json dobre = {{"standard", "100BaseTX"}, {"settings", UstawieniaJson(u)}};
+    const std::pair<std::function<void(json&)>, const char*> zmiany[] = {
+        {[](json& d) { d["standard"] = "2000BaseT"; }, "standard"},
+        {[](json& d) { d["settings"]["rate"] = "99"; }, "rate: a whole number from 100 to 500"},
+        {[](json& d) { d["settings"]["bits"] = 1.5; }, "bits: must be a whole number"},
+        {[](json& d) { d["settings"]["echo"] = 1; }, "echo: must be true or false"},
+        {[](json& d) { d["settings"]["source"] = "prbs99"; }, "source"},
+        {[](json& d) { d["settings"]["seed"] = -1; }, "seed"},
+        {[](json& d) { d["settings"].erase("slope"); }, "slope: is missing"},
+        {[](json& d) { d["settings"]["attenuation"] = json::array({json::array({10, -1}), json::array({5, -2})}); },
+         "attenuation: needs non-negative, increasing frequencies"},
+        {[](json& d) { d["settings"]["echo_characteristic"] = json::array({json::array({"a", 1})}); },
+         "echo_characteristic"},
+    };
+    for (const auto& [zmiana, oczekiwany] : zmiany) {
+        json d = dobre;
+        zmiana(d);
+        std::string blad;
+        EXPECT_FALSE(UstawieniaZJson(d, blad).has_value()) << oczekiwany;
+        EXPECT_EQ(blad.rfind(oczekiwany, 0), 0u) << blad;
+    }
+    std::string blad;
+    EXPECT_FALSE(UstawieniaZJson(json::array(), blad).has_value());
+}
+
+TEST(JsonSymulacji, ResultHoldsEveryLaneAndFigure)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(3);
+    u.Ziarno = 5;
+    u.Regeneracja = false;
+    const auto w = Symuluj(u, nullptr, {});
+    ASSERT_NE(w, nullptr);
+    const json d = WynikJson(*w);
+    EXPECT_EQ(d["standard"], "1000BaseT");
+    EXPECT_EQ(d["settings"]["seed"], 5);
+    EXPECT_EQ(d["settings"]["rate"], "1000");
+    EXPECT_EQ(d["symbol_rate"], 125);
+    ASSERT_EQ(d["lanes"].size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const json& tor = d["lanes"][i];
+        EXPECT_EQ(tor["name"], w->Tory[i].Nazwa);
+        EXPECT_TRUE(tor["regenerated"].is_null());
+        EXPECT_EQ(tor["amplified"]["x"].size(), static_cast<std::size_t>(w->Tory[i].Wzmocniony->ZwrocDlugosc()));
+        EXPECT_EQ(tor["decoded"]["y"].size(), tor["decoded"]["x"].size());
+    }
+    EXPECT_EQ(d["input_streams"].size(), w->Wejsciowe.size());
+    EXPECT_EQ(d["ber"].get<double>(), w->BER);
+}
