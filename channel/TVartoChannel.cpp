@@ -31,16 +31,6 @@ std::vector<double> JakoDouble(const std::vector<float>& v, std::size_t margines
 
 } // namespace
 
-TParametryKanalu ParametryKanalu(float R)
-{
-    TParametryKanalu p{};
-    p.A = std::max(500, Obetnij<std::int32_t>(15.0 * static_cast<double>(R)));
-    p.M = p.A % 2 != 0 ? p.A : p.A + 1;
-    p.FMax = static_cast<float>(0.4 * p.A);
-    p.S = std::max(15, Obetnij<std::int32_t>(500.0 / static_cast<double>(R)));
-    return p;
-}
-
 TVartoChannel::TVartoChannel(const TKontrolaKanalu& kontrola) : Kontrola(kontrola) {}
 
 void TVartoChannel::UstawCharakterystyke(TFltFltStrumien& punkty, std::int32_t A, float fMax, float dlugosc)

@@ -7,17 +7,9 @@
 #include <vector>
 
 #include "KontrolaKanalu.h"
+#include "ParametryKanalu.h"
 #include "TablicaKosinusow.h"
 #include "Vartostream.h"
-
-// The grid constants that follow from the line rate R (MHz).
-struct TParametryKanalu {
-    std::int32_t A; // impulse-response taps per µs: max(500, trunc(15 R))
-    std::int32_t M; // taps of a 1 µs response: A, made odd
-    float FMax;     // highest frequency the filter represents, MHz: 0.4 A
-    std::int32_t S; // signal samples per symbol period: max(15, trunc(500 / R))
-};
-TParametryKanalu ParametryKanalu(float R);
 
 // Frequency of spectrum sample i, MHz. The grid step is held in extended precision, so
 // that deciding which samples a segment reaches does not depend on double rounding.
