@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -95,6 +96,21 @@ std::optional<double> ParsujLiczbe(std::string_view tekst)
     double wartosc = 0.0;
     const auto [koniec, blad] = std::from_chars(s.data(), s.data() + s.size(), wartosc);
     if (blad != std::errc() || koniec != s.data() + s.size() || !std::isfinite(wartosc))
+        return std::nullopt;
+    return wartosc;
+}
+
+std::optional<double> ParsujLiczbeZPliku(std::string_view tekst)
+{
+    if (!tekst.empty() && tekst.front() == '+')
+        tekst.remove_prefix(1);
+    // from_chars would take "inf" and "nan"; a data file's number starts with a digit or a point.
+    if (tekst.empty() || !(std::isdigit(static_cast<unsigned char>(tekst.front())) || tekst.front() == '.' ||
+                           (tekst.front() == '-' && tekst.size() > 1)))
+        return std::nullopt;
+    double wartosc = 0.0;
+    const auto [koniec, blad] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
+    if (blad != std::errc() || koniec != tekst.data() + tekst.size() || !std::isfinite(wartosc))
         return std::nullopt;
     return wartosc;
 }

@@ -20,5 +20,8 @@ std::string FormatujCalkowita(std::int64_t wartosc);
 
 // Text to a finite number; accepts the separator in use and '.', with surrounding blanks.
 std::optional<double> ParsujLiczbe(std::string_view tekst);
+// Text of a data file to a finite number: '.' only, whatever the locale, an optional sign
+// and exponent ("-1.5E+03"); nothing else, not even blanks.
+std::optional<double> ParsujLiczbeZPliku(std::string_view tekst);
 // Text to a 32-bit integer: an optional sign and digits only, with surrounding blanks.
 std::optional<std::int32_t> ParsujCalkowita(std::string_view tekst);

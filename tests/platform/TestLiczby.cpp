@@ -54,3 +54,14 @@ TEST_F(Separator, DataFilesKeepTheDotAndEveryBit)
     for (float f : {1.0f / 3.0f, 1e-30f, 123456.789f, -7.5e12f})
         EXPECT_EQ(std::stof(FormatujDoPliku(f)), f);
 }
+
+TEST_F(Separator, DataFileNumbersTakeTheDotOnly)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(ParsujLiczbeZPliku("1.5E+03"), 1500.0);
+    EXPECT_EQ(ParsujLiczbeZPliku("+2"), 2.0);
+    EXPECT_EQ(ParsujLiczbeZPliku("-.25"), -0.25);
+    EXPECT_EQ(ParsujLiczbeZPliku("7e-1"), 0.7);
+    for (const char* zly : {"", "1,5", " 1", "1 ", "inf", "-inf", "nan", "+", "-", "1e", "0x10", "1.2.3", "e5"})
+        EXPECT_FALSE(ParsujLiczbeZPliku(zly).has_value()) << zly;
+}
