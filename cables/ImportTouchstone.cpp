@@ -179,10 +179,11 @@ std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std
                 ++p.Przyciete;
             lista.Punkty.push_back({Zaokraglij(dane.CzestotliwosciMHz[k]), Zaokraglij(w)});
         }
-        const bool glowna = z.Cel == &TWynikImportu::Tlumienie || n == 1;
+        const bool tlumienie = z.Cel == &TWynikImportu::Tlumienie;
         const TDoprowadzenieDC dc =
-            DoprowadzDoZera(lista.Punkty, glowna ? opcje.PonizejPomiaru : TPonizejPomiaru::Stala);
-        if (glowna) {
+            DoprowadzDoZera(lista.Punkty, tlumienie ? opcje.PonizejPomiaru : TPonizejPomiaru::Stala);
+        // The summary speaks of the attenuation, or of the echo of a one-port file.
+        if (tlumienie || n == 1) {
             p.DoprowadzenieDC = dc;
             p.WzmocnienieDC = lista.Punkty.front().dB;
         }
@@ -275,9 +276,13 @@ std::string OpisImportu(const TWynikImportu& wynik, TJezyk jezyk)
                       "; gain at 0 MHz " + dc + ".\n";
         break;
     }
-    if (p.DoprowadzenieDC != TDoprowadzenieDC::Brak && wynik.Tlumienie && (wynik.Echo || wynik.Przesluchy))
-        t += pl ? "Echo i przesłuchy poniżej " + f0 + " utrzymano na poziomie najniższej częstotliwości.\n"
-                : "Echo and crosstalk keep their lowest-frequency levels below " + f0 + ".\n";
+    if (p.DoprowadzenieDC != TDoprowadzenieDC::Brak && wynik.Tlumienie && (wynik.Echo || wynik.Przesluchy)) {
+        const bool oba = wynik.Echo && wynik.Przesluchy;
+        const std::string ktore = oba ? (pl ? "Echo i przesłuchy" : "Echo and crosstalk")
+                                      : wynik.Echo ? "Echo" : (pl ? "Przesłuchy" : "Crosstalk");
+        t += pl ? ktore + " poniżej " + f0 + " utrzymano na poziomie najniższej częstotliwości.\n"
+                : ktore + (oba ? " keep their" : " keeps its") + " lowest-frequency level below " + f0 + ".\n";
+    }
 
     std::string przerzedzone;
     for (const TOpis& o : listy)
