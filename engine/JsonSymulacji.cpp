@@ -100,6 +100,112 @@ std::string Plik(const json& obiekt, const char* nazwa)
     return obiekt.at(nazwa).get<std::string>();
 }
 
+// The characteristics a cable or a Touchstone file made, by their names in the settings.
+json Listy(TListyZrodla l)
+{
+    json nazwy = json::array();
+    if (l.Tlumienie)
+        nazwy.push_back("attenuation");
+    if (l.Przesluchy)
+        nazwy.push_back("crosstalk");
+    if (l.Echo)
+        nazwy.push_back("echo");
+    return nazwy;
+}
+
+json Kabel(const std::optional<TKabelPochodzenia>& k)
+{
+    if (!k)
+        return json();
+    return {{"category", std::string(NazwaKategorii(k->Kabel.Kategoria))},
+            {"length", k->Kabel.DlugoscM},
+            {"temperature", k->Kabel.TemperaturaC},
+            {"characteristics", Listy(k->Listy)}};
+}
+
+json Touchstone(const std::optional<TTouchstonePochodzenia>& t)
+{
+    if (!t)
+        return json();
+    return {{"file", t->Plik},
+            {"ports", t->Porty ? json(std::string(NazwaKolejnosci(*t->Porty))) : json()},
+            {"below_data", std::string(NazwaPonizejPomiaru(t->PonizejPomiaru))},
+            {"points", t->LiczbaPunktow},
+            {"characteristics", Listy(t->Listy)}};
+}
+
+TListyZrodla ListyZJson(const json& obiekt, const char* pole)
+{
+    const json& w = Pole(obiekt, "characteristics");
+    TListyZrodla l;
+    if (!w.is_array() || w.empty())
+        throw TBladJson{pole, "characteristics must be a list of attenuation, crosstalk and echo"};
+    for (const json& n : w) {
+        const std::string nazwa = n.is_string() ? n.get<std::string>() : std::string();
+        if (nazwa == "attenuation")
+            l.Tlumienie = true;
+        else if (nazwa == "crosstalk")
+            l.Przesluchy = true;
+        else if (nazwa == "echo")
+            l.Echo = true;
+        else
+            throw TBladJson{pole, "characteristics must be a list of attenuation, crosstalk and echo"};
+    }
+    return l;
+}
+
+// A number within [min, max], or the reason naming the field.
+double WZakresie(const json& obiekt, const char* nazwa, const char* pole, double min, double max)
+{
+    const json& w = Pole(obiekt, nazwa);
+    if (!w.is_number() || !(w.get<double>() >= min && w.get<double>() <= max))
+        throw TBladJson{pole, std::string(nazwa) + " must be a number from " + FormatujStalo(min, 0) + " to " +
+                                  FormatujStalo(max, 0)};
+    return w.get<double>();
+}
+
+std::optional<TKabelPochodzenia> KabelZJson(const json& s)
+{
+    if (!s.contains("cable") || s.at("cable").is_null())
+        return std::nullopt;
+    const json& k = s.at("cable");
+    const json& nazwa = Pole(k, "category");
+    const auto kategoria = nazwa.is_string() ? KategoriaZNazwy(nazwa.get<std::string>()) : std::nullopt;
+    if (!kategoria)
+        throw TBladJson{"cable", "category must be Cat3, Cat5, Cat5e, Cat6 or Cat6A"};
+    return TKabelPochodzenia{{*kategoria, WZakresie(k, "length", "cable", DlugoscKablaMin, DlugoscKablaMax),
+                              WZakresie(k, "temperature", "cable", TemperaturaKablaMin, TemperaturaKablaMax)},
+                             ListyZJson(k, "cable")};
+}
+
+std::optional<TTouchstonePochodzenia> TouchstoneZJson(const json& s)
+{
+    if (!s.contains("touchstone") || s.at("touchstone").is_null())
+        return std::nullopt;
+    const json& t = s.at("touchstone");
+    TTouchstonePochodzenia z;
+    const json& plik = Pole(t, "file");
+    if (!plik.is_string())
+        throw TBladJson{"touchstone", "file must be a file name"};
+    z.Plik = plik.get<std::string>();
+    if (t.contains("ports") && !t.at("ports").is_null()) {
+        z.Porty = t.at("ports").is_string() ? KolejnoscZNazwy(t.at("ports").get<std::string>()) : std::nullopt;
+        if (!z.Porty)
+            throw TBladJson{"touchstone", "ports must be 13-24, 12-34 or null"};
+    }
+    const json& ponizej = Pole(t, "below_data");
+    const auto tryb = ponizej.is_string() ? PonizejPomiaruZNazwy(ponizej.get<std::string>()) : std::nullopt;
+    if (!tryb)
+        throw TBladJson{"touchstone", "below_data must be fit or flat"};
+    z.PonizejPomiaru = *tryb;
+    const json& punkty = Pole(t, "points");
+    if (!punkty.is_number_unsigned() || punkty.get<std::uint64_t>() < 2)
+        throw TBladJson{"touchstone", "points must be a whole number of at least 2"};
+    z.LiczbaPunktow = punkty.get<std::size_t>();
+    z.Listy = ListyZJson(t, "touchstone");
+    return z;
+}
+
 const char* NazwaPola(TPoleUstawien pole)
 {
     switch (pole) {
@@ -166,6 +272,8 @@ json UstawieniaJson(const TUstawieniaSymulacji& u)
         {"regeneration_model", TekstLubNull(z.PlikRegeneracji)},
         {"bits_file", TekstLubNull(z.PlikBitow)},
         {"crosstalk_bits_file", TekstLubNull(z.PlikBitowZaklocen)},
+        {"cable", Kabel(z.Kabel)},
+        {"touchstone", Touchstone(z.Touchstone)},
         {"attenuation", Charakterystyka(u.Charakterystyki.Tlumienie)},
         {"crosstalk_characteristic", Charakterystyka(u.Charakterystyki.Przesluchy)},
         {"echo_characteristic", Charakterystyka(u.Charakterystyki.Echo)},
@@ -257,8 +365,15 @@ std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::s
         u.Charakterystyki.Przesluchy = Lista(s, "crosstalk_characteristic");
         u.Charakterystyki.Echo = Lista(s, "echo_characteristic");
         u.Charakterystyki.Wzmocnienie = Lista(s, "regeneration_characteristic");
-        u.Pochodzenie = {Plik(s, "attenuation_model"), Plik(s, "crosstalk_model"), Plik(s, "echo_model"),
-                         Plik(s, "regeneration_model"), Plik(s, "bits_file"), Plik(s, "crosstalk_bits_file")};
+        TPochodzenie& pochodzenie = u.Pochodzenie;
+        pochodzenie.PlikTlumienia = Plik(s, "attenuation_model");
+        pochodzenie.PlikPrzesluchow = Plik(s, "crosstalk_model");
+        pochodzenie.PlikEcha = Plik(s, "echo_model");
+        pochodzenie.PlikRegeneracji = Plik(s, "regeneration_model");
+        pochodzenie.PlikBitow = Plik(s, "bits_file");
+        pochodzenie.PlikBitowZaklocen = Plik(s, "crosstalk_bits_file");
+        pochodzenie.Kabel = KabelZJson(s);
+        pochodzenie.Touchstone = TouchstoneZJson(s);
         if (const auto naruszenia = SprawdzUstawienia(u); !naruszenia.empty())
             throw TBladJson{NazwaPola(naruszenia.front().Pole), naruszenia.front().Powod};
         return u;

@@ -8,15 +8,49 @@
 #include <vector>
 
 #include "Charakterystyki.h"
+#include "ImportTouchstone.h"
+#include "Kable.h"
 #include "Standardy.h"
 
 // Where the bits of the lanes come from; the values are the positions in the source list.
 enum class TZrodloBitow { Losowe = 0, Zera = 1, Jedynki = 2 };
 
-// Files the inputs were read from, recorded beside the results; empty when not from a file.
+// Which of the three channel lists a cable preset or a Touchstone file supplied.
+struct TListyZrodla {
+    bool Tlumienie = false;
+    bool Przesluchy = false;
+    bool Echo = false;
+
+    bool Jakiekolwiek() const { return Tlumienie || Przesluchy || Echo; }
+    bool operator==(const TListyZrodla&) const = default;
+};
+
+// A cable preset that made some of the run's characteristics.
+struct TKabelPochodzenia {
+    TParametryKabla Kabel;
+    TListyZrodla Listy;
+
+    bool operator==(const TKabelPochodzenia&) const = default;
+};
+
+// A Touchstone file that made some of the run's characteristics, and how it was read.
+struct TTouchstonePochodzenia {
+    std::string Plik;
+    std::optional<TKolejnoscPortow> Porty; // for four- and eight-port files
+    TPonizejPomiaru PonizejPomiaru = TPonizejPomiaru::Dopasowanie;
+    std::size_t LiczbaPunktow = DomyslnaLiczbaPunktow;
+    TListyZrodla Listy;
+
+    bool operator==(const TTouchstonePochodzenia&) const = default;
+};
+
+// Where the inputs came from, recorded beside the results: the files they were read from
+// (empty when not from a file), and the cable preset or Touchstone file that made lists.
 struct TPochodzenie {
     std::string PlikTlumienia, PlikPrzesluchow, PlikEcha, PlikRegeneracji;
     std::string PlikBitow, PlikBitowZaklocen;
+    std::optional<TKabelPochodzenia> Kabel;
+    std::optional<TTouchstonePochodzenia> Touchstone;
 };
 
 struct TUstawieniaSymulacji {

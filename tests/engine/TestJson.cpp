@@ -67,6 +67,50 @@ TEST(JsonSymulacji, SettingsReadBackAsWritten)
         EXPECT_EQ(odczytane->Adaptacyjny, u.Adaptacyjny);
         EXPECT_EQ(odczytane->Charakterystyki.Tlumienie[2].Y, -4.123f);
         EXPECT_EQ(odczytane->Pochodzenie.PlikEcha, "modele/echo/ł.att");
+        EXPECT_FALSE(odczytane->Pochodzenie.Kabel.has_value());
+        EXPECT_FALSE(odczytane->Pochodzenie.Touchstone.has_value());
+    }
+}
+
+TEST(JsonSymulacji, WhereTheCharacteristicsCameFromReadsBack)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(3);
+    u.Pochodzenie.Kabel = TKabelPochodzenia{{TKategoriaKabla::Cat6, 80.0, 35.5}, {true, true, false}};
+    u.Pochodzenie.Touchstone =
+        TTouchstonePochodzenia{"pomiary/para.s4p", TKolejnoscPortow::P12_34, TPonizejPomiaru::Stala, 120, {false, false, true}};
+    const json ustawienia = UstawieniaJson(u);
+    EXPECT_EQ(ustawienia["cable"]["category"], "Cat6");
+    EXPECT_EQ(ustawienia["cable"]["characteristics"], json::array({"attenuation", "crosstalk"}));
+    EXPECT_EQ(ustawienia["touchstone"]["ports"], "12-34");
+    EXPECT_EQ(ustawienia["touchstone"]["below_data"], "flat");
+    std::string blad;
+    const auto odczytane =
+        UstawieniaZJson(json::parse(TekstJson({{"standard", "1000BaseT"}, {"settings", ustawienia}})), blad);
+    ASSERT_TRUE(odczytane.has_value()) << blad;
+    EXPECT_EQ(odczytane->Pochodzenie.Kabel, u.Pochodzenie.Kabel);
+    EXPECT_EQ(odczytane->Pochodzenie.Touchstone, u.Pochodzenie.Touchstone);
+
+    // Documents of earlier releases, without the two records, still read.
+    json starszy = {{"standard", "1000BaseT"}, {"settings", ustawienia}};
+    starszy["settings"].erase("cable");
+    starszy["settings"].erase("touchstone");
+    EXPECT_TRUE(UstawieniaZJson(starszy, blad).has_value()) << blad;
+
+    const std::pair<std::function<void(json&)>, const char*> zle[] = {
+        {[](json& s) { s["cable"]["category"] = "Cat7"; }, "cable: category"},
+        {[](json& s) { s["cable"]["length"] = 0; }, "cable: length must be a number from 1 to 200"},
+        {[](json& s) { s["cable"]["temperature"] = 61; }, "cable: temperature"},
+        {[](json& s) { s["cable"]["characteristics"] = json::array({"regeneration"}); }, "cable: characteristics"},
+        {[](json& s) { s["touchstone"]["ports"] = "14-23"; }, "touchstone: ports"},
+        {[](json& s) { s["touchstone"]["below_data"] = "spline"; }, "touchstone: below_data"},
+        {[](json& s) { s["touchstone"]["points"] = 1; }, "touchstone: points"},
+        {[](json& s) { s["touchstone"].erase("file"); }, "file: is missing"},
+    };
+    for (const auto& [zmiana, oczekiwany] : zle) {
+        json d = {{"standard", "1000BaseT"}, {"settings", ustawienia}};
+        zmiana(d["settings"]);
+        EXPECT_FALSE(UstawieniaZJson(d, blad).has_value()) << oczekiwany;
+        EXPECT_EQ(blad.rfind(oczekiwany, 0), 0u) << blad;
     }
 }
 
