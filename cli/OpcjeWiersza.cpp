@@ -11,6 +11,7 @@
 #include "PlikBitow.h"
 #include "PlikModelu.h"
 #include "Standardy.h"
+#include "ZrodlaCharakterystyk.h"
 
 namespace {
 
@@ -66,6 +67,100 @@ std::optional<std::vector<std::int32_t>> Bity(const QString& opcja, const std::s
     return bity;
 }
 
+// A number option within [min, max]; unit names what the number counts in the message.
+double Liczba(const QCommandLineParser& p, const QCommandLineOption& o, double min, double max, const char* jednostka)
+{
+    const std::string tekst = p.value(o).toStdString();
+    const auto wartosc = ParsujLiczbe(tekst);
+    if (!wartosc || *wartosc < min || *wartosc > max)
+        throw TBladOpcji(o.names().front(), "'" + tekst + "' is not a number from " + FormatujStalo(min, 0) + " to " +
+                                                FormatujStalo(max, 0) + " (" + jednostka + ")");
+    return *wartosc;
+}
+
+struct TOpcjeKabla {
+    const QCommandLineOption& Kabel;
+    const QCommandLineOption& Dlugosc;
+    const QCommandLineOption& Temperatura;
+    const QCommandLineOption& Touchstone;
+    const QCommandLineOption& Porty;
+    const QCommandLineOption& Dc;
+    const QCommandLineOption& Punkty;
+};
+
+// The cable preset and the Touchstone file fill the attenuation, crosstalk and echo that no
+// model file gave, the file before the preset; the import's summary goes to the notes.
+void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TOpcjeWiersza& o)
+{
+    TUstawieniaSymulacji& u = o.Ustawienia;
+    for (const QCommandLineOption* zalezna : {&k.Dlugosc, &k.Temperatura})
+        if (p.isSet(*zalezna) && !p.isSet(k.Kabel))
+            throw TBladOpcji(zalezna->names().front(), "needs --cable");
+    for (const QCommandLineOption* zalezna : {&k.Porty, &k.Dc, &k.Punkty})
+        if (p.isSet(*zalezna) && !p.isSet(k.Touchstone))
+            throw TBladOpcji(zalezna->names().front(), "needs --touchstone");
+
+    std::optional<TParametryKabla> kabel;
+    if (p.isSet(k.Kabel)) {
+        const auto kategoria = KategoriaZNazwy(p.value(k.Kabel).toStdString());
+        if (!kategoria)
+            throw TBladOpcji(QStringLiteral("cable"),
+                             "'" + p.value(k.Kabel).toStdString() + "' is not Cat3, Cat5, Cat5e, Cat6 or Cat6A");
+        kabel = TParametryKabla{*kategoria};
+        if (p.isSet(k.Dlugosc))
+            kabel->DlugoscM = Liczba(p, k.Dlugosc, DlugoscKablaMin, DlugoscKablaMax, "metres");
+        if (p.isSet(k.Temperatura))
+            kabel->TemperaturaC = Liczba(p, k.Temperatura, TemperaturaKablaMin, TemperaturaKablaMax, "°C");
+    }
+    TOpcjeImportu opcje;
+    if (p.isSet(k.Porty)) {
+        opcje.Porty = KolejnoscZNazwy(p.value(k.Porty).toStdString());
+        if (!opcje.Porty)
+            throw TBladOpcji(QStringLiteral("touchstone-ports"), "'" + p.value(k.Porty).toStdString() + "' is not 13-24 or 12-34");
+    }
+    if (p.isSet(k.Dc)) {
+        const auto tryb = PonizejPomiaruZNazwy(p.value(k.Dc).toStdString());
+        if (!tryb)
+            throw TBladOpcji(QStringLiteral("touchstone-dc"), "'" + p.value(k.Dc).toStdString() + "' is not fit or flat");
+        opcje.PonizejPomiaru = *tryb;
+    }
+    if (p.isSet(k.Punkty)) {
+        const std::string tekst = p.value(k.Punkty).toStdString();
+        const auto n = ParsujCalkowita(tekst);
+        if (!n || *n < 2 || tekst.find_first_not_of("0123456789") != std::string::npos)
+            throw TBladOpcji(QStringLiteral("touchstone-points"), "'" + tekst + "' is not a whole number of at least 2");
+        opcje.LiczbaPunktow = static_cast<std::size_t>(*n);
+    }
+
+    // Both are made for the filter at the run's rate: a rate out of its limits is reported
+    // with the other settings, and nothing is made from it.
+    const TZakres szybkosci = ZakresPola(TPoleUstawien::Szybkosc, u.Standard);
+    if (u.Szybkosc < szybkosci.Min || u.Szybkosc > szybkosci.Max)
+        return;
+    const TPochodzenie& z = u.Pochodzenie;
+    const TListyZrodla bezModelu{z.PlikTlumienia.empty(), z.PlikPrzesluchow.empty(), z.PlikEcha.empty()};
+    std::optional<TImportCharakterystyk> import;
+    if (p.isSet(k.Touchstone)) {
+        const std::string plik = p.value(k.Touchstone).toStdString();
+        std::string blad;
+        import = ImportujCharakterystyki(plik, opcje, u.Standard, u.Szybkosc, TJezyk::Angielski, blad);
+        if (!import)
+            throw TBladOpcji(QStringLiteral("touchstone"), plik + ": " + blad);
+        o.Uwagi = import->Opis;
+    }
+    if (kabel) {
+        TListyZrodla ktore = bezModelu;
+        if (import) {
+            ktore.Tlumienie = ktore.Tlumienie && !import->Tlumienie;
+            ktore.Przesluchy = ktore.Przesluchy && !import->Przesluchy;
+            ktore.Echo = ktore.Echo && !import->Echo;
+        }
+        UstawKabel(u, *kabel, ktore);
+    }
+    if (import)
+        UstawImport(u, *import, bezModelu);
+}
+
 } // namespace
 
 TWynikParsowania ParsujWiersz(const QStringList& argumenty)
@@ -101,6 +196,13 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     const auto modelPrzesluchow = opcja("crosstalk-model", "Crosstalk model file (.att).", "file");
     const auto modelEcha = opcja("echo-model", "Echo model file (.att).", "file");
     const auto modelRegeneracji = opcja("regeneration-model", "Regenerator model file (.amp).", "file");
+    const auto kabel = opcja("cable", "Cable preset: Cat3, Cat5, Cat5e, Cat6 or Cat6A. Fills the attenuation, crosstalk and echo (a model file given for one of them wins).", "category");
+    const auto dlugosc = opcja("length", "Cable length in metres, 1 to 200 (default 100).", "m");
+    const auto temperatura = opcja("temperature", "Cable temperature in °C, -20 to 60 (default 20); copper loss rises 0.4 % per °C above 20 °C.", "°C");
+    const auto touchstone = opcja("touchstone", "Touchstone file (.s1p, .s2p, .s4p, .s8p; version 1 or 2): the attenuation from S21 (Sdd21), the echo from S11 (Sdd11), the crosstalk from an eight-port file's second pair. It wins over --cable; a model file wins over it.", "file");
+    const auto touchstonePorty = opcja("touchstone-ports", "Port order of a four- or eight-port file: 13-24 (lines 1 to 2 and 3 to 4) or 12-34 (lines 1 to 3 and 2 to 4).", "order");
+    const auto touchstoneDc = opcja("touchstone-dc", "Attenuation below the file's lowest frequency: fit (a + b*sqrt(f) + c*f fitted to the lowest decade, default) or flat.", "mode");
+    const auto touchstonePunkty = opcja("touchstone-points", "Thin each imported list to at most this many points, keeping its shape (default 400).", "count");
     const auto plikBitow = opcja("bits-file", "Text file of 0 and 1 sent instead of the bit source.", "file");
     const auto plikZaklocen = opcja("crosstalk-bits-file", "Text file of 0 and 1 for the crosstalk source.", "file");
     const auto ziarno = opcja("seed", "Reproducible random bits from this seed instead of the clock.", "number");
@@ -172,6 +274,8 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         c.Przesluchy = Model(QStringLiteral("crosstalk-model"), z.PlikPrzesluchow, c.Przesluchy);
         c.Echo = Model(QStringLiteral("echo-model"), z.PlikEcha, c.Echo);
         c.Wzmocnienie = Model(QStringLiteral("regeneration-model"), z.PlikRegeneracji, c.Wzmocnienie);
+        ZrobCharakterystyki(p, {kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty},
+                            o);
         z.PlikBitow = p.value(plikBitow).toStdString();
         z.PlikBitowZaklocen = p.value(plikZaklocen).toStdString();
         u.Bity = Bity(QStringLiteral("bits-file"), z.PlikBitow);

@@ -15,6 +15,8 @@ struct TOpcjeWiersza {
     std::string PlikJson;
     std::string FolderCsv;
     bool Cicho = false;
+    // What the user should know before the run: the summary of a Touchstone import.
+    std::string Uwagi;
 };
 
 // What parsing the command line ended in: options to run with, or text to print and

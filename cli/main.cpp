@@ -46,6 +46,8 @@ int main(int argc, char** argv)
         return parsowanie.Kod;
     }
     const TOpcjeWiersza& opcje = *parsowanie.Opcje;
+    if (!opcje.Uwagi.empty() && !opcje.Cicho)
+        std::fprintf(stderr, "%s\n", opcje.Uwagi.c_str());
 
     std::unique_ptr<TPasekPostepu> pasek;
     TKontrolkiPostepu postep;

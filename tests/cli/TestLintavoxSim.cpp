@@ -52,6 +52,8 @@ TEST(LintavoxSim, BadValuesExitWithTwoAndWriteNothing)
              QStringList{QStringLiteral("--standard"), QStringLiteral("1000BaseT"), QStringLiteral("--rate"), QStringLiteral("999")},
              QStringList{QStringLiteral("--no-such-option")},
              QStringList{QStringLiteral("--attenuation"), folder.filePath(QStringLiteral("brak.att"))},
+             QStringList{QStringLiteral("--cable"), QStringLiteral("Cat9")},
+             QStringList{QStringLiteral("--touchstone"), folder.filePath(QStringLiteral("brak.s2p"))},
          }) {
         const TWynikProcesu w = Uruchom(argumenty + QStringList{QStringLiteral("--json"), json});
         EXPECT_EQ(w.Kod, 2) << argumenty.join(QLatin1Char(' ')).toStdString();
@@ -90,6 +92,33 @@ TEST(LintavoxSim, JsonHoldsEveryResult)
     QFile csv(folder.filePath(QStringLiteral("csv/histogram.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readLine(), QByteArray("x,y\n"));
+}
+
+TEST(LintavoxSim, TheCableAndTheTouchstoneFileAreRecordedUnderSettings)
+{
+    QTemporaryDir folder;
+    const QString s2p = folder.filePath(QStringLiteral("kabel.s2p"));
+    QFile plik(s2p);
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+    plik.write("# MHz S DB\n10 -20 0 -2 0 -2 0 -20 0\n50 -19 0 -5 0 -5 0 -19 0\n100 -18 0 -8 0 -8 0 -18 0\n");
+    plik.close();
+    const QString json = folder.filePath(QStringLiteral("out.json"));
+    const TWynikProcesu w = Uruchom({QStringLiteral("--cable"), QStringLiteral("Cat5e"), QStringLiteral("--length"),
+                                     QStringLiteral("50"), QStringLiteral("--touchstone"), s2p, QStringLiteral("--seed"),
+                                     QStringLiteral("1"), QStringLiteral("--json"), json});
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Bledy.contains("kabel.s2p: Touchstone 1.x")) << w.Bledy.toStdString();
+    const QJsonObject s = Json(json)[QStringLiteral("settings")].toObject();
+    const QJsonObject kabel = s[QStringLiteral("cable")].toObject();
+    EXPECT_EQ(kabel[QStringLiteral("category")].toString(), QStringLiteral("Cat5e"));
+    EXPECT_EQ(kabel[QStringLiteral("length")].toDouble(), 50.0);
+    EXPECT_EQ(kabel[QStringLiteral("characteristics")].toArray(), QJsonArray{QStringLiteral("crosstalk")});
+    const QJsonObject touchstone = s[QStringLiteral("touchstone")].toObject();
+    EXPECT_EQ(touchstone[QStringLiteral("file")].toString(), s2p);
+    EXPECT_EQ(touchstone[QStringLiteral("below_data")].toString(), QStringLiteral("fit"));
+    EXPECT_EQ(touchstone[QStringLiteral("characteristics")].toArray(),
+              (QJsonArray{QStringLiteral("attenuation"), QStringLiteral("echo")}));
+    EXPECT_EQ(s[QStringLiteral("attenuation")].toArray().last().toArray()[1].toDouble(), -8.0);
 }
 
 TEST(LintavoxSim, SameSeedOrSameBitFilesGiveTheSameJson)

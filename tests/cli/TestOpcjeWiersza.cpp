@@ -5,6 +5,7 @@
 
 #include "OpcjeWiersza.h"
 #include "PlikModelu.h"
+#include "ZrodlaCharakterystyk.h"
 
 namespace {
 
@@ -115,4 +116,89 @@ TEST(OpcjeWiersza, SeedIsRecordedForTheEngine)
     EXPECT_EQ(a.Opcje->Ustawienia.Ziarno, 7u);
     EXPECT_FALSE(a.Opcje->Ustawienia.Bity.has_value());
     EXPECT_FALSE(Parsuj({}).Opcje->Ustawienia.Ziarno.has_value());
+}
+
+TEST(OpcjeWiersza, CablePresetFillsTheThreeListsUnlessAModelFileWins)
+{
+    const TWynikParsowania w =
+        Parsuj({"--standard", "1000BaseT", "--cable", "cat6", "--length", "80", "--temperature", "30.5", "--adaptive"});
+    ASSERT_TRUE(w.Opcje.has_value()) << w.Tekst;
+    const TUstawieniaSymulacji& u = w.Opcje->Ustawienia;
+    ASSERT_TRUE(u.Pochodzenie.Kabel.has_value());
+    EXPECT_EQ(u.Pochodzenie.Kabel->Kabel, (TParametryKabla{TKategoriaKabla::Cat6, 80.0, 30.5}));
+    EXPECT_EQ(u.Pochodzenie.Kabel->Listy, (TListyZrodla{true, true, true}));
+    EXPECT_EQ(u.Charakterystyki.Tlumienie.back().X, 250.0f);
+    EXPECT_NEAR(u.Charakterystyki.Tlumienie.back().Y,
+                -0.8 * 1.042 * TlumiennoscWtraceniowa100m(TKategoriaKabla::Cat6, 250.0), 0.001);
+    EXPECT_EQ(u.Charakterystyki.Wzmocnienie.back().Y, -u.Charakterystyki.Tlumienie.back().Y);
+    EXPECT_TRUE(w.Opcje->Uwagi.empty());
+
+    const auto folder = std::filesystem::temp_directory_path() / "lintavox-cli-kabel";
+    std::filesystem::create_directories(folder);
+    const auto model = (folder / "echo.att").string();
+    ASSERT_EQ(ZapiszModel(model, {{0, -30}, {100, -30}}), TBladModelu::Brak);
+    const TWynikParsowania m = Parsuj({"--cable", "Cat5e", "--echo-model", model.c_str()});
+    ASSERT_TRUE(m.Opcje.has_value()) << m.Tekst;
+    EXPECT_EQ(m.Opcje->Ustawienia.Charakterystyki.Echo.size(), 2u);
+    EXPECT_EQ(m.Opcje->Ustawienia.Pochodzenie.PlikEcha, model);
+    EXPECT_EQ(m.Opcje->Ustawienia.Pochodzenie.Kabel->Listy, (TListyZrodla{true, true, false}));
+    EXPECT_EQ(m.Opcje->Ustawienia.Charakterystyki.Tlumienie.back().X, 100.0f);
+    std::filesystem::remove_all(folder);
+
+    Odrzucone({"--cable", "Cat7"}, "--cable");
+    Odrzucone({"--cable", "Cat5e", "--length", "0"}, "--length");
+    Odrzucone({"--cable", "Cat5e", "--length", "201"}, "--length");
+    Odrzucone({"--cable", "Cat5e", "--length", "many"}, "--length");
+    Odrzucone({"--cable", "Cat5e", "--temperature", "61"}, "--temperature");
+    Odrzucone({"--length", "50"}, "--length");
+    Odrzucone({"--temperature", "25"}, "--temperature");
+    // A rate out of its limits is named as such, not as a fault of the cable.
+    Odrzucone({"--cable", "Cat5e", "--rate", "99"}, "--rate");
+    const std::string pomoc = Parsuj({"--help"}).Tekst;
+    for (const char* opcja : {"--cable", "--length", "--temperature", "--touchstone", "--touchstone-ports",
+                              "--touchstone-dc", "--touchstone-points"})
+        EXPECT_NE(pomoc.find(opcja), std::string::npos) << opcja;
+}
+
+TEST(OpcjeWiersza, TouchstoneFileFillsWhatItHolds)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "lintavox-cli-touchstone";
+    std::filesystem::create_directories(folder);
+    const auto s2p = (folder / "kabel.s2p").string();
+    std::ofstream(s2p) << "# MHz S DB\n10 -20 0 -2 0 -2 0 -20 0\n50 -19 0 -5 0 -5 0 -19 0\n100 -18 0 -8 0 -8 0 -18 0\n";
+    const TWynikParsowania w = Parsuj({"--touchstone", s2p.c_str(), "--cable", "Cat5e", "--touchstone-dc", "flat"});
+    ASSERT_TRUE(w.Opcje.has_value()) << w.Tekst;
+    const TUstawieniaSymulacji& u = w.Opcje->Ustawienia;
+    EXPECT_EQ(u.Charakterystyki.Tlumienie.size(), 4u);
+    EXPECT_EQ(u.Charakterystyki.Tlumienie.front().Y, -2.0f);
+    EXPECT_EQ(u.Charakterystyki.Echo.back().Y, -18.0f);
+    EXPECT_EQ(u.Charakterystyki.Przesluchy.front().X, 0.1f); // the crosstalk from the cable
+    ASSERT_TRUE(u.Pochodzenie.Touchstone.has_value());
+    EXPECT_EQ(u.Pochodzenie.Touchstone->PonizejPomiaru, TPonizejPomiaru::Stala);
+    EXPECT_EQ(u.Pochodzenie.Touchstone->Listy, (TListyZrodla{true, false, true}));
+    EXPECT_EQ(u.Pochodzenie.Kabel->Listy, (TListyZrodla{false, true, false}));
+    EXPECT_NE(w.Opcje->Uwagi.find("held flat"), std::string::npos) << w.Opcje->Uwagi;
+
+    const auto s4p = (folder / "para.s4p").string();
+    {
+        std::ofstream plik(s4p);
+        plik << "# MHz S RI\n";
+        for (const int f : {1, 2, 3})
+            plik << f << " 0.1 0 0.8 0 0 0 0 0\n0.8 0 0.1 0 0 0 0 0\n0 0 0 0 0.1 0 0.8 0\n0 0 0 0 0.8 0 0.1 0\n";
+    }
+    const TWynikParsowania p = Parsuj({"--touchstone", s4p.c_str(), "--touchstone-ports", "13-24", "--touchstone-points", "3"});
+    ASSERT_TRUE(p.Opcje.has_value()) << p.Tekst;
+    EXPECT_EQ(p.Opcje->Ustawienia.Charakterystyki.Tlumienie.size(), 3u);
+    EXPECT_EQ(p.Opcje->Ustawienia.Pochodzenie.Touchstone->Porty, TKolejnoscPortow::P13_24);
+
+    Odrzucone({"--touchstone", s4p.c_str()}, "--touchstone");
+    Odrzucone({"--touchstone", s4p.c_str(), "--touchstone-ports", "14-23"}, "--touchstone-ports");
+    Odrzucone({"--touchstone", s2p.c_str(), "--touchstone-dc", "spline"}, "--touchstone-dc");
+    Odrzucone({"--touchstone", s2p.c_str(), "--touchstone-points", "1"}, "--touchstone-points");
+    Odrzucone({"--touchstone-ports", "13-24"}, "--touchstone-ports");
+    const auto zly = (folder / "zly.s2p").string();
+    std::ofstream(zly) << "# MHz S DB\n10 -20 0 -2 0 -2 0 -20 0\n5 -20 0 -2 0 -2 0 -20 0\n";
+    Odrzucone({"--touchstone", zly.c_str()}, "line 3");
+    Odrzucone({"--touchstone", (folder / "brak.s2p").string().c_str()}, "--touchstone");
+    std::filesystem::remove_all(folder);
 }
