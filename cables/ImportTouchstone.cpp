@@ -112,6 +112,10 @@ std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std
                                                 const TOpcjeImportu& opcje, TBladTouchstone& blad)
 {
     const int n = dane.LiczbaPortow;
+    if (dane.CzestotliwosciMHz.empty()) {
+        blad = {TWadaTouchstone::Pusty, 0, {}, 0, 0};
+        return std::nullopt;
+    }
     TWynikImportu wynik;
     TPodsumowanieImportu& p = wynik.Podsumowanie;
     p.Plik = plik;
@@ -139,7 +143,7 @@ std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std
     case 4:
     case 8:
         if (!opcje.Porty) {
-            blad = {TWadaTouchstone::KolejnoscPortow, 0, {}, static_cast<std::size_t>(n)};
+            blad = {TWadaTouchstone::KolejnoscPortow, 0, {}, static_cast<std::size_t>(n), 0};
             return std::nullopt;
         }
         p.Porty = opcje.Porty;
@@ -148,7 +152,7 @@ std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std
             zrodla.push_back({&TWynikImportu::Przesluchy, "Sdd31", roznicowy(3, 1)});
         break;
     default:
-        blad = {TWadaTouchstone::PortyNieobslugiwane, 0, {}, static_cast<std::size_t>(n)};
+        blad = {TWadaTouchstone::PortyNieobslugiwane, 0, {}, static_cast<std::size_t>(n), 0};
         return std::nullopt;
     }
 
@@ -164,7 +168,7 @@ std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std
             indeksy.push_back(k);
     }
     if (indeksy.size() < 2) {
-        blad = {TWadaTouchstone::PonizejFiltru, 0, Trzy(opcje.FMaxFiltruMHz), indeksy.size()};
+        blad = {TWadaTouchstone::PonizejFiltru, 0, Trzy(opcje.FMaxFiltruMHz), indeksy.size(), 0};
         return std::nullopt;
     }
     p.PierwszaMHz = Zaokraglij(dane.CzestotliwosciMHz[indeksy.front()]);
