@@ -20,6 +20,11 @@ bool ZPomocniczymi(int rodzaj)
     return rodzaj == zPomocnicze || rodzaj == zWszystkie;
 }
 
+// A minor tick of a logarithmic axis this close to the upper end (relative to it) is the
+// end's own major tick: the end is stored as a float32 logarithm, which moves 200 to
+// 199.99998.
+constexpr double TolerancjaKoncaDekad = 1e-5;
+
 // A spacing the tick loops can step by.
 bool KrokPoprawny(float krok)
 {
@@ -272,14 +277,18 @@ void TWykres::RysujOsSiatkeXLog(
         }
     }
 
-    // Minor ticks at 2 to 9 times each full decade below the last one.
+    // Minor ticks at 2 to 9 times each decade, up to the upper end: the last decade,
+    // full or partial, has its own below the end.
     if ((ZPomocniczymi(z.Znaczniki()) || ZPomocniczymi(z.OpisyZnacznikow()) || ZPomocniczymi(siatka))
         && KrokPoprawny(skala)) {
         const TRzadZnacznikow rzad = Rzad(os, false);
+        const double koniec = potega(maxX) * (1.0 - TolerancjaKoncaDekad);
         float e = OsX.Min();
-        for (int n = 0; e < maxX - 1.0f && n < MaksZnacznikow / 8; ++n, e += skala) {
+        for (int n = 0; e < maxX && n < MaksZnacznikow / 8; ++n, e += skala) {
             for (int m = 2; m <= 9; ++m) {
                 const double wartosc = m * potega(e);
+                if (wartosc >= koniec)
+                    break;
                 const float v = static_cast<float>(wartosc);
                 RysujZnacznik(os, rzad,
                     { KonwersjaWspolX(v, left), wartosc, ZPomocniczymi(siatka), ZPomocniczymi(z.Znaczniki()),

@@ -342,6 +342,52 @@ private slots:
         QCOMPARE(siatka.front(), w.KonwersjaWspolX(10.0f, 0));
     }
 
+    // Every decade up to the upper end has its minor ticks, the last one too; a minor
+    // position on the end itself is the end's major tick.
+    void osLogarytmicznaPomocniczeDoKonca_data()
+    {
+        QTest::addColumn<float>("min");
+        QTest::addColumn<float>("max");
+        QTest::addColumn<QStringList>("pomocnicze");
+        const QStringList pierwsza { QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9") };
+        QStringList druga;
+        QStringList trzecia;
+        for (const QString& m : pierwsza) {
+            druga << m + QStringLiteral("0");
+            trzecia << m + QStringLiteral("00");
+        }
+        QTest::newRow("jedna dekada") << 0.0f << 10.0f << pierwsza;
+        QTest::newRow("trzy pelne dekady") << 0.0f << 1000.0f << pierwsza + druga + trzecia;
+        QTest::newRow("ostatnia do 500") << 0.0f << 500.0f << pierwsza + druga + trzecia.mid(0, 3);
+        QTest::newRow("koniec na 200") << 0.0f << 200.0f << pierwsza + druga;
+        QTest::newRow("od 10 do 100") << 1.0f << 100.0f << druga;
+    }
+
+    void osLogarytmicznaPomocniczeDoKonca()
+    {
+        QFETCH(float, min);
+        QFETCH(float, max);
+        QFETCH(QStringList, pomocnicze);
+        TWykres w;
+        UstawOsX(w);
+        w.OsX.UstawTypOsi(toLog);
+        w.OsX.UstawMin(min);
+        w.OsX.UstawMax(max);
+        w.OsX.UstawSkala(1.0f);
+        w.OsX.Znaczniki.UstawPrecyzjaOpisu(0);
+        w.OsX.Znaczniki.CzcionkaOpisuZnacznikowPom.Rozmiar = 6;
+        TPlotnoNagrywajace plotno;
+        Maluj(w, plotno);
+        QStringList narysowane;
+        for (const std::string& t : TekstyCzcionka(plotno, 6))
+            narysowane << QString::fromStdString(t);
+        QCOMPARE(narysowane, pomocnicze);
+        // Every grid line, minor ones included, stands within the axis.
+        for (const auto& o : Linie(plotno, KolorSiatkiX, true))
+            QVERIFY(o.X1 <= 290);
+    }
+
     void osLogarytmicznaZeroZawszeOpisane()
     {
         TWykres w;
