@@ -97,10 +97,21 @@ TOpisBER OpiszBER(double ber, int standard, std::int32_t szybkosc)
         opis.Zdanie = "Oznacza to brak błędów";
         return opis;
     }
-    const double wykladnik = std::trunc(std::log10(x) - 1.0);
+    // The mantissa shows in [1,00; 9,99]: one that would read 10,00 (an exact power of
+    // ten among them) reads 1,00 with the next exponent.
+    double wykladnik = std::floor(std::log10(x));
     // In long double the scale 10^-e stays finite even for the smallest doubles.
-    const long double mantysa = static_cast<long double>(x) * std::pow(10.0L, static_cast<long double>(-wykladnik));
-    opis.Etykieta = FormatujStalo(static_cast<double>(mantysa), 2) + "x10";
+    long double mantysa = static_cast<long double>(x) * std::pow(10.0L, static_cast<long double>(-wykladnik));
+    if (mantysa < 1.0L) {
+        mantysa *= 10.0L;
+        wykladnik -= 1.0;
+    }
+    std::string tekst = FormatujStalo(static_cast<double>(mantysa), 2);
+    if (tekst.starts_with("10")) {
+        wykladnik += 1.0;
+        tekst = FormatujStalo(static_cast<double>(mantysa / 10.0L), 2);
+    }
+    opis.Etykieta = tekst + "x10";
     opis.Wykladnik = FormatujStalo(wykladnik, 0);
 
     const double r = x * static_cast<double>(szybkosc) * 1000000.0;

@@ -37,9 +37,26 @@ TEST_F(OpisBERTest, ScalingByStandardAndTheRateAsTyped)
     EXPECT_EQ(OpiszBER(2.5e-6, 1, 100).Zdanie,
               "Przy szybkości transmisji 100 Mbps oznacza to pojawienie się 500 przekłamanych bitów na sekundę");
     EXPECT_EQ(OpiszBER(2.5e-6, 2, 100).Etykieta, "5,00x10");
-    // Quadrupled for 1000BaseT; at a power of ten the mantissa reads 10.
-    EXPECT_EQ(OpiszBER(2.5e-6, 3, 1000).Etykieta, "10,00x10");
-    EXPECT_EQ(OpiszBER(2.5e-6, 3, 1000).Wykladnik, "-6");
+    // Quadrupled for 1000BaseT: 1e-5, a power of ten, reads 1,00 with the exponent -5.
+    EXPECT_EQ(OpiszBER(2.5e-6, 3, 1000).Etykieta, "1,00x10");
+    EXPECT_EQ(OpiszBER(2.5e-6, 3, 1000).Wykladnik, "-5");
+}
+
+TEST_F(OpisBERTest, MantissaNeverReadsTen)
+{
+    struct TPrzypadek {
+        double Ber;
+        const char* Etykieta;
+        const char* Wykladnik;
+    };
+    for (const TPrzypadek& p : {TPrzypadek{1e-5, "1,00x10", "-5"}, TPrzypadek{1e-12, "1,00x10", "-12"},
+                                TPrzypadek{1.0, "1,00x10", "0"}, TPrzypadek{0.1, "1,00x10", "-1"},
+                                TPrzypadek{9.999e-6, "1,00x10", "-5"}, TPrzypadek{9.994e-6, "9,99x10", "-6"},
+                                TPrzypadek{1.004e-7, "1,00x10", "-7"}, TPrzypadek{2.5, "2,50x10", "0"}}) {
+        const TOpisBER opis = OpiszBER(p.Ber, 0, 10);
+        EXPECT_EQ(opis.Etykieta, p.Etykieta) << p.Ber;
+        EXPECT_EQ(opis.Wykladnik, p.Wykladnik) << p.Ber;
+    }
 }
 
 TEST_F(OpisBERTest, PeriodsOfTheExamples)
