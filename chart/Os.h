@@ -143,6 +143,9 @@ public:
     float SkalaPom() const { return skalaPom; }
     float Min() const { return min; }
     float Max() const { return max; }
+    // The upper end as UstawMax takes it: Max itself, or on a toLog axis the shortest
+    // value whose logarithm UstawMax would store as Max (200 for 2.30103).
+    float GornyKoniec() const;
     float MinLog() const { return minLog; }
     float MaxLog() const { return maxLog; }
     bool AutoMinMax() const { return autoMinMax; }

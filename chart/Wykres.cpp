@@ -199,6 +199,11 @@ void TWykres::Paint()
 
     QPainter malarz(this);
     TPlotnoQt plotno(malarz, color);
+    MalujJakNaEkranie(plotno);
+}
+
+void TWykres::MalujJakNaEkranie(TPlotno& plotno)
+{
     WlasnePlotno = &plotno;
     PaintToCanvas(plotno, 0, 0, 0, 0, width(), height(), OsX.Max(), -1, 1.0f);
     WlasnePlotno = nullptr;

@@ -10,10 +10,23 @@
 #include "Os.h"
 #include "Plotno.h"
 #include "TypyWykresu.h"
+#include "WlasciwosciWykresu.h"
 
 class TFltFltStrumien;
 
 class TWykres : public QWidget {
+    Q_OBJECT
+    // The published settings as Qt properties for Qt Designer and forms, in the order a
+    // form stores them; code uses the axes and setters below. Width, height and position
+    // are the widget's geometry, and a form's layouts do what an alignment would.
+    WYKRES_WLASCIWOSCI_OSI(OsX)
+    WYKRES_WLASCIWOSCI_OSI(OsY)
+    Q_PROPERTY(QColor Color READ KolorTla WRITE setColor)
+    Q_PROPERTY(int MarginesGorny READ MarginesGorny WRITE setMarginesGorny)
+    Q_PROPERTY(int MarginesDolny READ MarginesDolny WRITE setMarginesDolny)
+    Q_PROPERTY(int MarginesLewy READ MarginesLewy WRITE setMarginesLewy)
+    Q_PROPERTY(int MarginesPrawy READ MarginesPrawy WRITE setMarginesPrawy)
+
 public:
     // A white 100 × 100 chart with 10-pixel margins and no series.
     explicit TWykres(QWidget* rodzic = nullptr);
@@ -31,10 +44,16 @@ public:
     void UstawMarginesDolny(std::int32_t piksele);
     void UstawMarginesLewy(std::int32_t piksele);
     void UstawMarginesPrawy(std::int32_t piksele);
+    void setMarginesGorny(int piksele) { UstawMarginesGorny(piksele); }
+    void setMarginesDolny(int piksele) { UstawMarginesDolny(piksele); }
+    void setMarginesLewy(int piksele) { UstawMarginesLewy(piksele); }
+    void setMarginesPrawy(int piksele) { UstawMarginesPrawy(piksele); }
 
     // Background of the control, and the brush behind labels on any canvas.
     TColor Color() const { return color; }
     void UstawColor(TColor kolor);
+    QColor KolorTla() const { return KolorQt(color); }
+    void setColor(const QColor& kolor) { UstawColor(KolorZQt(kolor)); }
 
     // Series are numbered 0 to n - 1 in the order they were added; removing one
     // renumbers those after it. The chart never owns the streams, and the caller keeps
@@ -68,6 +87,10 @@ public:
     // next paints itself.
     void PaintToCanvas(TPlotno& plotno, std::int32_t x0, std::int32_t y0, std::int32_t left, std::int32_t top,
         std::int32_t width, std::int32_t height, float maxX, std::int32_t pikseleNaPodzialkeX, float k);
+    // Paints the chart onto plotno exactly as the control shows it: its own size and X
+    // range, hidden series left out, the background left to the caller. The screen and
+    // every copy of it (clipboard, PNG, SVG, PDF) are drawn here.
+    void MalujJakNaEkranie(TPlotno& plotno);
 
     // Pixel column of the X value x (pixel row of the Y value y) on the canvas last
     // painted, whose rectangle starts at left (top). On a toLog X axis x is a value,

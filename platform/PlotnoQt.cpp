@@ -9,6 +9,13 @@
 
 namespace {
 
+QString TekstQt(std::string_view tekst)
+{
+    return QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
+}
+
+} // namespace
+
 Qt::PenStyle StylQt(TPenStyle styl)
 {
     switch (styl) {
@@ -29,17 +36,58 @@ Qt::PenStyle StylQt(TPenStyle styl)
     return Qt::SolidLine;
 }
 
-QString TekstQt(std::string_view tekst)
+// Qt's own dash patterns have no counterpart and read as solid.
+TPenStyle StylZQt(Qt::PenStyle styl)
 {
-    return QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
+    switch (styl) {
+    case Qt::DashLine:
+        return psDash;
+    case Qt::DotLine:
+        return psDot;
+    case Qt::DashDotLine:
+        return psDashDot;
+    case Qt::DashDotDotLine:
+        return psDashDotDot;
+    case Qt::NoPen:
+        return psClear;
+    default:
+        return psSolid;
+    }
 }
 
-} // namespace
+QFont CzcionkaQt(const TCzcionka& czcionka)
+{
+    QFont font;
+    if (!czcionka.Nazwa.empty())
+        font.setFamily(TekstQt(czcionka.Nazwa));
+    font.setPointSize(std::max(1, czcionka.Rozmiar));
+    font.setBold(czcionka.Pogrubiona);
+    return font;
+}
+
+TCzcionka CzcionkaZQt(const QFont& czcionka, TCzcionka poprzednia)
+{
+    const uint ustawione = czcionka.resolveMask();
+    if (ustawione & (QFont::FamilyResolved | QFont::FamiliesResolved))
+        poprzednia.Nazwa = czcionka.family().toStdString();
+    if ((ustawione & QFont::SizeResolved) && czcionka.pointSize() > 0)
+        poprzednia.Rozmiar = czcionka.pointSize();
+    if (ustawione & QFont::WeightResolved)
+        poprzednia.Pogrubiona = czcionka.bold();
+    return poprzednia;
+}
 
 QColor KolorQt(TColor kolor)
 {
     return QColor(
         static_cast<int>(kolor & 0xFF), static_cast<int>((kolor >> 8) & 0xFF), static_cast<int>((kolor >> 16) & 0xFF));
+}
+
+TColor KolorZQt(const QColor& kolor)
+{
+    const QColor rgb = kolor.toRgb();
+    return static_cast<TColor>(rgb.red()) | static_cast<TColor>(rgb.green()) << 8
+        | static_cast<TColor>(rgb.blue()) << 16;
 }
 
 TPlotnoQt::TPlotnoQt(QPainter& malarz, TColor pedzel)
@@ -125,12 +173,7 @@ void TPlotnoQt::UstawCzcionke(const TCzcionka& czcionka)
 {
     RysujZaleglaLamana();
     AktualnaCzcionka = czcionka;
-    QFont font;
-    if (!czcionka.Nazwa.empty())
-        font.setFamily(TekstQt(czcionka.Nazwa));
-    font.setPointSize(std::max(1, czcionka.Rozmiar));
-    font.setBold(czcionka.Pogrubiona);
-    Malarz.setFont(font);
+    Malarz.setFont(CzcionkaQt(czcionka));
 }
 
 void TPlotnoQt::PiszTekst(int x, int y, std::string_view tekst)

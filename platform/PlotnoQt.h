@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPen>
 #include <QPoint>
 #include <QPolygon>
@@ -11,7 +12,15 @@
 
 class QPainter;
 
+// The canvas's colours, pen styles and fonts in Qt's terms and back. A font's colour
+// has no place in a QFont and stays out of both conversions; a QFont gives back only the
+// attributes it has set, the others keep those of poprzednia.
 QColor KolorQt(TColor kolor);
+TColor KolorZQt(const QColor& kolor);
+Qt::PenStyle StylQt(TPenStyle styl);
+TPenStyle StylZQt(Qt::PenStyle styl);
+QFont CzcionkaQt(const TCzcionka& czcionka);
+TCzcionka CzcionkaZQt(const QFont& czcionka, TCzcionka poprzednia);
 
 class TPlotnoQt final : public TPlotno {
 public:

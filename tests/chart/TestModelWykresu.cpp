@@ -162,6 +162,27 @@ private slots:
         QCOMPARE(w.OsX.Max(), static_cast<float>(std::log10(200.0)));
     }
 
+    // The upper end reads back as it was given, and giving it again stores the same
+    // logarithm, for many ends across the decades.
+    void gornyKoniecOsiLogarytmicznej()
+    {
+        TWykres w;
+        w.OsX.UstawMax(7.5f);
+        QCOMPARE(w.OsX.GornyKoniec(), 7.5f);
+        w.OsX.UstawTypOsi(toLog);
+        w.OsX.UstawMax(200.0f);
+        QCOMPARE(w.OsX.GornyKoniec(), 200.0f);
+        w.OsX.UstawMax(1e-3f);
+        QCOMPARE(w.OsX.GornyKoniec(), 1e-3f);
+        for (float koniec = 1.0f; koniec < 1e7f; koniec *= 1.37f) {
+            w.OsX.UstawMax(koniec);
+            const float zapisany = w.OsX.Max();
+            w.OsX.UstawMax(w.OsX.GornyKoniec());
+            QCOMPARE(w.OsX.Max(), zapisany);
+            QVERIFY(std::abs(w.OsX.GornyKoniec() - koniec) <= 1e-6f * koniec);
+        }
+    }
+
     // Which changes repaint a visible chart. Paints are counted as the toolkit
     // delivers them, after pending events are processed.
     void odswiezanie_data()
