@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QContextMenuEvent>
 #include <QPainter>
 #include <QPalette>
 
+#include "MenuWykresu.h"
 #include "PikseleWykresu.h"
 #include "PlotnoQt.h"
 #include "Vartostream.h"
@@ -207,6 +209,11 @@ void TWykres::MalujJakNaEkranie(TPlotno& plotno)
     WlasnePlotno = &plotno;
     PaintToCanvas(plotno, 0, 0, 0, 0, width(), height(), OsX.Max(), -1, 1.0f);
     WlasnePlotno = nullptr;
+}
+
+void TWykres::contextMenuEvent(QContextMenuEvent* zdarzenie)
+{
+    PokazMenuWykresu(*this, zdarzenie->globalPos());
 }
 
 void TWykres::PaintToCanvas(TPlotno& plotno, std::int32_t x0, std::int32_t y0, std::int32_t left, std::int32_t top,

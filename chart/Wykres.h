@@ -118,6 +118,8 @@ protected:
     // axis's value range.
     virtual void Paint();
     void paintEvent(QPaintEvent* zdarzenie) override;
+    // The menu that copies the chart and saves its picture or data.
+    void contextMenuEvent(QContextMenuEvent* zdarzenie) override;
 
 private:
     // Value-to-pixel coefficients of one drawing: a column is x * SkalaX + PrzesuniecieX

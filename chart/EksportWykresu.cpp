@@ -1,0 +1,217 @@
+#include "EksportWykresu.h"
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "Liczby.h"
+#include "PlotnoQt.h"
+#include "Vartostream.h"
+#include "Wykres.h"
+
+namespace {
+
+// A bitmap copy is refused beyond these: a side PNG readers commonly take, and 1 GiB of
+// 32-bit pixels.
+constexpr double MaksBokObrazu = 65535.0;
+constexpr double MaksPikseliObrazu = 268435456.0;
+
+// Writes through a temporary file that replaces plik only when pisz succeeded.
+std::optional<TBladEksportu> Zapisz(const QString& plik, const std::function<bool(QIODevice&)>& pisz)
+{
+    const QFileInfo cel(plik);
+    if (cel.exists() && !cel.isFile())
+        return TBladEksportu { TBladEksportu::NieZwyklyPlik, {} };
+    QSaveFile wyjscie(plik);
+    if (!wyjscie.open(QIODevice::WriteOnly))
+        return TBladEksportu { TBladEksportu::Zapis, wyjscie.errorString() };
+    if (!pisz(wyjscie) || !wyjscie.commit())
+        return TBladEksportu { TBladEksportu::Zapis, wyjscie.errorString() };
+    return std::nullopt;
+}
+
+// The background, then the chart as on screen, in the painter's coordinates.
+void Maluj(TWykres& wykres, QPainter& malarz)
+{
+    malarz.fillRect(QRect(QPoint(0, 0), wykres.size()), KolorQt(wykres.Color()));
+    TPlotnoQt plotno(malarz, wykres.Color());
+    wykres.MalujJakNaEkranie(plotno);
+}
+
+bool ZapiszSvg(TWykres& wykres, QIODevice& wyjscie)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&wyjscie);
+    svg.setSize(wykres.size());
+    svg.setViewBox(QRect(QPoint(0, 0), wykres.size()));
+    // Points become the screen's pixels, so labels keep the size they have there.
+    svg.setResolution(wykres.logicalDpiY());
+    QPainter malarz;
+    if (!malarz.begin(&svg))
+        return false;
+    Maluj(wykres, malarz);
+    return malarz.end();
+}
+
+bool ZapiszPdf(TWykres& wykres, QIODevice& wyjscie)
+{
+    QPdfWriter pdf(&wyjscie);
+    const int dpi = wykres.logicalDpiY();
+    pdf.setResolution(dpi);
+    const QSizeF punkty(wykres.width() * 72.0 / dpi, wykres.height() * 72.0 / dpi);
+    pdf.setPageLayout(QPageLayout(QPageSize(punkty, QPageSize::Point, QString(), QPageSize::ExactMatch),
+        QPageLayout::Portrait, QMarginsF()));
+    pdf.setCreator(QStringLiteral("Lintavox"));
+    QPainter malarz;
+    if (!malarz.begin(&pdf))
+        return false;
+    Maluj(wykres, malarz);
+    return malarz.end();
+}
+
+// The visible series that have a stream, with their indexes.
+std::vector<std::int32_t> WidoczneSerie(const TWykres& wykres)
+{
+    std::vector<std::int32_t> wynik;
+    for (std::int32_t i = 0; i < wykres.LiczbaSerii(); ++i)
+        if (const TSeria* s = wykres.Seria(i); s->Widoczna && s->Strumien)
+            wynik.push_back(i);
+    return wynik;
+}
+
+// A CSV field, quoted when it holds a separator, a quote or a line break.
+std::string PoleCsv(const std::string& tekst)
+{
+    if (tekst.find_first_of(",\"\r\n") == std::string::npos)
+        return tekst;
+    std::string wynik = "\"";
+    for (const char c : tekst) {
+        wynik += c;
+        if (c == '"')
+            wynik += '"';
+    }
+    return wynik + '"';
+}
+
+std::string NazwaSerii(const TWykres& wykres, std::int32_t indeks)
+{
+    const std::string nazwa = wykres.Seria(indeks)->Strumien->ZwrocNazwe();
+    return PoleCsv(nazwa.empty() ? "seria " + FormatujCalkowita(indeks + 1) : nazwa);
+}
+
+bool WspolneX(const TWykres& wykres, const std::vector<std::int32_t>& serie)
+{
+    TFltFltStrumien& pierwsza = *wykres.Seria(serie.front())->Strumien;
+    const std::int32_t n = pierwsza.ZwrocDlugosc();
+    for (std::size_t j = 1; j < serie.size(); ++j) {
+        TFltFltStrumien& s = *wykres.Seria(serie[j])->Strumien;
+        if (s.ZwrocDlugosc() != n)
+            return false;
+        for (std::int32_t i = 0; i < n; ++i)
+            if (s.Zwroc(i).X != pierwsza.Zwroc(i).X)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<TFormatObrazu> FormatObrazu(const QString& plik)
+{
+    const QString rozszerzenie = QFileInfo(plik).suffix().toLower();
+    if (rozszerzenie == QStringLiteral("png"))
+        return TFormatObrazu::Png;
+    if (rozszerzenie == QStringLiteral("svg"))
+        return TFormatObrazu::Svg;
+    if (rozszerzenie == QStringLiteral("pdf"))
+        return TFormatObrazu::Pdf;
+    return std::nullopt;
+}
+
+QImage ObrazWykresu(TWykres& wykres, double skala)
+{
+    const double szerokosc = std::ceil(wykres.width() * skala);
+    const double wysokosc = std::ceil(wykres.height() * skala);
+    if (!(szerokosc >= 1.0 && wysokosc >= 1.0 && szerokosc <= MaksBokObrazu && wysokosc <= MaksBokObrazu
+            && szerokosc * wysokosc <= MaksPikseliObrazu))
+        return {};
+    QImage obraz(static_cast<int>(szerokosc), static_cast<int>(wysokosc), QImage::Format_RGB32);
+    if (obraz.isNull())
+        return {};
+    // The screen's resolution, so that labels keep their size relative to the chart.
+    obraz.setDotsPerMeterX(std::lround(wykres.logicalDpiX() / 0.0254));
+    obraz.setDotsPerMeterY(std::lround(wykres.logicalDpiY() / 0.0254));
+    QPainter malarz(&obraz);
+    malarz.scale(skala, skala);
+    Maluj(wykres, malarz);
+    return obraz;
+}
+
+std::optional<TBladEksportu> ZapiszObraz(TWykres& wykres, const QString& plik, TFormatObrazu format, double skala)
+{
+    switch (format) {
+    case TFormatObrazu::Png: {
+        const QImage obraz = ObrazWykresu(wykres, skala);
+        if (obraz.isNull())
+            return TBladEksportu { TBladEksportu::ZaDuzyObraz, {} };
+        return Zapisz(plik, [&](QIODevice& wyjscie) { return obraz.save(&wyjscie, "PNG"); });
+    }
+    case TFormatObrazu::Svg:
+        return Zapisz(plik, [&](QIODevice& wyjscie) { return ZapiszSvg(wykres, wyjscie); });
+    case TFormatObrazu::Pdf:
+        return Zapisz(plik, [&](QIODevice& wyjscie) { return ZapiszPdf(wykres, wyjscie); });
+    }
+    return std::nullopt;
+}
+
+bool MaDaneDoZapisu(const TWykres& wykres)
+{
+    return !WidoczneSerie(wykres).empty();
+}
+
+std::string DaneWykresuCsv(const TWykres& wykres)
+{
+    const std::vector<std::int32_t> serie = WidoczneSerie(wykres);
+    if (serie.empty())
+        return {};
+    std::string tekst;
+    if (WspolneX(wykres, serie)) {
+        tekst += "x";
+        for (const std::int32_t s : serie)
+            tekst += "," + NazwaSerii(wykres, s);
+        tekst += "\n";
+        TFltFltStrumien& pierwsza = *wykres.Seria(serie.front())->Strumien;
+        for (std::int32_t i = 0; i < pierwsza.ZwrocDlugosc(); ++i) {
+            tekst += FormatujDoPliku(pierwsza.Zwroc(i).X);
+            for (const std::int32_t s : serie)
+                tekst += "," + FormatujDoPliku(wykres.Seria(s)->Strumien->Zwroc(i).Y);
+            tekst += "\n";
+        }
+        return tekst;
+    }
+    for (const std::int32_t s : serie) {
+        if (!tekst.empty())
+            tekst += "\n";
+        tekst += "x," + NazwaSerii(wykres, s) + "\n";
+        TFltFltStrumien& strumien = *wykres.Seria(s)->Strumien;
+        for (std::int32_t i = 0; i < strumien.ZwrocDlugosc(); ++i) {
+            const TPunkt p = strumien.Zwroc(i);
+            tekst += FormatujDoPliku(p.X) + "," + FormatujDoPliku(p.Y) + "\n";
+        }
+    }
+    return tekst;
+}
+
+std::optional<TBladEksportu> ZapiszDane(const TWykres& wykres, const QString& plik)
+{
+    const QByteArray dane = QByteArray::fromStdString(DaneWykresuCsv(wykres));
+    return Zapisz(plik, [&](QIODevice& wyjscie) { return wyjscie.write(dane) == dane.size(); });
+}

@@ -1,0 +1,41 @@
+// Copies of a chart as the screen shows it: a bitmap at any scale, SVG and PDF drawn
+// through the chart's own painting (text as text, lines as paths), and the data of its
+// visible series as CSV. No dialogs: the chart's menu and the command line both use it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QImage>
+#include <QString>
+
+class TWykres;
+
+enum class TFormatObrazu { Png, Svg, Pdf };
+
+// Why a file was not written: the path names something other than a regular file, the
+// bitmap would be too large to hold, or the system refused (Szczegoly, in its words).
+struct TBladEksportu {
+    enum TRodzaj { NieZwyklyPlik, ZaDuzyObraz, Zapis } Rodzaj;
+    QString Szczegoly;
+};
+
+// The format a file name asks for by its extension (any case), if it is one of the three.
+std::optional<TFormatObrazu> FormatObrazu(const QString& plik);
+
+// The chart on its background, skala times its size on screen; a null image when that
+// size is empty or too large.
+QImage ObrazWykresu(TWykres& wykres, double skala);
+
+// Writes the chart to plik: PNG at skala (1: the screen's pixels), SVG and PDF at the
+// screen's size in its resolution, one page. The file appears only when complete.
+std::optional<TBladEksportu> ZapiszObraz(TWykres& wykres, const QString& plik, TFormatObrazu format, double skala);
+
+// The visible series as CSV with '.' decimals, each number read back exactly: one table
+// "x,<name>,<name>…" when every visible series has the same x values, otherwise one
+// "x,<name>" block per series, blocks parted by an empty line. A series is named after
+// its stream, or "seria <index>" when the stream has no name. Empty with no such series.
+std::string DaneWykresuCsv(const TWykres& wykres);
+// True when the chart has a visible series to write.
+bool MaDaneDoZapisu(const TWykres& wykres);
+std::optional<TBladEksportu> ZapiszDane(const TWykres& wykres, const QString& plik);

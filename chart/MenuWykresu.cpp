@@ -1,0 +1,131 @@
+#include "MenuWykresu.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMenu>
+
+#include "EksportWykresu.h"
+#include "UslugiQt.h"
+#include "Wykres.h"
+
+namespace {
+
+const QString TytulObrazu = QStringLiteral("Zapisz obraz wykresu");
+const QString TytulDanych = QStringLiteral("Zapisz dane wykresu");
+
+// The folder of the last copy saved; the first one goes to "Wyniki" beside the program,
+// where the results go.
+QString& OstatniFolder()
+{
+    static QString folder;
+    if (folder.isEmpty()) {
+        const QString wyniki = QDir(FolderProgramu()).filePath(QStringLiteral("Wyniki"));
+        folder = QDir().mkpath(wyniki) ? wyniki : QDir::homePath();
+    }
+    return folder;
+}
+
+// The file the user names in a save dialog (with the extension of the chosen type when
+// none is typed), or an empty string when cancelled.
+QString WybierzPlik(TWykres& wykres, const QString& tytul, const QString& nazwa, const QStringList& filtry)
+{
+    QFileDialog dialog(&wykres, tytul, QDir(OstatniFolder()).filePath(nazwa));
+    dialog.setObjectName(QStringLiteral("EksportWykresuDialog"));
+    PrzygotujDialogPliku(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filtry);
+    const auto rozszerzenieFiltra = [](const QString& filtr) {
+        const qsizetype gwiazdka = filtr.indexOf(QStringLiteral("*."));
+        return filtr.mid(gwiazdka + 2, filtr.indexOf(QLatin1Char(')'), gwiazdka) - gwiazdka - 2);
+    };
+    dialog.setDefaultSuffix(rozszerzenieFiltra(filtry.front()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected,
+        [&](const QString& filtr) { dialog.setDefaultSuffix(rozszerzenieFiltra(filtr)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString plik = dialog.selectedFiles().constFirst();
+    OstatniFolder() = QFileInfo(plik).absolutePath();
+    return plik;
+}
+
+void ZglosBlad(TWykres& wykres, const QString& plik, const std::optional<TBladEksportu>& blad)
+{
+    if (!blad)
+        return;
+    switch (blad->Rodzaj) {
+    case TBladEksportu::NieZwyklyPlik:
+        PokazKomunikat(&wykres, QStringLiteral("%1 nie jest zwykłym plikiem; nic nie zapisano.").arg(plik));
+        break;
+    case TBladEksportu::ZaDuzyObraz:
+        PokazKomunikat(&wykres, QStringLiteral("Obraz w tej skali byłby za duży; wybierz mniejszą skalę."));
+        break;
+    case TBladEksportu::Zapis:
+        PokazKomunikat(&wykres, QStringLiteral("Nie można zapisać pliku %1: %2").arg(plik, blad->Szczegoly));
+        break;
+    }
+}
+
+void KopiujObraz(TWykres& wykres)
+{
+    QGuiApplication::clipboard()->setImage(ObrazWykresu(wykres, wykres.devicePixelRatioF()));
+}
+
+void ZapiszObrazZDialogiem(TWykres& wykres)
+{
+    const QString plik = WybierzPlik(wykres, TytulObrazu, QStringLiteral("wykres.png"),
+        { QStringLiteral("Obraz PNG (*.png)"), QStringLiteral("Grafika wektorowa SVG (*.svg)"),
+            QStringLiteral("Dokument PDF (*.pdf)") });
+    if (plik.isEmpty())
+        return;
+    const std::optional<TFormatObrazu> format = FormatObrazu(plik);
+    if (!format) {
+        PokazKomunikat(&wykres, QStringLiteral("Obraz można zapisać jako plik .png, .svg lub .pdf."));
+        return;
+    }
+    double skala = 1.0;
+    if (*format == TFormatObrazu::Png) {
+        bool ok = false;
+        skala = QInputDialog::getDouble(&wykres, TytulObrazu,
+            QStringLiteral("Skala obrazu (1 to %1 × %2 pikseli, jak na ekranie):").arg(wykres.width()).arg(wykres.height()),
+            2.0, 0.25, 8.0, 2, &ok, Qt::WindowFlags(), 0.25);
+        if (!ok)
+            return;
+    }
+    ZglosBlad(wykres, plik, ZapiszObraz(wykres, plik, *format, skala));
+}
+
+void ZapiszDaneZDialogiem(TWykres& wykres)
+{
+    const QString plik
+        = WybierzPlik(wykres, TytulDanych, QStringLiteral("wykres.csv"), { QStringLiteral("Dane CSV (*.csv)") });
+    if (!plik.isEmpty())
+        ZglosBlad(wykres, plik, ZapiszDane(wykres, plik));
+}
+
+} // namespace
+
+QMenu* UtworzMenuWykresu(TWykres& wykres)
+{
+    auto* menu = new QMenu(&wykres);
+    menu->setObjectName(QStringLiteral("MenuWykresu"));
+    QObject::connect(menu->addAction(QStringLiteral("Kopiuj obraz")), &QAction::triggered, &wykres,
+        [&wykres] { KopiujObraz(wykres); });
+    QObject::connect(menu->addAction(QStringLiteral("Zapisz obraz…")), &QAction::triggered, &wykres,
+        [&wykres] { ZapiszObrazZDialogiem(wykres); });
+    QAction* dane = menu->addAction(QStringLiteral("Zapisz dane…"));
+    dane->setEnabled(MaDaneDoZapisu(wykres));
+    QObject::connect(dane, &QAction::triggered, &wykres, [&wykres] { ZapiszDaneZDialogiem(wykres); });
+    return menu;
+}
+
+void PokazMenuWykresu(TWykres& wykres, const QPoint& globalnie)
+{
+    QMenu* menu = UtworzMenuWykresu(wykres);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalnie);
+}
