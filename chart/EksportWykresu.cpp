@@ -38,10 +38,14 @@ std::optional<TBladEksportu> Zapisz(const QString& plik, const std::function<boo
     return std::nullopt;
 }
 
-// The background, then the chart as on screen, in the painter's coordinates.
-void Maluj(TWykres& wykres, QPainter& malarz)
+// The background, then the chart as on screen, in the painter's coordinates. The
+// screen draws a one-pixel line at x on the pixel column x; a vector drawing puts it
+// there when shifted by half a pixel, where it would otherwise straddle two columns.
+void Maluj(TWykres& wykres, QPainter& malarz, bool wektorowo)
 {
     malarz.fillRect(QRect(QPoint(0, 0), wykres.size()), KolorQt(wykres.Color()));
+    if (wektorowo)
+        malarz.translate(0.5, 0.5);
     TPlotnoQt plotno(malarz, wykres.Color());
     wykres.MalujJakNaEkranie(plotno);
 }
@@ -57,7 +61,7 @@ bool ZapiszSvg(TWykres& wykres, QIODevice& wyjscie)
     QPainter malarz;
     if (!malarz.begin(&svg))
         return false;
-    Maluj(wykres, malarz);
+    Maluj(wykres, malarz, true);
     return malarz.end();
 }
 
@@ -73,7 +77,7 @@ bool ZapiszPdf(TWykres& wykres, QIODevice& wyjscie)
     QPainter malarz;
     if (!malarz.begin(&pdf))
         return false;
-    Maluj(wykres, malarz);
+    Maluj(wykres, malarz, true);
     return malarz.end();
 }
 
@@ -151,7 +155,7 @@ QImage ObrazWykresu(TWykres& wykres, double skala)
     obraz.setDotsPerMeterY(std::lround(wykres.logicalDpiY() / 0.0254));
     QPainter malarz(&obraz);
     malarz.scale(skala, skala);
-    Maluj(wykres, malarz);
+    Maluj(wykres, malarz, false);
     return obraz;
 }
 

@@ -1,6 +1,9 @@
 // The Qt Designer plugin as Designer and QUiLoader meet it: loaded from the build
 // folder, its description, every published setting as a property with its name, type
-// and default in the stored order, and a form that brings its settings back.
+// and default in the stored order, and a form (as Designer wrote it) that brings its
+// settings back, loaded at run time and compiled by uic alike.
+#include <cmath>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaProperty>
@@ -11,6 +14,7 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include "PomocnikiWykresu.h"
+#include "ui_FormularzWykresu.h"
 
 namespace {
 
@@ -248,6 +252,23 @@ private slots:
         wzor.show();
         QCOMPARE(wykres->size(), wzor.size());
         QCOMPARE(wykres->grab().toImage(), wzor.grab().toImage());
+    }
+
+    // uic calls the set… accessors by name; the compiled form is the same chart.
+    void formularzSkompilowany()
+    {
+        QWidget formularz;
+        Ui::FormularzWykresu ui;
+        ui.setupUi(&formularz);
+        QCOMPARE(ui.wykres->OsX.TypOsi(), toLog);
+        QCOMPARE(ui.wykres->OsX.Max(), static_cast<float>(std::log10(200.0)));
+        QCOMPARE(ui.wykres->OsX.Opis(), std::string("Częstotliwość [MHz]"));
+        QCOMPARE(ui.wykres->OsY.Kolor(), TColor { 0xA00000 });
+        TWykres wzor;
+        UstawJakFormularz(wzor);
+        formularz.show();
+        wzor.show();
+        QCOMPARE(ui.wykres->grab().toImage(), wzor.grab().toImage());
     }
 };
 
