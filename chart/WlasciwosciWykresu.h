@@ -21,7 +21,7 @@ template <typename TypQt> struct TWartoscQt {
 
 template <> struct TWartoscQt<double> {
     // The shortest decimal of the float, so a form shows and stores 0.1, not 0.100000001.
-    static double DoQt(float wartosc) { return ParsujLiczbe(FormatujDoPliku(wartosc)).value_or(wartosc); }
+    static double DoQt(float wartosc) { return ParsujLiczbeZPliku(FormatujDoPliku(wartosc)).value_or(wartosc); }
     static float ZQt(double wartosc) { return static_cast<float>(wartosc); }
 };
 
