@@ -50,6 +50,7 @@ TUstawieniaSymulacji TSimChildForm::UstawieniaSymulacji() const
     u.Nachylenie = static_cast<float>(ParsujLiczbe(NachylenieEdit->text().toStdString()).value_or(0.0));
     u.PrzesuniecieEcha = ParsujCalkowita(EchoEdit1->text().toStdString()).value_or(0);
     u.Zrodlo = static_cast<TZrodloBitow>(GenComboBox->currentIndex());
+    u.Ziarno = Ziarno;
     u.Charakterystyki = {PunktyStrumienia(*CharTlumienie), PunktyStrumienia(*CharPrzesluchy),
                          PunktyStrumienia(*CharEcho), PunktyStrumienia(*CharWzmocnienie)};
     return u;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "Symulacja.h"
@@ -162,6 +163,9 @@ public:
     std::shared_ptr<TWynikSymulacji> Wyniki;
     // The run itself; tests lend another to see how a failing run is handled.
     TSimThread::TPrzebieg Przebieg = Symuluj;
+    // Runs from now on draw their random bits from this seed instead of the clock, so
+    // that they repeat bit for bit.
+    void UstawZiarno(std::uint32_t ziarno) { Ziarno = ziarno; }
 
     // Input page.
     QComboBox* ZoomWejscioweCombo;
@@ -261,6 +265,7 @@ private:
                                 std::shared_ptr<WynikRekalkulacji> wynik);
     void RekalkulacjaPrzerwana(const TWatek* watek, const QString& komunikat);
 
+    std::optional<std::uint32_t> Ziarno;
     std::vector<QWidget*> KontrolkiBlokowane;
     std::vector<bool> StanyPrzedBlokada;
     bool Zablokowane = false;

@@ -1,9 +1,10 @@
 // Screenshots of the program for visual checks (not installed): runs the real start-up
 // under a display (Xvfb), drives it the way a user would and saves PNG pictures of the
 // splash window, the main window with the start dialog, an analysis of each standard,
-// the options dialog, a run in progress and every result page of a completed run of
-// each standard into the folder given as the only argument. It also times runs from the
-// simulation button to the views on screen and writes the figures to czasy.txt there.
+// the options dialog, a run in progress, and every result page and the exported report
+// of a completed run of each standard into the folder given as the only argument. It
+// also times runs from the simulation button to the views on screen and writes the
+// figures to czasy.txt there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -33,6 +34,7 @@
 #include <functional>
 #include <vector>
 
+#include "Drukowanie.h"
 #include "Obrazy.h"
 #include "ListaStandardow.h"
 #include "TForm1.h"
@@ -48,6 +50,17 @@
 namespace {
 
 QString FolderWynikow;
+
+// Every run of the pictures draws its bits from this seed, so that two sets of pictures
+// of the same program show the same curves.
+constexpr std::uint32_t ZiarnoZrzutow = 1;
+
+TSimChildForm* NowaAnaliza(TMainForm& okno, int standard)
+{
+    TSimChildForm* analiza = okno.NowaAnaliza(standard);
+    analiza->UstawZiarno(ZiarnoZrzutow);
+    return analiza;
+}
 
 void Zapisz(const QPixmap& obraz, const QString& nazwa)
 {
@@ -131,7 +144,7 @@ double Mediana(std::vector<double> wartosci)
 void ZapiszWyniki(TMainForm& okno, int standard, int numer)
 {
     okno.ClientArea->closeAllSubWindows();
-    TSimChildForm* analiza = okno.NowaAnaliza(standard);
+    TSimChildForm* analiza = NowaAnaliza(okno, standard);
     analiza->parentWidget()->showMaximized();
     QApplication::processEvents();
     analiza->SimBut->click();
@@ -156,6 +169,10 @@ void ZapiszWyniki(TMainForm& okno, int standard, int numer)
         analiza->BledyTabSet->setCurrentIndex(1);
         zapiszStrone(analiza->ErrorTabSheet, QStringLiteral("6-dystrybuanta.png"));
     }
+    // The report as the bitmap export draws it, so printing's layout is seen too.
+    const QImage raport = MapaWynikow(*analiza, QGuiApplication::primaryScreen()->geometry().width());
+    if (!raport.save(QDir(FolderWynikow).filePath(przedrostek + QStringLiteral("7-raport.png"))))
+        std::fprintf(stderr, "cannot write the report of %s\n", qPrintable(NazwaPliku(standard)));
 }
 
 // The median time to the views, over several runs in one window, for the default
@@ -175,7 +192,7 @@ void ZmierzCzasy(TMainForm& okno)
     for (const TPrzypadek& p : {TPrzypadek{1, "100", "100BaseTX, 100 Mbps (default run)"},
                                 TPrzypadek{3, "5000", "1000BaseT, 5000 Mbps"}}) {
         okno.ClientArea->closeAllSubWindows();
-        TSimChildForm* analiza = okno.NowaAnaliza(p.Standard);
+        TSimChildForm* analiza = NowaAnaliza(okno, p.Standard);
         analiza->parentWidget()->showMaximized();
         analiza->SzybkoscEdit->setText(QString::fromLatin1(p.Szybkosc));
         QApplication::processEvents();
@@ -249,7 +266,7 @@ int main(int argc, char* argv[])
         TSimChildForm* analiza = nullptr;
         for (int standard = 0; standard < 4; ++standard) {
             okno.ClientArea->closeAllSubWindows();
-            analiza = okno.NowaAnaliza(standard);
+            analiza = NowaAnaliza(okno, standard);
             QWidget* strony[] = {analiza->Tlumienie.TabSheet, analiza->Przesluchy.TabSheet, analiza->Echo.TabSheet,
                                  analiza->Wzmocnienie.TabSheet};
             analiza->KanalPageControl->setCurrentWidget(strony[standard]);
@@ -268,7 +285,7 @@ int main(int argc, char* argv[])
         analiza->SimBut->click();
 
         okno.UstawWPionie();
-        okno.NowaAnaliza(1);
+        NowaAnaliza(okno, 1);
         okno.UstawWPionie();
         QApplication::processEvents();
         Zapisz(Ekran(&okno), QStringLiteral("09-tiled.png"));
@@ -284,7 +301,7 @@ int main(int argc, char* argv[])
             Pozniej(100, [&okno] {
                 // A long run caught with its progress on show.
                 okno.ClientArea->closeAllSubWindows();
-                TSimChildForm* analiza = okno.NowaAnaliza(3);
+                TSimChildForm* analiza = NowaAnaliza(okno, 3);
                 analiza->SzybkoscEdit->setText(QStringLiteral("5000"));
                 QApplication::processEvents();
                 analiza->SimBut->click();
