@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Liczby.h"
+#include "Standardy.h"
 
 namespace {
 
@@ -84,11 +85,7 @@ TOkres Okres(double r)
 
 TOpisBER OpiszBER(double ber, int standard, std::int32_t szybkosc)
 {
-    double x = ber;
-    if (standard == 1 || standard == 2)
-        x *= 2.0;
-    else if (standard == 3)
-        x *= 4.0;
+    const double x = ber * Standardy.at(static_cast<std::size_t>(standard)).CzynnikBER;
 
     TOpisBER opis;
     // A BER that is not a positive finite number reads as no errors at all.

@@ -12,8 +12,8 @@ struct TOpisBER {
     std::string Zdanie;    // how many wrong bits appear in which period
 };
 
-// ber: the estimate of the error library; standard: 0 to 3 (the estimate is doubled for
-// both 100BaseTX variants and quadrupled for 1000BaseT); szybkosc: the bit rate in Mbps.
+// ber: the per-lane estimate of the error library; standard: position in Standardy,
+// whose CzynnikBER makes it the standard's; szybkosc: the bit rate in Mbps.
 TOpisBER OpiszBER(double ber, int standard, std::int32_t szybkosc);
 
 // "Transmisja poprawna w ... % czasu" for the share of wrongly decoded time (0 to 1).

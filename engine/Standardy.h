@@ -24,16 +24,23 @@ struct TStandard {
     std::int32_t SzybkoscMin, SzybkoscMax;     // Mbps, inclusive
     std::int32_t NachylenieMin, NachylenieMax; // mV/ns, inclusive
     std::int32_t EchoMin, EchoMax;             // ns, inclusive
+    float OkresOka;             // symbol periods the eye diagram overlays: its X axis maximum
+    std::int32_t PodzialkiWejsc; // X divisions of an input strip on a printed page
+    std::int32_t PodzialkiWyjsc; // X divisions of an output or decoded strip on a printed page
+    double CzynnikBER;          // the per-lane BER estimate times this is the standard's
 };
 
 inline constexpr std::int32_t LiczbaBitowMin = 100;
 inline constexpr std::int32_t LiczbaBitowMax = 1000;
 
 inline constexpr std::array<TStandard, 4> Standardy = {{
-    {"10BaseT", 0, 1, 1, 40, 1.0f, -2.5f, 0.0f, 1.25f, 0, 1, "10", "500", 10, 100, 400, 600, 0, 100},
-    {"100BaseTX", 1, 1, 1, 40, 1.25f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10},
-    {"100BaseTX (bez 4B5B)", 2, 1, 1, 40, 1.0f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10},
-    {"1000BaseT", 4, 4, 0, 320, 0.125f, -1.0f, 1.0f, 0.25f, -2, 2, "1000", "5000", 1000, 5000, 4000, 6000, 0, 10},
+    {"10BaseT", 0, 1, 1, 40, 1.0f, -2.5f, 0.0f, 1.25f, 0, 1, "10", "500", 10, 100, 400, 600, 0, 100, 0.5f, 7, 7, 1.0},
+    {"100BaseTX", 1, 1, 1, 40, 1.25f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10, 1.0f, 3, 15,
+     2.0},
+    {"100BaseTX (bez 4B5B)", 2, 1, 1, 40, 1.0f, -1.0f, 1.0f, 0.5f, -1, 1, "100", "5000", 100, 500, 4000, 6000, 0, 10,
+     1.0f, 3, 12, 2.0},
+    {"1000BaseT", 4, 4, 0, 320, 0.125f, -1.0f, 1.0f, 0.25f, -2, 2, "1000", "5000", 1000, 5000, 4000, 6000, 0, 10, 1.0f, 3,
+     3, 4.0},
 }};
 
 // The symbol rate in Mbaud (the line rate R in MHz) of a bit rate in Mbps for the
