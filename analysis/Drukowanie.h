@@ -1,6 +1,5 @@
-// The results of an analysis as a report: the channel characteristics, the input and
-// output strips, the decoded sequences and the error results, painted from the window's
-// own charts onto printed pages or one tall bitmap through the same section drawers.
+// The results of an analysis as a report, on printed pages or as one tall bitmap: both
+// walk the window's one ordered list of report sections.
 #pragma once
 
 #include <functional>
@@ -8,36 +7,11 @@
 #include <QImage>
 #include <QString>
 
+#include "Raport.h"
+
 class QPrinter;
 class QWidget;
-class TPlotno;
 class TSimChildForm;
-class TWykres;
-
-// Geometry of a report on a canvas W pixels wide.
-struct TUkladRaportu {
-    int M = 0;       // left edge of the content, top of the first section and the gap between sections, pixels
-    int C = 0;       // content width, pixels
-    float K = 0.0f;  // factor on the charts' margins, tick lengths and label gaps
-
-    // W: the canvas's width; szerokoscEkranu: the screen's width, pixels, against which
-    // the charts' on-screen margins are scaled.
-    static TUkladRaportu Dla(int W, int szerokoscEkranu);
-};
-
-// The number of X tick divisions a strip shows for the standard (0 to 3): inputs, and
-// outputs with the decoded sequences.
-int CzynnikWejsc(int standard);
-int CzynnikWyjsc(int standard);
-
-// Section drawers: each draws its bold centred title at gora and its content below it,
-// in canvas pixels, and returns the height it used. Strip sections leave the screen's
-// layout of their page as they found it.
-int RysujCharakterystyke(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul, TWykres& wykres);
-int RysujWejsciowe(TSimChildForm& okno, TPlotno& plotno, const TUkladRaportu& u, int gora, int F);
-int RysujWyjsciowe(TSimChildForm& okno, TPlotno& plotno, const TUkladRaportu& u, int gora, int F);
-int RysujZdekodowane(TSimChildForm& okno, TPlotno& plotno, const TUkladRaportu& u, int gora, int F);
-int RysujWynikiBledow(TSimChildForm& okno, TPlotno& plotno, const TUkladRaportu& u, int gora);
 
 // The window has results to print or save: its output tab is shown and no simulation
 // or recalculation is under way.

@@ -1,4 +1,4 @@
-// The characteristic editor of the analysis window: points added, edited and removed
+// The characteristic editor of the settings page: points added, edited and removed
 // through the point dialog, the list read back into its stream (and mirrored into the
 // adaptive amplifier), the selection rules of the buttons and the model files.
 #include <QCheckBox>
@@ -16,8 +16,8 @@
 #include "Charakterystyki.h"
 #include "PlikModelu.h"
 #include "TDodajPunktForm.h"
-#include "TPageControl.h"
-#include "TSimChildForm.h"
+#include "StronaUstawien.h"
+#include "TStatToolBar.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
 
@@ -47,7 +47,7 @@ private:
 
 } // namespace
 
-void TSimChildForm::PolaczEdytor()
+void TStronaUstawien::PolaczEdytor()
 {
     const QString filtr = QStringLiteral("Plik filtru (*.att)");
     Tlumienie.Strumien = CharTlumienie.get();
@@ -67,13 +67,19 @@ void TSimChildForm::PolaczEdytor()
                          QStringLiteral("Zapisywanie charakterystyki regeneratora"),
                          QStringLiteral("Wczytywanie charakterystyki regenratora")};
 
-    for (TZakladkaCharakterystyki* z : {&Tlumienie, &Przesluchy, &Echo, &Wzmocnienie}) {
+    const std::pair<TPoleUstawien, TZakladkaCharakterystyki*> zakladki[] = {
+        {TPoleUstawien::Tlumienie, &Tlumienie},
+        {TPoleUstawien::Przesluchy, &Przesluchy},
+        {TPoleUstawien::Echo, &Echo},
+        {TPoleUstawien::Wzmocnienie, &Wzmocnienie},
+    };
+    for (const auto& [pole, z] : zakladki) {
         connect(z->DodajBtn, &QPushButton::clicked, this, [this, z] { DodajPunkt(*z); });
         connect(z->EdytujBtn, &QPushButton::clicked, this, [this, z] { EdytujPunkt(*z); });
         connect(z->UsunBtn, &QPushButton::clicked, this, [this, z] { UsunPunkt(*z); });
         connect(z->WczytajBtn, &QPushButton::clicked, this, [this, z] { WczytajBtnClick(*z); });
         connect(z->ZapiszBtn, &QPushButton::clicked, this, [this, z] { ZapiszBtnClick(*z); });
-        connect(z->RekalkulacjaBtn, &QPushButton::clicked, this, [this, z] { RekalkulacjaBtnClick(*z); });
+        connect(z->RekalkulacjaBtn, &QPushButton::clicked, this, [this, pole] { emit RekalkulacjaZadana(pole); });
         connect(z->ListView, &QTreeWidget::itemSelectionChanged, this, [this, z] { ZaznaczenieListy(*z); });
         // A double click or Enter edits the selected row, as "Edytuj" would: never while
         // the window works or the list is mirrored.
@@ -84,17 +90,17 @@ void TSimChildForm::PolaczEdytor()
         connect(z->ListView, &QTreeWidget::itemDoubleClicked, this, edytuj);
         z->ListView->installEventFilter(new TEnterNaLiscie(edytuj, z->ListView));
     }
-    connect(WzmAdaptCheckBox, &QCheckBox::toggled, this, &TSimChildForm::WzmAdaptCheckBoxClick);
+    connect(WzmAdaptCheckBox, &QCheckBox::toggled, this, &TStronaUstawien::WzmAdaptCheckBoxClick);
 }
 
-bool TSimChildForm::TrybAdaptacyjny() const
+bool TStronaUstawien::TrybAdaptacyjny() const
 {
     // The mirror follows the line whether or not regeneration is on for the next run, so
     // that switching it back on never finds a stale amplifier.
-    return Ustawienia.Regeneracja != 0 && WzmAdaptCheckBox->isChecked();
+    return Opcje.Regeneracja != 0 && WzmAdaptCheckBox->isChecked();
 }
 
-void TSimChildForm::UstawDostepnosc(QWidget* kontrolka, bool wlaczona)
+void TStronaUstawien::UstawDostepnosc(QWidget* kontrolka, bool wlaczona)
 {
     if (Zablokowane) {
         const auto miejsce = std::find(KontrolkiBlokowane.begin(), KontrolkiBlokowane.end(), kontrolka);
@@ -106,7 +112,7 @@ void TSimChildForm::UstawDostepnosc(QWidget* kontrolka, bool wlaczona)
     kontrolka->setEnabled(wlaczona);
 }
 
-void TSimChildForm::ZaznaczenieListy(TZakladkaCharakterystyki& z)
+void TStronaUstawien::ZaznaczenieListy(TZakladkaCharakterystyki& z)
 {
     const bool stale = &z == &Wzmocnienie && WzmAdaptCheckBox->isChecked();
     const TPrzyciskiWyboru stan = PrzyciskiWyboru(WybranyWiersz(z), z.ListView->topLevelItemCount(), stale);
@@ -115,26 +121,16 @@ void TSimChildForm::ZaznaczenieListy(TZakladkaCharakterystyki& z)
     UstawDostepnosc(z.UsunBtn, stan.Usun);
 }
 
-void TSimChildForm::UkryjStronyWynikow()
+void TStronaUstawien::ZmianaPunktow(TZakladkaCharakterystyki& z)
 {
-    for (QWidget* strona : {TabSheetWejsciowe, TabSheetWyjsciowe, TabSheetOkowy, ErrorTabSheet})
-        PageControl1->setTabVisible(PageControl1->indexOf(strona), false);
-    // The results no longer match the channel: nothing of them to save or print.
-    Polecenia.Wlacz(false);
-    Timer->stop();
-    PodswietlZakladki(0);
-}
-
-void TSimChildForm::ZmianaPunktow(TZakladkaCharakterystyki& z)
-{
-    SimBut->setEnabled(true);
+    StatToolBar->SimBut->setEnabled(true);
     z.RekalkulacjaBtn->setEnabled(true);
     UkryjOdpowiedz(z);
-    UkryjStronyWynikow();
+    emit CharakterystykaZmieniona();
     OdczytajListe(z);
 }
 
-void TSimChildForm::OdczytajListe(TZakladkaCharakterystyki& z)
+void TStronaUstawien::OdczytajListe(TZakladkaCharakterystyki& z)
 {
     const TCharakterystyka punkty = PunktyListy(z);
     UstawPunkty(*z.Strumien, punkty);
@@ -146,7 +142,7 @@ void TSimChildForm::OdczytajListe(TZakladkaCharakterystyki& z)
     }
 }
 
-void TSimChildForm::DodajPunkt(TZakladkaCharakterystyki& z)
+void TStronaUstawien::DodajPunkt(TZakladkaCharakterystyki& z)
 {
     const int wiersz = WybranyWiersz(z);
     if (wiersz < 0)
@@ -165,7 +161,7 @@ void TSimChildForm::DodajPunkt(TZakladkaCharakterystyki& z)
     ZmianaPunktow(z);
 }
 
-void TSimChildForm::EdytujPunkt(TZakladkaCharakterystyki& z)
+void TStronaUstawien::EdytujPunkt(TZakladkaCharakterystyki& z)
 {
     const int wiersz = WybranyWiersz(z);
     if (wiersz < 0)
@@ -189,7 +185,7 @@ void TSimChildForm::EdytujPunkt(TZakladkaCharakterystyki& z)
     ZmianaPunktow(z);
 }
 
-void TSimChildForm::UsunPunkt(TZakladkaCharakterystyki& z)
+void TStronaUstawien::UsunPunkt(TZakladkaCharakterystyki& z)
 {
     // The first two points and the last one stay: the filter needs its ends.
     const int wiersz = WybranyWiersz(z);
@@ -204,7 +200,7 @@ void TSimChildForm::UsunPunkt(TZakladkaCharakterystyki& z)
     ZmianaPunktow(z);
 }
 
-void TSimChildForm::WzmAdaptCheckBoxClick(bool zaznaczone)
+void TStronaUstawien::WzmAdaptCheckBoxClick(bool zaznaczone)
 {
     TZakladkaCharakterystyki& z = Wzmocnienie;
     if (zaznaczone) {
@@ -222,10 +218,10 @@ void TSimChildForm::WzmAdaptCheckBoxClick(bool zaznaczone)
             UstawWiersz(z, 0, true);
         UstawDostepnosc(z.EdytujBtn, true);
     }
-    SimBut->setEnabled(true);
+    StatToolBar->SimBut->setEnabled(true);
 }
 
-QString TSimChildForm::FolderModelu(const TZakladkaCharakterystyki& z) const
+QString TStronaUstawien::FolderModelu(const TZakladkaCharakterystyki& z) const
 {
     // A folder not there yet is made; where that is not allowed, the program's own.
     const QString folder = QDir(FolderProgramu()).filePath(z.Model.Folder);
@@ -250,7 +246,7 @@ QString WybierzPlik(QWidget* rodzic, QFileDialog::AcceptMode tryb, const QString
 
 } // namespace
 
-void TSimChildForm::ZapiszBtnClick(TZakladkaCharakterystyki& z)
+void TStronaUstawien::ZapiszBtnClick(TZakladkaCharakterystyki& z)
 {
     const QString plik = WybierzPlik(this, QFileDialog::AcceptSave, z.Model.TytulZapisu, FolderModelu(z),
                                      z.Model.FiltrZapisu, z.Model.Rozszerzenie);
@@ -261,7 +257,7 @@ void TSimChildForm::ZapiszBtnClick(TZakladkaCharakterystyki& z)
         PokazKomunikat(z.ZapiszBtn, QString::fromStdString(OpisBleduModelu(blad)));
 }
 
-void TSimChildForm::WczytajBtnClick(TZakladkaCharakterystyki& z)
+void TStronaUstawien::WczytajBtnClick(TZakladkaCharakterystyki& z)
 {
     ZablokujKontrolki();
     const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, z.Model.TytulOdczytu, FolderModelu(z),
@@ -275,9 +271,9 @@ void TSimChildForm::WczytajBtnClick(TZakladkaCharakterystyki& z)
         PokazCharakterystyke(z, *z.Strumien);
         if (&z == &Tlumienie && TrybAdaptacyjny())
             OdczytajListe(z);
-        UkryjStronyWynikow();
+        emit CharakterystykaZmieniona();
     }
     PrzywrocKontrolki();
-    SimBut->setEnabled(true);
+    StatToolBar->SimBut->setEnabled(true);
     z.RekalkulacjaBtn->setEnabled(true);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "KoloryWykresow.h"
 #include "PlotnoQt.h"
 
 namespace {
@@ -14,8 +15,7 @@ constexpr int RolaSerii = Qt::UserRole;
 constexpr int RolaObrazu = Qt::UserRole + 1;
 
 constexpr int BokObrazu = 16;
-constexpr TColor KolorRamki = 0x808080;
-constexpr std::array<TColor, 4> KoloryObrazow = {0x0000FF, 0x008000, 0xFF0000, 0x000080};
+constexpr std::array<TColor, 4> KoloryObrazow = {KolorCzerwony, KolorZielony, KolorNiebieski, KolorBordowy};
 
 QPixmap Probka(int indeks)
 {
@@ -34,7 +34,7 @@ void RysujObrazLegendy(TPlotno& plotno, int indeks, int x, int y)
     const int koniec = BokObrazu - 1;
     const std::array<TPunktPlotna, 4> rogi = {{{x, y}, {x + koniec, y}, {x + koniec, y + koniec}, {x, y + koniec}}};
     plotno.UstawStylPiora(psSolid);
-    plotno.UstawKolorPiora(KolorRamki);
+    plotno.UstawKolorPiora(KolorSzary);
     plotno.UstawGruboscPiora(1);
     plotno.UstawKolorPedzla(KoloryObrazow.at(static_cast<std::size_t>(indeks)));
     plotno.Wielokat(rogi);

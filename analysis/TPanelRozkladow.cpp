@@ -3,41 +3,13 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "SzablonyWykresow.h"
 #include "Wykres.h"
 
 namespace {
 
-constexpr TColor KolorSiatki = 0xC0C0C0; // silver
 constexpr int OdstepEtykiety = 2;        // between an axis label and the panel's edge
 constexpr int WysokoscCzcionkiEtykiety = 11; // pixels: the labels fit under the tick labels
-
-// The axes as they stand until a run sets them (X: error in volts, Y: probability).
-void UstawWykres(TWykres& w, float maxY, int precyzjaY, int marginesLewy)
-{
-    w.UstawMarginesGorny(20);
-    w.UstawMarginesDolny(35);
-    w.UstawMarginesLewy(marginesLewy);
-    w.UstawMarginesPrawy(40);
-    w.OsX.UstawMin(0.0f);
-    w.OsX.UstawMax(0.5f);
-    w.OsX.UstawSkala(0.5f);
-    w.OsX.UstawSkalaPom(1.0f);
-    w.OsY.UstawMin(0.0f);
-    w.OsY.UstawMax(maxY);
-    w.OsY.UstawSkala(0.1f);
-    w.OsY.UstawSkalaPom(1.0f);
-    w.OsX.Znaczniki.UstawPrecyzjaOpisu(5);
-    w.OsY.Znaczniki.UstawPrecyzjaOpisu(precyzjaY);
-    for (TOs* os : {&w.OsX, &w.OsY}) {
-        os->Znaczniki.UstawZnaczniki(zGlowne);
-        os->Znaczniki.UstawOpisyZnacznikow(zGlowne);
-        os->Siatka.UstawKolor(KolorSiatki);
-        os->Siatka.UstawStylLiniiGlownych(psSolid);
-        os->Siatka.UstawStylLiniiPom(psDot);
-    }
-    w.OsX.Znaczniki.UstawWyrownanieOpisuVer(wvGorne);
-    w.OsY.Znaczniki.UstawWyrownanieOpisuHor(whPrawe);
-}
 
 QLabel* EtykietaOsi(const QString& tekst, const QString& nazwa, QWidget* rodzic)
 {
@@ -69,10 +41,10 @@ TPanelRozkladow::TPanelRozkladow(QWidget* rodzic) : QFrame(rodzic)
 
     RozkladBledowWykres = new TWykres(this);
     RozkladBledowWykres->setObjectName(QStringLiteral("RozkladBledowWykres"));
-    UstawWykres(*RozkladBledowWykres, 0.1f, 7, 78);
+    SzablonRozkladuBledow(*RozkladBledowWykres);
     DystrBledowWykres = new TWykres(this);
     DystrBledowWykres->setObjectName(QStringLiteral("DystrBledowWykres"));
-    UstawWykres(*DystrBledowWykres, 1.0f, 1, 40);
+    SzablonDystrybuanty(*DystrBledowWykres);
     Panel15 = EtykietaOsi(QStringLiteral("P"), QStringLiteral("Panel15"), this);
     Panel18 = EtykietaOsi(QStringLiteral("błąd [V]"), QStringLiteral("Panel18"), this);
     PokazWykresy(false);

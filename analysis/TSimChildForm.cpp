@@ -1,46 +1,24 @@
 #include "TSimChildForm.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTreeWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include "Charakterystyki.h"
-#include "FiltrKlawiszy.h"
-#include "Liczby.h"
-#include "PostepQt.h"
-#include "Standardy.h"
-#include "TKanalPageControl.h"
+#include <algorithm>
+
+#include "StronaBledow.h"
+#include "StronaOkowa.h"
+#include "StronaUstawien.h"
+#include "StronyPasm.h"
 #include "TPageControl.h"
-#include "TStatToolBar.h"
-#include "UslugiQt.h"
-#include "Vartostream.h"
-#include "WatekQt.h"
-#include "Wykres.h"
 
 namespace {
 
-constexpr int DlugoscPola = 4;  // characters of every numeric field
-constexpr int SzerokoscPola = 56;
-
-QLabel* Etykieta(const QString& tekst, QWidget* rodzic)
-{
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setTextFormat(Qt::PlainText);
-    return etykieta;
-}
+constexpr int OkresPodswietlaniaMs = 100;
+constexpr int TykniecPodswietlania = 15;
 
 } // namespace
 
@@ -54,177 +32,53 @@ void TPoleceniaWynikow::Wlacz(bool wlaczone) const
 
 TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWynikow polecenia, QWidget* oknoGlowne,
                              QWidget* rodzic)
-    : QWidget(rodzic), Ustawienia(ustawienia), OknoGlowne(oknoGlowne), Polecenia(polecenia),
-      CharTlumienie(std::make_unique<TFltFltStrumien>()), CharPrzesluchy(std::make_unique<TFltFltStrumien>()),
-      CharEcho(std::make_unique<TFltFltStrumien>()), CharWzmocnienie(std::make_unique<TFltFltStrumien>())
+    : QWidget(rodzic), OpcjeOkna(ustawienia), OknoGlowne(oknoGlowne), Polecenia(polecenia)
 {
     setObjectName(QStringLiteral("SimChildForm"));
 
     PageControl1 = new TPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheetUstawienia = ZbudujStroneUstawien();
-    PageControl1->addTab(TabSheetUstawienia, QStringLiteral("Ustawienia analizy"));
-    ZbudujStronyWynikow();
+    Ustawienia = new TStronaUstawien(OpcjeOkna, PageControl1);
+    PageControl1->addTab(Ustawienia, QStringLiteral("Ustawienia analizy"));
+    Wejscia = new TStronaWejsc(PageControl1);
+    Wyjscia = new TStronaWyjsc(OpcjeOkna.Dekoder != 0, PageControl1);
+    Oko = new TStronaOkowa(PageControl1);
+    Bledy = new TStronaBledow(OpcjeOkna, PageControl1);
+    StronyWynikow = {Wejscia, Wyjscia, Oko, Bledy};
+    const QString tytuly[] = {QStringLiteral(" Ciągi i sygnały wejściowe "), QStringLiteral(" Ciągi i sygnały wyjściowe "),
+                              QStringLiteral("Wykres okowy"), QStringLiteral("Analiza błędów")};
+    for (std::size_t i = 0; i < StronyWynikow.size(); ++i)
+        PageControl1->setTabVisible(PageControl1->addTab(StronyWynikow[i], tytuly[i]), false);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(OkresPodswietlaniaMs);
+    connect(Timer, &QTimer::timeout, this, &TSimChildForm::TimerTimer);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TSimChildForm::ZmianaStrony);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(4, 4, 4, 4);
     uklad->addWidget(PageControl1);
 
-    // The controls that background work locks, in the order it locks them. The page
-    // control is locked through its tab bar, so the point lists stay browsable.
-    KontrolkiBlokowane = {KanalPageControl->PasekZakladek(), LiczbaBitowEdit, SzybkoscEdit, NachylenieEdit, EchoEdit1,
-                          PrzesluchyCheckBox, EchoCheckBox, WzmocnienieCheckBox};
-    const std::array zakladki{&Tlumienie, &Przesluchy, &Echo, &Wzmocnienie};
-    for (const TZakladkaCharakterystyki* z : zakladki)
-        KontrolkiBlokowane.push_back(z->WczytajBtn);
-    for (const TZakladkaCharakterystyki* z : zakladki)
-        KontrolkiBlokowane.push_back(z->ZapiszBtn);
-    for (const TZakladkaCharakterystyki* z : zakladki)
-        KontrolkiBlokowane.insert(KontrolkiBlokowane.end(), {z->DodajBtn, z->EdytujBtn, z->UsunBtn});
-    for (const TZakladkaCharakterystyki* z : zakladki)
-        KontrolkiBlokowane.push_back(z->RekalkulacjaBtn);
-    KontrolkiBlokowane.insert(KontrolkiBlokowane.end(), {SimBut, WzmAdaptCheckBox, GenComboBox});
-    StanyPrzedBlokada.assign(KontrolkiBlokowane.size(), true);
+    Obliczenia = new TKontrolerObliczen(Ustawienia->Postep(), this);
+    connect(Obliczenia, &TKontrolerObliczen::SymulacjaGotowa, this, &TSimChildForm::SymulacjaZakonczona);
+    connect(Obliczenia, &TKontrolerObliczen::RekalkulacjaGotowa, this, &TSimChildForm::RekalkulacjaZakonczona);
+    connect(Obliczenia, &TKontrolerObliczen::Blad, this, &TSimChildForm::ObliczeniePrzerwane);
 
-    connect(LiczbaBitowEdit, &QLineEdit::textChanged, this, &TSimChildForm::UstawieniaZmienione);
-    connect(SzybkoscEdit, &QLineEdit::textChanged, this, &TSimChildForm::UstawieniaZmienione);
-    connect(NachylenieEdit, &QLineEdit::textChanged, this, &TSimChildForm::UstawieniaZmienione);
-    connect(GenComboBox, &QComboBox::currentIndexChanged, this, &TSimChildForm::UstawieniaZmienione);
-    connect(EchoEdit1, &QLineEdit::textChanged, SimBut, [this] { SimBut->setEnabled(true); });
-    connect(PrzesluchyCheckBox, &QCheckBox::toggled, this, &TSimChildForm::PrzesluchyCheckBoxClick);
-    connect(EchoCheckBox, &QCheckBox::toggled, this, &TSimChildForm::EchoCheckBoxClick);
-    connect(WzmocnienieCheckBox, &QCheckBox::toggled, this, &TSimChildForm::WzmocnienieCheckBoxClick);
-    connect(KanalPageControl->PasekZakladek(), &TKanalTabBar::MyszNaZakladce, this,
-            &TSimChildForm::KanalPageControlMouseDown);
-    connect(KanalPageControl, &QTabWidget::currentChanged, this, &TSimChildForm::KanalPageControlChange);
-    connect(SimBut, &QPushButton::clicked, this, &TSimChildForm::SimButClick);
-    connect(AnulujBut, &QPushButton::clicked, this, &TSimChildForm::AnulujButClick);
-    PolaczEdytor();
+    connect(Ustawienia, &TStronaUstawien::SymulacjaZadana, this, &TSimChildForm::SimButClick);
+    connect(Ustawienia, &TStronaUstawien::AnulowanieZadane, this, &TSimChildForm::AnulujButClick);
+    connect(Ustawienia, &TStronaUstawien::RekalkulacjaZadana, this, &TSimChildForm::UruchomRekalkulacje);
+    connect(Ustawienia, &TStronaUstawien::UstawieniaZmienione, this, &TSimChildForm::UstawieniaZmienione);
+    connect(Ustawienia, &TStronaUstawien::CharakterystykaZmieniona, this, &TSimChildForm::UkryjStronyWynikow);
 }
 
 TSimChildForm::~TSimChildForm()
 {
     // A window that goes without being closed still lets its worker go; the worker ends
-    // by itself and its late result is dropped with the window's connections.
-    if (SymulacjaTrwa || RekalkulacjaTrwa)
-        AnulujButClick();
+    // by itself and its late result is dropped with the controller.
+    AnulujButClick();
     // The charts point at the characteristics and the results; they go first.
     delete PageControl1;
-}
-
-QWidget* TSimChildForm::ZbudujStroneUstawien()
-{
-    auto* strona = new QWidget(PageControl1);
-    strona->setObjectName(QStringLiteral("TabSheetUstawienia"));
-
-    auto* sygnal = new QGroupBox(QStringLiteral(" Parametry sygnału wejściowego "), strona);
-    sygnal->setObjectName(QStringLiteral("SygnalGroupBox"));
-    LiczbaBitowEdit = PoleLiczbowe(QStringLiteral("LiczbaBitowEdit"), sygnal);
-    LiczbaBitowEdit->setText(QStringLiteral("100"));
-    SzybkoscEdit = PoleLiczbowe(QStringLiteral("SzybkoscEdit"), sygnal);
-    NachylenieEdit = PoleLiczbowe(QStringLiteral("NachylenieEdit"), sygnal);
-    GenComboBox = new QComboBox(sygnal);
-    GenComboBox->setObjectName(QStringLiteral("GenComboBox"));
-    GenComboBox->addItems({QStringLiteral("Ciąg losowy"), QStringLiteral("Ciąg zer"), QStringLiteral("Ciąg jedynek")});
-    GenComboBox->setCurrentIndex(0);
-    GenComboBox->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::BezZnakow, GenComboBox));
-
-    auto* pola = new QGridLayout(sygnal);
-    pola->setHorizontalSpacing(6);
-    pola->setVerticalSpacing(6);
-    pola->addWidget(Etykieta(QStringLiteral("Liczba bitów: "), sygnal), 0, 0);
-    pola->addWidget(LiczbaBitowEdit, 0, 1);
-    pola->addWidget(Etykieta(QStringLiteral("Nachylenie zbocza impulsu:"), sygnal), 1, 0);
-    pola->addWidget(NachylenieEdit, 1, 1);
-    pola->addWidget(Etykieta(QStringLiteral("mV/ns"), sygnal), 1, 2);
-    pola->setColumnMinimumWidth(3, 24);
-    pola->addWidget(Etykieta(QStringLiteral("Szybkość:"), sygnal), 0, 4);
-    pola->addWidget(SzybkoscEdit, 0, 5);
-    pola->addWidget(Etykieta(QStringLiteral("Mbps"), sygnal), 0, 6);
-    pola->addWidget(Etykieta(QStringLiteral("Źródło bitów:"), sygnal), 1, 4);
-    pola->addWidget(GenComboBox, 1, 5, 1, 2);
-    pola->setColumnStretch(7, 1);
-
-    auto* kanal = new QGroupBox(QStringLiteral(" Model kanału i regeneratora "), strona);
-    kanal->setObjectName(QStringLiteral("KanalGroupBox"));
-    auto* ukladKanalu = new QVBoxLayout(kanal);
-    ukladKanalu->addWidget(ZbudujModelKanalu(kanal));
-
-    StatToolBar = new TStatToolBar(strona);
-    SimBut = StatToolBar->SimBut;
-    AnulujBut = StatToolBar->AnulujBut;
-    ProgLabel = StatToolBar->ProgLabel;
-    CGaugePart = StatToolBar->CGaugePart;
-    CGaugeTotal = StatToolBar->CGaugeTotal;
-    Postep = new TPostepQt(ProgLabel, CGaugePart, CGaugeTotal, this);
-
-    auto* uklad = new QVBoxLayout(strona);
-    uklad->setContentsMargins(6, 6, 6, 6);
-    uklad->setSpacing(6);
-    uklad->addWidget(sygnal);
-    uklad->addWidget(kanal, 1);
-    uklad->addWidget(StatToolBar);
-    return strona;
-}
-
-QWidget* TSimChildForm::ZbudujModelKanalu(QWidget* rodzic)
-{
-    KanalPageControl = new TKanalPageControl(rodzic);
-    KanalPageControl->setObjectName(QStringLiteral("KanalPageControl"));
-    Tlumienie = ZbudujZakladke(QStringLiteral("Tlumienie"), false, KanalPageControl);
-    Przesluchy = ZbudujZakladke(QStringLiteral("Przesluchy"), false, KanalPageControl);
-    Echo = ZbudujZakladke(QStringLiteral("Echo"), false, KanalPageControl);
-    Wzmocnienie = ZbudujZakladke(QStringLiteral("Wzmocnienie"), true, KanalPageControl);
-    KanalPageControl->addTab(Tlumienie.TabSheet, QStringLiteral(" Tłumienie "));
-    KanalPageControl->addTab(Przesluchy.TabSheet, QStringLiteral("      Przesłuchy "));
-    KanalPageControl->addTab(Echo.TabSheet, QStringLiteral("      Echo "));
-    KanalPageControl->addTab(Wzmocnienie.TabSheet, QStringLiteral("      Regeneracja"));
-    PrzesluchyCheckBox = PoleNaZakladce(QStringLiteral("PrzesluchyCheckBox"), Przesluchy.TabSheet);
-    EchoCheckBox = PoleNaZakladce(QStringLiteral("EchoCheckBox"), Echo.TabSheet);
-    WzmocnienieCheckBox = PoleNaZakladce(QStringLiteral("WzmocnienieCheckBox"), Wzmocnienie.TabSheet);
-
-    // The attenuation, crosstalk and echo charts show losses up to 0 dB.
-    for (TWykres* wykres : {Tlumienie.CharWykres, Przesluchy.CharWykres, Echo.CharWykres})
-        wykres->OsY.UstawMax(0.0f);
-
-    PrzesuniecieLabel = Etykieta(QStringLiteral("Przesunięcie:"), Echo.TabSheet);
-    PrzesuniecieLabel->setObjectName(QStringLiteral("PrzesuniecieLabel"));
-    EchoEdit1 = PoleLiczbowe(QStringLiteral("EchoEdit1"), Echo.TabSheet);
-    EchoEdit1->setText(QStringLiteral("0"));
-    NsLabel = Etykieta(QStringLiteral("ns"), Echo.TabSheet);
-    NsLabel->setObjectName(QStringLiteral("NsLabel"));
-    auto* opoznienie = new QHBoxLayout;
-    opoznienie->addWidget(PrzesuniecieLabel);
-    opoznienie->addWidget(EchoEdit1);
-    opoznienie->addWidget(NsLabel);
-    opoznienie->addStretch(1);
-    Echo.KolumnaListy->addLayout(opoznienie);
-
-    WzmAdaptCheckBox = new QCheckBox(QStringLiteral("Wzmacniacz adaptacyjny"), Wzmocnienie.TabSheet);
-    WzmAdaptCheckBox->setObjectName(QStringLiteral("WzmAdaptCheckBox"));
-    Wzmocnienie.KolumnaListy->addWidget(WzmAdaptCheckBox);
-    return KanalPageControl;
-}
-
-QLineEdit* TSimChildForm::PoleLiczbowe(const QString& nazwa, QWidget* rodzic)
-{
-    auto* pole = new QLineEdit(rodzic);
-    pole->setObjectName(nazwa);
-    pole->setMaxLength(DlugoscPola);
-    pole->setFixedWidth(SzerokoscPola);
-    pole->setAlignment(Qt::AlignRight);
-    pole->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::Cyfry, pole));
-    return pole;
-}
-
-QCheckBox* TSimChildForm::PoleNaZakladce(const QString& nazwa, QWidget* zakladka)
-{
-    auto* pole = new QCheckBox(KanalPageControl->PasekZakladek());
-    pole->setObjectName(nazwa);
-    pole->setChecked(true);
-    pole->setFocusPolicy(Qt::NoFocus);
-    KanalPageControl->PasekZakladek()->setTabButton(KanalPageControl->indexOf(zakladka), QTabBar::LeftSide, pole);
-    return pole;
 }
 
 QSize TSimChildForm::sizeHint() const
@@ -232,134 +86,131 @@ QSize TSimChildForm::sizeHint() const
     return QSize(900, 620).expandedTo(minimumSizeHint());
 }
 
-void TSimChildForm::UstawEfekt(QWidget* zakladka, QCheckBox* pole, std::int32_t wartosc)
-{
-    KanalPageControl->setTabVisible(KanalPageControl->indexOf(zakladka), wartosc != 0);
-    pole->setVisible(wartosc != 0);
-    pole->setChecked(wartosc == MaksEfektuKanalu);
-}
-
 void TSimChildForm::UstawOpcje(int standard)
 {
-    Standard = standard;
-    UstawEfekt(Wzmocnienie.TabSheet, WzmocnienieCheckBox, Ustawienia.Regeneracja);
-    UstawEfekt(Echo.TabSheet, EchoCheckBox, Ustawienia.Echo);
-    UstawEfekt(Przesluchy.TabSheet, PrzesluchyCheckBox, Ustawienia.Przesluchy);
-    UstawOpcjeWynikow();
+    StandardOkna = standard;
+    Ustawienia->UstawOpcje(standard);
 }
 
 void TSimChildForm::UstawStandard()
 {
-    for (QWidget* strona : {TabSheetWejsciowe, TabSheetWyjsciowe, TabSheetOkowy, ErrorTabSheet})
+    for (TStronaWynikow* strona : StronyWynikow)
         PageControl1->setTabVisible(PageControl1->indexOf(strona), false);
-    if (Tlumienie.ListView->topLevelItemCount() > 0) {
-        Tlumienie.ListView->selectionModel()->setCurrentIndex(Tlumienie.ListView->model()->index(0, 0),
-                                                              QItemSelectionModel::NoUpdate);
-    }
-    ZablokujKontrolki();
-    const TStandard& s = Standardy[static_cast<std::size_t>(Standard)];
-    SzybkoscEdit->setText(QString::fromUtf8(s.SzybkoscDomyslna.data(), static_cast<qsizetype>(s.SzybkoscDomyslna.size())));
-    NachylenieEdit->setText(
-        QString::fromUtf8(s.NachylenieDomyslne.data(), static_cast<qsizetype>(s.NachylenieDomyslne.size())));
-    SzybkoscMin = s.SzybkoscMin;
-    SzybkoscMax = s.SzybkoscMax;
-    NachylenieMin = s.NachylenieMin;
-    NachylenieMax = s.NachylenieMax;
-    EchoMin = s.EchoMin;
-    EchoMax = s.EchoMax;
-    UstawDomyslneCharakterystyki();
-    PrzywrocKontrolki();
+    Ustawienia->UstawStandard();
 }
 
-void TSimChildForm::UstawDomyslneCharakterystyki()
+void TSimChildForm::UstawPrzebieg(TKontrolerObliczen::TPrzebieg przebieg)
 {
-    const TCharakterystykiKanalu domyslne = DomyslneCharakterystyki();
-    UstawPunkty(*CharTlumienie, domyslne.Tlumienie);
-    UstawPunkty(*CharPrzesluchy, domyslne.Przesluchy);
-    UstawPunkty(*CharEcho, domyslne.Echo);
-    UstawPunkty(*CharWzmocnienie, domyslne.Wzmocnienie);
-    PokazCharakterystyke(Tlumienie, *CharTlumienie);
-    PokazCharakterystyke(Przesluchy, *CharPrzesluchy);
-    PokazCharakterystyke(Echo, *CharEcho);
-    PokazCharakterystyke(Wzmocnienie, *CharWzmocnienie);
+    Obliczenia->UstawPrzebieg(std::move(przebieg));
 }
 
-void TSimChildForm::ZablokujKontrolki()
+bool TSimChildForm::StronaWidoczna(const QWidget& strona) const
 {
-    // A control's own enabled flag, not the one inherited from its parent: the check
-    // boxes sit on the tab bar, which is locked before them.
-    for (std::size_t i = 0; i < KontrolkiBlokowane.size(); ++i) {
-        StanyPrzedBlokada[i] = !KontrolkiBlokowane[i]->testAttribute(Qt::WA_ForceDisabled);
-        KontrolkiBlokowane[i]->setEnabled(false);
-    }
-    Zablokowane = true;
-    update();
-}
-
-void TSimChildForm::PrzywrocKontrolki()
-{
-    for (std::size_t i = 0; i < KontrolkiBlokowane.size(); ++i)
-        KontrolkiBlokowane[i]->setEnabled(StanyPrzedBlokada[i]);
-    Zablokowane = false;
-    update();
+    return PageControl1->isTabVisible(PageControl1->indexOf(&strona));
 }
 
 bool TSimChildForm::SimButClick()
 {
-    struct TPole {
-        QLineEdit* Pole;
-        std::int32_t Min;
-        std::int32_t Max;
-    };
-    const TPole pola[] = {
-        {LiczbaBitowEdit, LiczbaBitowMin, LiczbaBitowMax},
-        {SzybkoscEdit, SzybkoscMin, SzybkoscMax},
-        {NachylenieEdit, NachylenieMin, NachylenieMax},
-        {EchoEdit1, EchoMin, EchoMax},
-    };
-    for (const TPole& p : pola) {
-        const auto wartosc = ParsujCalkowita(p.Pole->text().toStdString());
-        if (!wartosc || *wartosc < p.Min || *wartosc > p.Max) {
-            // The echo delay lives on its own page: bring it forward when it may open,
-            // so the focus can reach the field.
-            if (p.Pole == EchoEdit1 && Ustawienia.Echo != 0 && EchoCheckBox->isChecked())
-                KanalPageControl->setCurrentWidget(Echo.TabSheet);
-            PokazKomunikat(p.Pole, QStringLiteral("Nieprawidłowa wartość"));
-            return false;
-        }
-    }
-    UruchomSymulacje();
+    const std::optional<TUstawieniaSymulacji> ustawienia = Ustawienia->SprawdzoneUstawienia();
+    if (!ustawienia)
+        return false;
+    UruchomSymulacje(*ustawienia);
     return true;
+}
+
+void TSimChildForm::UruchomSymulacje(const TUstawieniaSymulacji& ustawienia)
+{
+    KursorPrzedSymulacja = KursorEkranu();
+    UstawKursorEkranu(TKursorEkranu::Uruchamianie);
+    Ustawienia->WlaczSymulacje(false);
+    Ustawienia->PokazPrzyciskSymulacji(false);
+    for (TStronaWynikow* strona : StronyWynikow)
+        PageControl1->setTabVisible(PageControl1->indexOf(strona), false);
+    Ustawienia->ZablokujKontrolki();
+    ZwolnijWyniki();
+    Obliczenia->UruchomSymulacje(ustawienia);
+}
+
+void TSimChildForm::ZwolnijWyniki()
+{
+    // Nothing may draw a released stream: the series let go of theirs first.
+    for (TStronaWynikow* strona : StronyWynikow)
+        strona->Zwolnij();
+    WynikiRunu.reset();
+    // No results, nothing to save or print, no result tab to point at.
+    Polecenia.Wlacz(false);
+    Timer->stop();
+    PodswietlZakladki(0);
+}
+
+void TSimChildForm::SymulacjaZakonczona(std::shared_ptr<TWynikSymulacji> wynik)
+{
+    WynikiRunu = std::move(wynik);
+    PokazWyniki();
+    Ustawienia->PokazPrzyciskSymulacji(true);
+    Ustawienia->PrzywrocKontrolki();
+    UstawKursorEkranu(KursorPrzedSymulacja);
+}
+
+void TSimChildForm::PokazWyniki()
+{
+    for (TStronaWynikow* strona : StronyWynikow)
+        strona->Pokaz(*WynikiRunu);
+    update();
+    Gotowe = true;
+    for (TStronaWynikow* strona : StronyWynikow)
+        PageControl1->setTabVisible(PageControl1->indexOf(strona), strona->Dostepna());
+    // The strips at 100 %, for the boxes as they stand now.
+    for (TStronaWynikow* strona : StronyWynikow)
+        strona->Rozmiesc();
+    Polecenia.Wlacz(true);
+    UruchomPodswietlanie();
+}
+
+void TSimChildForm::UruchomRekalkulacje(TPoleUstawien charakterystyka)
+{
+    if (Obliczenia->Trwa() != TKontrolerObliczen::TRodzaj::Brak)
+        return;
+    TCharakterystyka punkty = Ustawienia->PrzygotujRekalkulacje(charakterystyka);
+    const float R = Ustawienia->SzybkoscLinii();
+    Rekalkulowana = charakterystyka;
+    Ustawienia->PokazPrzyciskSymulacji(false);
+    UstawKursorEkranu(TKursorEkranu::Uruchamianie);
+    Obliczenia->UruchomRekalkulacje(std::move(punkty), R);
+}
+
+void TSimChildForm::RekalkulacjaZakonczona(std::shared_ptr<WynikRekalkulacji> wynik)
+{
+    Ustawienia->PokazRekalkulacje(Rekalkulowana, std::move(wynik));
+    Ustawienia->PokazPrzyciskSymulacji(true);
+    Ustawienia->PrzywrocKontrolki();
+    UstawKursorEkranu(TKursorEkranu::Domyslny);
+}
+
+void TSimChildForm::ObliczeniePrzerwane(const QString& komunikat)
+{
+    // The window comes back as a cancel leaves it, then says why.
+    AnulujButClick();
+    Ustawienia->ZglosBlad(komunikat);
 }
 
 void TSimChildForm::AnulujButClick()
 {
-    if (SymulacjaTrwa) {
-        SymulacjaTrwa = false;
-        if (WatekSymulacji)
-            WatekSymulacji->Zakoncz();
-        SimBut->show();
-        PrzywrocKontrolki();
-        SimBut->setEnabled(true);
-        UstawKursorEkranu(TKursorEkranu::Domyslny);
-        WatekSymulacji = nullptr;
-    } else if (RekalkulacjaTrwa) {
-        RekalkulacjaTrwa = false;
-        if (WatekRekalkulacji)
-            WatekRekalkulacji->Zakoncz();
-        SimBut->show();
-        PrzywrocKontrolki();
-        SimBut->setEnabled(true);
-        if (PrzyciskRekalkulacji)
-            PrzyciskRekalkulacji->setEnabled(true);
-        UstawKursorEkranu(TKursorEkranu::Domyslny);
-        WatekRekalkulacji = nullptr;
-    }
+    const TKontrolerObliczen::TRodzaj rodzaj = Obliczenia->Trwa();
+    if (rodzaj == TKontrolerObliczen::TRodzaj::Brak)
+        return;
+    Obliczenia->Anuluj();
+    Ustawienia->PokazPrzyciskSymulacji(true);
+    Ustawienia->PrzywrocKontrolki();
+    Ustawienia->WlaczSymulacje(true);
+    if (rodzaj == TKontrolerObliczen::TRodzaj::Rekalkulacja)
+        Ustawienia->WlaczRekalkulacje(Rekalkulowana);
+    UstawKursorEkranu(TKursorEkranu::Domyslny);
 }
 
 void TSimChildForm::FormActivate()
 {
-    Polecenia.Wlacz(PageControl1->isTabVisible(PageControl1->indexOf(TabSheetWyjsciowe)));
+    Polecenia.Wlacz(StronaWidoczna(*Wyjscia));
 }
 
 void TSimChildForm::closeEvent(QCloseEvent* zdarzenie)
@@ -374,70 +225,62 @@ void TSimChildForm::closeEvent(QCloseEvent* zdarzenie)
 
 void TSimChildForm::UstawieniaZmienione()
 {
-    SimBut->setEnabled(true);
     Polecenia.Wlacz(false);
 }
 
-void TSimChildForm::PrzesluchyCheckBoxClick(bool zaznaczone)
+void TSimChildForm::UkryjStronyWynikow()
 {
-    SimBut->setEnabled(true);
-    if (zaznaczone)
-        KanalPageControl->setCurrentWidget(Przesluchy.TabSheet);
-    else if (KanalPageControl->currentWidget() == Przesluchy.TabSheet)
-        KanalPageControl->setCurrentWidget(Tlumienie.TabSheet);
+    for (TStronaWynikow* strona : StronyWynikow)
+        PageControl1->setTabVisible(PageControl1->indexOf(strona), false);
+    // The results no longer match the channel: nothing of them to save or print.
+    Polecenia.Wlacz(false);
+    Timer->stop();
+    PodswietlZakladki(0);
 }
 
-void TSimChildForm::EchoCheckBoxClick(bool zaznaczone)
+TSekcjeRaportu TSimChildForm::SekcjeRaportu()
 {
-    for (QWidget* kontrolka : std::initializer_list<QWidget*>{EchoEdit1, PrzesuniecieLabel, NsLabel})
-        kontrolka->setEnabled(zaznaczone);
-    if (zaznaczone) {
-        KanalPageControl->setCurrentWidget(Echo.TabSheet);
-    } else if (KanalPageControl->currentWidget() == Echo.TabSheet) {
-        KanalPageControl->setCurrentWidget(PrzesluchyCheckBox->isChecked() ? Przesluchy.TabSheet : Tlumienie.TabSheet);
-    }
-    SimBut->setEnabled(true);
+    TSekcjeRaportu sekcje = Ustawienia->SekcjeRaportu();
+    for (TStronaWynikow* strona : StronyWynikow)
+        for (TSekcjaRaportu& sekcja : strona->SekcjeRaportu())
+            sekcje.push_back(std::move(sekcja));
+    return sekcje;
 }
 
-void TSimChildForm::WzmocnienieCheckBoxClick(bool zaznaczone)
+void TSimChildForm::ZmianaStrony(int indeks)
 {
-    if (zaznaczone) {
-        KanalPageControl->setCurrentWidget(Wzmocnienie.TabSheet);
-    } else if (KanalPageControl->currentWidget() == Wzmocnienie.TabSheet) {
-        if (EchoCheckBox->isChecked())
-            KanalPageControl->setCurrentWidget(Echo.TabSheet);
-        else if (PrzesluchyCheckBox->isChecked())
-            KanalPageControl->setCurrentWidget(Przesluchy.TabSheet);
-        else
-            KanalPageControl->setCurrentWidget(Tlumienie.TabSheet);
-    }
-    SimBut->setEnabled(true);
-}
-
-void TSimChildForm::KanalPageControlMouseDown(int indeks)
-{
-    QWidget* strona = KanalPageControl->widget(indeks);
-    const bool wolno = strona == Tlumienie.TabSheet || (strona == Przesluchy.TabSheet && PrzesluchyCheckBox->isChecked()) ||
-                       (strona == Echo.TabSheet && EchoCheckBox->isChecked()) ||
-                       (strona == Wzmocnienie.TabSheet && WzmocnienieCheckBox->isChecked());
-    if (wolno)
-        KanalPageControl->setCurrentWidget(strona);
-}
-
-void TSimChildForm::KanalPageControlChange(int indeks)
-{
-    PokazStrone(KanalPageControl->widget(indeks));
-}
-
-void TSimChildForm::PokazStrone(QWidget* zakladka)
-{
-    for (TZakladkaCharakterystyki* z : {&Tlumienie, &Przesluchy, &Echo, &Wzmocnienie}) {
-        if (z->TabSheet != zakladka)
+    Timer->stop();
+    PodswietlZakladki(0);
+    // The page shows: its strips laid out and scrolled to their origin.
+    if (!Gotowe)
+        return;
+    for (TStronaWynikow* strona : StronyWynikow) {
+        if (strona != PageControl1->widget(indeks))
             continue;
-        if (z->ListView->topLevelItemCount() > 0) {
-            z->ListView->selectionModel()->setCurrentIndex(z->ListView->model()->index(0, 0),
-                                                           QItemSelectionModel::NoUpdate);
-        }
-        z->CharWykres->update();
+        strona->Rozmiesc();
+        strona->PrzewinDoPoczatku();
     }
+}
+
+void TSimChildForm::PodswietlZakladki(int t)
+{
+    // The result tabs light up one after another, each a tick after the one before.
+    for (std::size_t k = 0; k < StronyWynikow.size(); ++k) {
+        TStronaWynikow* strona = StronyWynikow[k];
+        PageControl1->UstawPodswietlenie(strona, strona->Dostepna() && (t - static_cast<int>(k)) % 5 == 1);
+    }
+}
+
+void TSimChildForm::UruchomPodswietlanie()
+{
+    LicznikTimera = 0;
+    Timer->start();
+}
+
+void TSimChildForm::TimerTimer()
+{
+    ++LicznikTimera;
+    PodswietlZakladki(LicznikTimera);
+    if (LicznikTimera >= TykniecPodswietlania)
+        Timer->stop();
 }

@@ -12,17 +12,17 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "KoloryWykresow.h"
 #include "Liczby.h"
+#include "SzablonyWykresow.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
 #include "Wykres.h"
+#include "ZestawZakladek.h"
 
 namespace {
 
-constexpr TColor KolorCharakterystyki = 0x008000; // green
-constexpr TColor KolorSiatki = 0xC0C0C0;          // silver
 constexpr int SzerokoscListy = 252;
-constexpr float CzestotliwoscMax = 200.0f; // MHz
 
 QPushButton* Przycisk(const QString& tekst, const QString& nazwa, QWidget* rodzic)
 {
@@ -64,58 +64,6 @@ private:
     QScrollArea* Box;
     TWykres* Wykres;
 };
-
-// What the characteristic and impulse-response charts share: their margins, and on
-// each axis labelled major ticks over a grey grid, solid at major and dotted at minor ticks.
-void UstawWspolne(TWykres& w, TLinieSiatki linie)
-{
-    w.UstawMarginesLewy(44);
-    w.UstawMarginesPrawy(18);
-    w.UstawMarginesGorny(14);
-    w.UstawMarginesDolny(26);
-    for (TOs* os : {&w.OsX, &w.OsY}) {
-        os->Znaczniki.UstawOpisyZnacznikow(zGlowne);
-        os->Siatka.UstawKolor(KolorSiatki);
-        os->Siatka.UstawLinieSiatki(linie);
-        os->Siatka.UstawStylLiniiGlownych(psSolid);
-        os->Siatka.UstawStylLiniiPom(psDot);
-    }
-}
-
-void UstawWykresCharakterystyki(TWykres& w, bool regeneracja)
-{
-    UstawWspolne(w, lsWszystkie);
-
-    w.OsX.UstawTypOsi(toLog);
-    w.OsX.UstawLogZero(true);
-    w.OsX.UstawMin(0.0f);
-    w.OsX.UstawMax(CzestotliwoscMax);
-    w.OsX.UstawSkala(1.0f);
-    w.OsX.UstawPrzeciecie(0.0f);
-    w.OsX.Znaczniki.UstawPrecyzjaOpisu(0);
-
-    // Losses run from -100 dB up to 0 dB, the regenerator's gains from 0 to 100 dB; the
-    // frequency axis lies along the bottom either way.
-    w.OsY.UstawMin(regeneracja ? 0.0f : -100.0f);
-    w.OsY.UstawMax(regeneracja ? 100.0f : 0.0f);
-    w.OsY.UstawPrzeciecie(regeneracja ? 0.0f : -100.0f);
-    w.OsY.UstawSkala(20.0f);
-    w.OsY.UstawSkalaPom(10.0f);
-    w.OsY.Znaczniki.UstawPrecyzjaOpisu(0);
-}
-
-void UstawWykresOdpowiedzi(TWykres& w)
-{
-    UstawWspolne(w, lsGlowne);
-    w.OsX.UstawMin(-0.5f);
-    w.OsX.UstawMax(0.5f);
-    w.OsX.UstawSkala(0.25f);
-    w.OsX.UstawSkalaPom(0.05f);
-    w.OsY.UstawMin(-0.25f);
-    w.OsY.UstawMax(1.0f);
-    w.OsY.UstawSkala(0.25f);
-    w.OsY.UstawSkalaPom(0.05f);
-}
 
 } // namespace
 
@@ -176,7 +124,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     // them tells which one shows.
     z.CharWykres = new TWykres(z.TabSheet);
     z.CharWykres->setObjectName(nazwa + QStringLiteral("CharWykres"));
-    UstawWykresCharakterystyki(*z.CharWykres, regeneracja);
+    SzablonCharakterystyki(*z.CharWykres, regeneracja);
 
     z.ScrollBox = new QScrollArea(z.TabSheet);
     z.ScrollBox->setObjectName(nazwa + QStringLiteral("ScrollBox"));
@@ -187,7 +135,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     z.OdpowiedzWykres = new TWykres;
     z.OdpowiedzWykres->setObjectName(nazwa + QStringLiteral("OdpowiedzWykres"));
-    UstawWykresOdpowiedzi(*z.OdpowiedzWykres);
+    SzablonOdpowiedzi(*z.OdpowiedzWykres);
     z.ScrollBox->setWidget(z.OdpowiedzWykres);
     z.ScrollBox->hide();
     new TDopasowanieOdpowiedzi(z.ScrollBox, z.OdpowiedzWykres);
@@ -197,12 +145,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     obszarWykresu->addWidget(z.CharWykres, 0, 0);
     obszarWykresu->addWidget(z.ScrollBox, 0, 0);
 
-    z.TabSet = new QTabBar(z.TabSheet);
-    z.TabSet->setObjectName(nazwa + QStringLiteral("TabSet"));
-    z.TabSet->setShape(QTabBar::RoundedSouth);
-    z.TabSet->setDrawBase(false);
-    z.TabSet->setExpanding(false);
-    z.TabSet->addTab(QStringLiteral("Charakterystyka"));
+    z.TabSet = ZestawZakladek(nazwa + QStringLiteral("TabSet"), {QStringLiteral("Charakterystyka")}, z.TabSheet);
     QScrollArea* box = z.ScrollBox;
     QObject::connect(z.TabSet, &QTabBar::currentChanged, box, [box](int indeks) {
         box->setVisible(indeks == 1);
@@ -243,9 +186,19 @@ void PokazCharakterystyke(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien
 void PokazPunktyNaWykresie(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien)
 {
     z.CharWykres->UsunSerie(1);
-    if (z.CharWykres->ModyfikujSerie(0, &strumien, KolorCharakterystyki, psSolid) < 0)
-        z.CharWykres->DodajSerie(&strumien, KolorCharakterystyki, psSolid);
+    z.CharWykres->ZastapLubDodajSerie(0, &strumien, KolorZielony, psSolid);
     z.CharWykres->update();
+}
+
+void PokazWynikRekalkulacji(TZakladkaCharakterystyki& z)
+{
+    z.OdpowiedzWykres->ZastapLubDodajSerie(0, z.Wynik->OdpowiedzImpulsowa, KolorCzerwony, psSolid);
+    z.OdpowiedzWykres->update();
+    // Series 0 stays the user's points.
+    z.CharWykres->ZastapLubDodajSerie(1, z.Wynik->Charakterystyka, KolorCzerwony, psSolid);
+    z.CharWykres->update();
+    if (z.TabSet->count() == 1)
+        z.TabSet->addTab(QStringLiteral("Znormalizowana odpowiedź impulsowa"));
 }
 
 void UkryjOdpowiedz(TZakladkaCharakterystyki& z)

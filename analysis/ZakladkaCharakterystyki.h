@@ -73,6 +73,9 @@ TCharakterystyka PunktyListy(const TZakladkaCharakterystyki& zakladka);
 // Series 0 of the characteristic chart becomes the stream in green, series 1 (the
 // recalculated response) goes; repaints.
 void PokazPunktyNaWykresie(TZakladkaCharakterystyki& zakladka, TFltFltStrumien& strumien);
+// The tab's last recalculation, Wynik: its realised response in red over the points, its
+// impulse response, and the tab that turns to the latter.
+void PokazWynikRekalkulacji(TZakladkaCharakterystyki& zakladka);
 // Takes away the impulse-response tab of the strip and hides its view.
 void UkryjOdpowiedz(TZakladkaCharakterystyki& zakladka);
 // The selected row, or -1.

@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "KoloryWykresow.h"
 #include "PlotnoQt.h"
 #include "Vartostream.h"
 #include "Wykres.h"
@@ -47,7 +48,7 @@ void BM_MalowanieWykresu(benchmark::State& stan)
     UtworzAplikacje();
     std::vector<std::unique_ptr<TFltFltStrumien>> przebiegi;
     TWykres wykres;
-    const TColor kolory[4] = { 0x0000FF, 0x008000, 0x000080, 0xFF0000 };
+    const TColor kolory[4] = { KolorCzerwony, KolorZielony, KolorBordowy, KolorNiebieski };
     for (int n = 0; n < 4; ++n) {
         przebiegi.push_back(Przebieg(n));
         wykres.DodajSerie(przebiegi.back().get(), kolory[n], psSolid);

@@ -98,6 +98,19 @@ std::int32_t TWykres::ModyfikujSerie(std::int32_t indeks, TFltFltStrumien* strum
     return 1;
 }
 
+void TWykres::OdlaczSerie()
+{
+    for (TSeria& seria : Serie)
+        seria.Strumien = nullptr;
+}
+
+std::int32_t TWykres::ZastapLubDodajSerie(std::int32_t indeks, TFltFltStrumien* strumien, TColor kolor, TPenStyle styl)
+{
+    if (ModyfikujSerie(indeks, strumien, kolor, styl) < 0)
+        return DodajSerie(strumien, kolor, styl);
+    return indeks;
+}
+
 std::int32_t TWykres::PokazUkryjSerie(std::int32_t indeks, bool widoczna)
 {
     if (!Seria(indeks))

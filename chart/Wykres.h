@@ -67,6 +67,12 @@ public:
     // Points the series at another stream; a colour of 0 or a style of psSolid (0)
     // keeps the current one. Does not repaint.
     std::int32_t ModyfikujSerie(std::int32_t indeks, TFltFltStrumien* strumien, TColor kolor, TPenStyle styl);
+    // Every series keeps its place, colour and style but lets go of its stream, so that
+    // nothing draws the streams once they are released. Does not repaint.
+    void OdlaczSerie();
+    // Points the series at the stream as ModyfikujSerie does, or, when there is no series
+    // with that index, appends a visible one as DodajSerie does; returns the series' index.
+    std::int32_t ZastapLubDodajSerie(std::int32_t indeks, TFltFltStrumien* strumien, TColor kolor, TPenStyle styl);
     // Shows or hides the series on the chart's own canvas (other canvases draw every
     // series); repaints only when the visibility changes.
     std::int32_t PokazUkryjSerie(std::int32_t indeks, bool widoczna);

@@ -15,17 +15,31 @@ function(lintavox_defaults target)
   endif()
 endfunction()
 
-# A computation library: a shared library that shows only its C exports (each symbol
-# with its leading underscore) and carries its own copy of the sample streams. A
-# version script hides the rest, template code of the standard library included.
+# A computation library, from its classes and its exports:
+#   lintavox_computation_library(<target> OBJECTS <objects> CLASSES <sources...>
+#                                EXPORTS <names...> SOURCES <sources...>)
+# The classes are built once as the OBJECT library <objects>, which the shipped library
+# wraps in its exports and which the tests and benchmarks link to reach the inner steps.
+# The shared library shows only its C exports (each symbol with its leading underscore)
+# and carries its own copy of the sample streams; a version script hides the rest,
+# template code of the standard library included.
 function(lintavox_computation_library target)
-  cmake_parse_arguments(L "" "" "EXPORTS;SOURCES" ${ARGN})
+  cmake_parse_arguments(L "" "OBJECTS" "CLASSES;EXPORTS;SOURCES" ${ARGN})
+  add_library(${L_OBJECTS} OBJECT ${L_CLASSES})
+  lintavox_defaults(${L_OBJECTS})
+  set_target_properties(${L_OBJECTS} PROPERTIES
+    POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${L_OBJECTS} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${L_OBJECTS} PUBLIC Vartostream)
+
   add_library(${target} SHARED ${L_SOURCES})
   lintavox_defaults(${target})
   set_target_properties(${target} PROPERTIES
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
-  target_link_libraries(${target} PRIVATE Vartostream)
+  target_link_libraries(${target} PRIVATE ${L_OBJECTS} Vartostream)
   target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   list(TRANSFORM L_EXPORTS PREPEND "_")
   list(JOIN L_EXPORTS "; " symbols)

@@ -6,20 +6,11 @@
 
 #include <atomic>
 #include <cstdint>
-#include <utility>
 
+// A worker, created on the GUI thread and then started; it deletes itself on the GUI
+// thread once Wykonaj has returned, so whoever keeps a pointer holds a QPointer.
 class TWatek : public QThread {
 public:
-    // Creates a worker of class T and starts it. The object deletes itself on the GUI
-    // thread once Wykonaj has returned; whoever keeps a pointer holds a QPointer.
-    template <class T, class... Argumenty>
-    static T* UtworzUruchomiony(Argumenty&&... argumenty)
-    {
-        T* watek = new T(std::forward<Argumenty>(argumenty)...);
-        watek->start();
-        return watek;
-    }
-
     // Asks the worker to stop: sets the terminated flag. Never waits.
     void Zakoncz();
     // At program exit only, when no event loop runs any more: tells every worker that is

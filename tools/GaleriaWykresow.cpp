@@ -1,5 +1,6 @@
 // lintavox-chart-gallery FOLDER: renders the typical charts of the program to PNG files
-// in FOLDER, for looking at how the chart draws after a change.
+// in FOLDER, for looking at how the chart draws after a change. Every chart comes from
+// the template the analysis window builds it from, with made-up curves.
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -15,17 +16,16 @@
 #include <QPixmap>
 #include <QString>
 
+#include "Charakterystyki.h"
+#include "KoloryWykresow.h"
 #include "PlotnoQt.h"
+#include "Standardy.h"
+#include "SzablonyWykresow.h"
+#include "TObszarPasm.h"
 #include "Vartostream.h"
 #include "Wykres.h"
 
 namespace {
-
-constexpr TColor Czerwony = 0x0000FF;
-constexpr TColor Zielony = 0x008000;
-constexpr TColor Kasztanowy = 0x000080;
-constexpr TColor Niebieski = 0xFF0000;
-constexpr TColor Srebrny = 0xC0C0C0;
 
 using TPunkty = std::vector<TPunkt>;
 
@@ -92,74 +92,23 @@ TPunkty Sygnal(const std::vector<int>& symbole, int probkiNaSymbol, double tau, 
     return punkty;
 }
 
-// The grid of the strips of the result views: silver, solid, across the axis margins.
-void SiatkaPasow(TOs& os)
-{
-    os.Siatka.UstawLinieSiatki(lsGlowne);
-    os.Siatka.UstawStylLiniiGlownych(psSolid);
-    os.Siatka.UstawLinieNaMarginesieOsi(true);
-    os.Siatka.UstawKolor(Srebrny);
-}
-
+// The default attenuation list of a new analysis, and a realised response beside it.
 void Charakterystyka(TWykres& w)
 {
-    w.OsX.UstawTypOsi(toLog);
-    w.OsX.UstawMin(0.0f);
-    w.OsX.UstawMax(200.0f);
-    w.OsX.UstawSkala(1.0f);
-    w.OsX.Znaczniki.UstawPrecyzjaOpisu(0);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsX.Siatka.UstawKolor(Srebrny);
-    w.OsX.Siatka.UstawStylLiniiPom(psDot);
-    w.OsY.UstawMin(-100.0f);
-    w.OsY.UstawMax(0.0f);
-    w.OsY.UstawPrzeciecie(-100.0f);
-    w.OsY.UstawSkala(20.0f);
-    w.OsY.UstawSkalaPom(10.0f);
-    w.OsY.Znaczniki.UstawPrecyzjaOpisu(0);
-    w.OsY.Siatka.UstawKolor(Srebrny);
-    w.OsY.Siatka.UstawStylLiniiPom(psDot);
-    w.OsX.UstawStrzalka(true);
-    w.OsY.UstawStrzalka(true);
-    w.UstawMarginesLewy(45);
-    w.UstawMarginesDolny(30);
-    w.UstawMarginesGorny(20);
-    w.UstawMarginesPrawy(25);
-
-    // The default attenuation list of a new analysis, and a realised response beside it.
-    const TPunkty punkty { { 0.0f, -2.1f }, { 1.0f, -2.1f }, { 4.0f, -4.0f }, { 8.0f, -5.7f }, { 10.0f, -6.3f },
-        { 16.0f, -8.2f }, { 20.0f, -9.2f }, { 25.0f, -10.3f }, { 31.0f, -11.5f }, { 62.0f, -16.7f },
-        { 100.0f, -21.6f } };
+    SzablonCharakterystyki(w, false);
     TPunkty realizacja;
     for (int i = 0; i <= 400; ++i) {
         const double f = 0.5 * i;
         const double db = -2.1 - 1.9 * std::sqrt(f) + 0.6 * std::sin(f / 7.0) * std::exp(-f / 80.0);
         realizacja.push_back({ static_cast<float>(f), static_cast<float>(db) });
     }
-    w.DodajSerie(Strumien(punkty), Zielony, psSolid);
-    w.DodajSerie(Strumien(realizacja), Czerwony, psSolid);
+    w.DodajSerie(Strumien(DomyslneCharakterystyki().Tlumienie), KolorZielony, psSolid);
+    w.DodajSerie(Strumien(realizacja), KolorCzerwony, psSolid);
 }
 
 void OdpowiedzImpulsowa(TWykres& w)
 {
-    w.OsX.UstawMin(-0.5f);
-    w.OsX.UstawMax(0.5f);
-    w.OsX.UstawSkala(0.1f);
-    w.OsX.UstawSkalaPom(0.02f);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsX.Znaczniki.UstawOpisWPrzecieciu(owpAuto);
-    w.OsX.Siatka.UstawKolor(Srebrny);
-    w.OsX.Siatka.UstawStylLiniiPom(psDot);
-    w.OsY.UstawMin(-0.25f);
-    w.OsY.UstawMax(1.0f);
-    w.OsY.UstawSkala(0.25f);
-    w.OsY.UstawSkalaPom(0.05f);
-    w.OsY.Siatka.UstawKolor(Srebrny);
-    w.OsY.Siatka.UstawStylLiniiPom(psDot);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsY.Znaczniki.UstawOpisWPrzecieciu(owpBrak);
-    w.UstawMarginesLewy(45);
-    w.UstawMarginesDolny(25);
+    SzablonOdpowiedzi(w);
     TPunkty punkty;
     for (int k = -250; k <= 250; ++k) {
         const double t = k / 500.0;
@@ -167,68 +116,58 @@ void OdpowiedzImpulsowa(TWykres& w)
         const double sinc = k == 0 ? 1.0 : std::sin(std::numbers::pi * x / 8.0) / (std::numbers::pi * x / 8.0);
         punkty.push_back({ static_cast<float>(t), static_cast<float>(sinc * std::exp(-std::fabs(x) / 60.0)) });
     }
-    w.DodajSerie(Strumien(punkty), Czerwony, psSolid);
+    w.DodajSerie(Strumien(punkty), KolorCzerwony, psSolid);
 }
 
-void Schodek(TWykres& w)
+// A strip of a result page: its description and its waveform over the levels min to max
+// in divisions of skala, with the outer margins a strip alone on its page has.
+struct TPasmo {
+    TWykres Opis;
+    TWykres Przebieg;
+
+    TPasmo(bool siatkaY, float min, float max, float skala, int precyzja)
+    {
+        SzablonOpisu(Opis);
+        SzablonPrzebiegu(Przebieg, siatkaY);
+        for (TWykres* w : { &Opis, &Przebieg }) {
+            UstawZakresY(*w, min, max, skala);
+            w->UstawMarginesGorny(MarginesPasma);
+            w->UstawMarginesDolny(MarginesPasma);
+        }
+        Opis.OsY.Znaczniki.UstawPrecyzjaOpisu(precyzja);
+        Przebieg.OsX.UstawSkala(1.0f);
+    }
+
+    void Dodaj(TFltFltStrumien* s, TColor kolor)
+    {
+        if (Przebieg.LiczbaSerii() == 0)
+            UstawZakresX(Przebieg, *s);
+        Przebieg.DodajSerie(s, kolor, psSolid);
+    }
+
+    static constexpr int MarginesPasma = 15;
+};
+
+// An MLT-3 sequence as the input page shows it, 100BaseTX's symbols from -1 to 1.
+void Schodek(TPasmo& p)
 {
-    const std::vector<int> symbole = SymboleMlt3(24, 7);
-    w.OsX.UstawMax(static_cast<float>(symbole.size()));
-    w.OsX.UstawSkala(1.0f);
-    w.OsX.Znaczniki.UstawZnaczniki(zBrak);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zBrak);
-    SiatkaPasow(w.OsX);
-    w.OsY.UstawMin(-1.0f);
-    w.OsY.UstawMax(1.0f);
-    w.OsY.UstawPrzeciecie(-1.0f);
-    w.OsY.UstawSkala(1.0f);
-    w.OsY.UstawMarginesMin(12);
-    w.OsY.UstawMarginesMax(12);
-    w.OsY.Znaczniki.UstawZnaczniki(zGlowne);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsY.Znaczniki.UstawPrecyzjaOpisu(0);
-    SiatkaPasow(w.OsY);
-    w.UstawMarginesLewy(35);
-    w.DodajSerie(Strumien(Schodki(symbole)), Czerwony, psSolid);
+    p.Dodaj(Strumien(Schodki(SymboleMlt3(24, 7))), KolorCzerwony);
 }
 
-void PrzebiegCzteroseryjny(TWykres& w)
+// The four curves of an output strip of 100BaseTX: received, sent, amplified and
+// regenerated, over the levels and the decision margin.
+void PrzebiegCzteroseryjny(TPasmo& p)
 {
     const std::vector<int> symbole = SymboleMlt3(30, 11);
-    w.OsX.UstawMax(static_cast<float>(symbole.size()));
-    w.OsX.UstawSkala(1.0f);
-    w.OsX.Znaczniki.UstawZnaczniki(zBrak);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zBrak);
-    SiatkaPasow(w.OsX);
-    w.OsY.UstawMin(-1.5f);
-    w.OsY.UstawMax(1.5f);
-    w.OsY.UstawSkala(0.5f);
-    w.OsY.Znaczniki.UstawZnaczniki(zGlowne);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    SiatkaPasow(w.OsY);
-    w.UstawMarginesLewy(40);
-    w.UstawMarginesGorny(15);
-    w.UstawMarginesDolny(15);
-    w.DodajSerie(Strumien(Sygnal(symbole, 20, 0.45, 0.55)), Czerwony, psSolid);
-    w.DodajSerie(Strumien(Sygnal(symbole, 20, 0.0, 1.0)), Zielony, psSolid);
-    w.DodajSerie(Strumien(Sygnal(symbole, 20, 0.45, 1.0)), Kasztanowy, psSolid);
-    w.DodajSerie(Strumien(Sygnal(symbole, 20, 0.12, 0.95)), Niebieski, psSolid);
+    p.Dodaj(Strumien(Sygnal(symbole, 20, 0.45, 0.55)), KolorCzerwony);
+    p.Dodaj(Strumien(Sygnal(symbole, 20, 0.0, 1.0)), KolorZielony);
+    p.Dodaj(Strumien(Sygnal(symbole, 20, 0.45, 1.0)), KolorBordowy);
+    p.Dodaj(Strumien(Sygnal(symbole, 20, 0.12, 0.95)), KolorNiebieski);
 }
 
 void DiagramOka(TWykres& w)
 {
-    w.OsX.UstawTypOsi(toOkowa);
-    w.OsX.UstawMax(1.0f);
-    w.OsX.UstawSkala(1.0f);
-    w.OsX.UstawKolor(Srebrny);
-    w.OsX.Siatka.UstawKolor(Srebrny);
-    w.OsX.Znaczniki.UstawZnaczniki(zBrak);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zBrak);
-    w.OsY.Znaczniki.UstawZnaczniki(zGlowne);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsY.Znaczniki.UstawPrecyzjaOpisu(3);
-    w.OsY.Siatka.UstawLinieSiatki(lsGlowne);
-    w.UstawMarginesLewy(40);
+    SzablonOka(w);
     const TPunkty sygnal = Sygnal(SymboleMlt3(300, 5), 25, 0.35, 1.0);
     float minY = 0.0f;
     float maxY = 0.0f;
@@ -236,46 +175,36 @@ void DiagramOka(TWykres& w)
         minY = std::min(minY, p.Y);
         maxY = std::max(maxY, p.Y);
     }
-    w.OsY.UstawMin(minY);
-    w.OsY.UstawMax(maxY);
-    w.OsY.UstawSkala(maxY - minY);
-    w.DodajSerie(Strumien(sygnal), Czerwony, psSolid);
+    UstawZakresOka(w, minY, maxY, 1.0f);
+    w.DodajSerie(Strumien(sygnal), KolorCzerwony, psSolid);
 }
 
-void HistogramBledow(TWykres& w)
+// The error distribution of a 100BaseTX run with its largest error at 0.42 V, and the
+// cumulative distribution that falls from 1 to 0 over the same errors.
+void RozkladyBledow(TWykres& rozklad, TWykres& dystrybuanta)
 {
+    SzablonRozkladuBledow(rozklad);
+    SzablonDystrybuanty(dystrybuanta);
     const float maksBlad = 0.42f;
-    const float margines = 0.5f;
-    w.OsX.UstawMax(maksBlad);
-    w.OsX.UstawSkala(maksBlad);
-    w.OsX.UstawSkalaPom(margines / 5.0f);
-    w.OsX.Znaczniki.UstawZnaczniki(zGlowne);
-    w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsX.Znaczniki.UstawPrecyzjaOpisu(5);
-    w.OsX.Siatka.UstawKolor(Srebrny);
-    w.OsX.Siatka.UstawStylLiniiGlownych(psSolid);
-    w.OsX.Siatka.UstawStylLiniiPom(psDot);
-    w.OsY.Znaczniki.UstawZnaczniki(zGlowne);
-    w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
-    w.OsY.Znaczniki.UstawPrecyzjaOpisu(7);
-    w.OsY.Siatka.UstawKolor(Srebrny);
-    w.OsY.Siatka.UstawStylLiniiGlownych(psSolid);
-    w.OsY.Siatka.UstawStylLiniiPom(psDot);
-    w.UstawMarginesGorny(20);
-    w.UstawMarginesDolny(35);
-    w.UstawMarginesLewy(78);
-    w.UstawMarginesPrawy(40);
     TPunkty histogram;
+    TPunkty skumulowany;
     float szczyt = 0.0f;
+    double suma = 0.0;
     for (int b = 0; b < 1000; ++b) {
         const double x = 0.001 * maksBlad * b;
         const double y = 0.012 * std::exp(-x * x / (2 * 0.06 * 0.06)) + 0.0004 * std::exp(-x / 0.12);
         histogram.push_back({ static_cast<float>(x), static_cast<float>(y) });
         szczyt = std::max(szczyt, static_cast<float>(y));
+        suma += y;
     }
-    w.OsY.UstawMax(szczyt);
-    w.OsY.UstawSkala(szczyt);
-    w.DodajSerie(Strumien(histogram), Czerwony, psSolid);
+    double reszta = suma;
+    for (const TPunkt& p : histogram) {
+        skumulowany.push_back({ p.X, static_cast<float>(reszta / suma) });
+        reszta -= p.Y;
+    }
+    UstawZakresBledow(rozklad, dystrybuanta, maksBlad, Standardy[1].MarginesDecyzji, szczyt);
+    rozklad.DodajSerie(Strumien(histogram), KolorCzerwony, psSolid);
+    dystrybuanta.DodajSerie(Strumien(skumulowany), KolorCzerwony, psSolid);
 }
 
 // Paints the chart onto a white image through the path of printing and export.
@@ -287,6 +216,22 @@ QImage Obraz(TWykres& w, int szerokosc, int wysokosc, float k, int grubosc)
     TPlotnoQt plotno(malarz);
     plotno.UstawGruboscPiora(grubosc);
     w.PaintToCanvas(plotno, 0, 0, 0, 0, szerokosc, wysokosc, w.OsX.Max(), -1, k);
+    return obraz;
+}
+
+// A strip as its page lays it out: the description column on the left, the waveform
+// beside it with a gap.
+QImage Obraz(TPasmo& p, int szerokosc, int wysokosc)
+{
+    QImage obraz(szerokosc, wysokosc, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    QPainter malarz(&obraz);
+    TPlotnoQt plotno(malarz);
+    const int opisy = TObszarPasm::SzerokoscOpisow;
+    const int odstep = 2;
+    p.Opis.PaintToCanvas(plotno, 0, 0, 0, 0, opisy, wysokosc, p.Opis.OsX.Max(), -1, 1.0f);
+    p.Przebieg.PaintToCanvas(plotno, 0, 0, opisy + odstep, 0, szerokosc - opisy - odstep, wysokosc,
+        p.Przebieg.OsX.Max(), -1, 1.0f);
     return obraz;
 }
 
@@ -307,41 +252,54 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    bool wszystkie = true;
+    const auto zapisz = [&](const QImage& obraz, const char* nazwa) {
+        wszystkie &= obraz.save(folder.filePath(QString::fromUtf8(nazwa) + QStringLiteral(".png")));
+    };
     struct TPozycja {
         const char* Nazwa;
         std::function<void(TWykres&)> Buduj;
         int Szerokosc;
         int Wysokosc;
     };
-    const TPozycja galeria[] = {
+    const TPozycja wykresy[] = {
         { "charakterystyka", Charakterystyka, 640, 320 },
         { "odpowiedz-impulsowa", OdpowiedzImpulsowa, 640, 320 },
-        { "schodki", Schodek, 800, 160 },
-        { "przebiegi", PrzebiegCzteroseryjny, 900, 260 },
         { "oko", DiagramOka, 500, 400 },
-        { "histogram-bledow", HistogramBledow, 640, 320 },
     };
-    bool wszystkie = true;
-    for (const TPozycja& pozycja : galeria) {
+    for (const TPozycja& pozycja : wykresy) {
         TWykres wykres;
         pozycja.Buduj(wykres);
-        wszystkie &= Obraz(wykres, pozycja.Szerokosc, pozycja.Wysokosc, 1.0f, 1)
-                         .save(folder.filePath(QString::fromUtf8(pozycja.Nazwa) + QStringLiteral(".png")));
+        zapisz(Obraz(wykres, pozycja.Szerokosc, pozycja.Wysokosc, 1.0f, 1), pozycja.Nazwa);
     }
+
+    TWykres rozklad;
+    TWykres dystrybuanta;
+    RozkladyBledow(rozklad, dystrybuanta);
+    zapisz(Obraz(rozklad, 640, 320, 1.0f, 1), "histogram-bledow");
+    zapisz(Obraz(dystrybuanta, 640, 320, 1.0f, 1), "dystrybuanta-bledow");
+
+    TPasmo schodki(false, -1.0f, 1.0f, 1.0f, 0);
+    Schodek(schodki);
+    zapisz(Obraz(schodki, 800, 160), "schodki");
+    const TStandard& tx = Standardy[1];
+    TPasmo przebiegi(true, tx.PoziomMin - tx.MarginesDecyzji, tx.PoziomMax + tx.MarginesDecyzji, tx.MarginesDecyzji, 2);
+    PrzebiegCzteroseryjny(przebiegi);
+    zapisz(Obraz(przebiegi, 900, 260), "przebiegi");
 
     // The same characteristic as printing lays it out: a larger canvas, k = 2, thick pen.
     TWykres drukowany;
     Charakterystyka(drukowany);
-    wszystkie &= Obraz(drukowany, 1280, 640, 2.0f, 2).save(folder.filePath(QStringLiteral("charakterystyka-k2.png")));
+    zapisz(Obraz(drukowany, 1280, 640, 2.0f, 2), "charakterystyka-k2");
 
-    // A waveform strip through the screen path: a fixed pixel scale sizes the control.
-    TWykres ekranowy;
+    // A waveform through the screen path: a fixed pixel scale sizes the control.
+    TPasmo ekranowy(true, tx.PoziomMin - tx.MarginesDecyzji, tx.PoziomMax + tx.MarginesDecyzji, tx.MarginesDecyzji, 2);
     PrzebiegCzteroseryjny(ekranowy);
-    ekranowy.OsX.UstawSkalaPiksele(30.0f);
-    ekranowy.resize(300, 260);
-    ekranowy.show();
+    ekranowy.Przebieg.OsX.UstawSkalaPiksele(30.0f);
+    ekranowy.Przebieg.resize(300, 260);
+    ekranowy.Przebieg.show();
     QApplication::processEvents();
-    wszystkie &= ekranowy.grab().save(folder.filePath(QStringLiteral("przebiegi-ekran.png")));
+    zapisz(ekranowy.Przebieg.grab().toImage(), "przebiegi-ekran");
 
     if (!wszystkie) {
         std::fprintf(stderr, "cannot write the pictures to %s\n", argv[1]);

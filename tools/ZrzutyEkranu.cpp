@@ -8,8 +8,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -21,13 +22,8 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTemporaryDir>
-#include <QTimer>
-
-#include <QElapsedTimer>
-#include <QFile>
-#include <QStackedWidget>
-#include <QTabBar>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,10 +31,13 @@
 #include <vector>
 
 #include "Drukowanie.h"
-#include "Obrazy.h"
 #include "ListaStandardow.h"
+#include "Obrazy.h"
+#include "StronaBledow.h"
+#include "StronaOkowa.h"
+#include "StronaUstawien.h"
+#include "StronyPasm.h"
 #include "TForm1.h"
-#include "TKanalPageControl.h"
 #include "TMainForm.h"
 #include "TPageControl.h"
 #include "TRadioGroup.h"
@@ -58,8 +57,18 @@ constexpr std::uint32_t ZiarnoZrzutow = 1;
 TSimChildForm* NowaAnaliza(TMainForm& okno, int standard)
 {
     TSimChildForm* analiza = okno.NowaAnaliza(standard);
-    analiza->UstawZiarno(ZiarnoZrzutow);
+    TUstawieniaSymulacji u = analiza->StronaUstawien().UstawieniaSymulacji();
+    u.Ziarno = ZiarnoZrzutow;
+    analiza->StronaUstawien().Zastosuj(u);
     return analiza;
+}
+
+// The rate typed into the analysis, Mbps.
+void UstawSzybkosc(TSimChildForm* analiza, std::int32_t szybkosc)
+{
+    TUstawieniaSymulacji u = analiza->StronaUstawien().UstawieniaSymulacji();
+    u.Szybkosc = szybkosc;
+    analiza->StronaUstawien().Zastosuj(u);
 }
 
 void Zapisz(const QPixmap& obraz, const QString& nazwa)
@@ -95,7 +104,7 @@ void Kliknij(QWidget* cel)
 // Lets the program run until the analysis's simulation has ended.
 void CzekajNaWyniki(const TSimChildForm* analiza)
 {
-    while (analiza->SymulacjaTrwa)
+    while (analiza->SymulacjaTrwa())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -122,13 +131,13 @@ QString NazwaPliku(int standard)
 // user turns to first.
 double CzasDoWidokow(TMainForm& okno, TSimChildForm* analiza)
 {
-    analiza->PageControl1->setCurrentWidget(analiza->TabSheetUstawienia);
+    analiza->Strony().setCurrentWidget(&analiza->StronaUstawien());
     QApplication::processEvents();
     QElapsedTimer zegar;
     zegar.start();
-    analiza->SimBut->click();
+    analiza->SimButClick();
     CzekajNaWyniki(analiza);
-    analiza->PageControl1->setCurrentWidget(analiza->TabSheetWejsciowe);
+    analiza->Strony().setCurrentWidget(&analiza->StronaWejsc());
     okno.repaint();
     return static_cast<double>(zegar.nsecsElapsed()) / 1e6;
 }
@@ -147,27 +156,27 @@ void ZapiszWyniki(TMainForm& okno, int standard, int numer)
     TSimChildForm* analiza = NowaAnaliza(okno, standard);
     analiza->parentWidget()->showMaximized();
     QApplication::processEvents();
-    analiza->SimBut->click();
+    analiza->SimButClick();
     CzekajNaWyniki(analiza);
     const QString przedrostek =
         QStringLiteral("%1-wyniki-%2-").arg(numer, 2, 10, QLatin1Char('0')).arg(NazwaPliku(standard));
     const auto zapiszStrone = [&](QWidget* strona, const QString& nazwa) {
-        analiza->PageControl1->setCurrentWidget(strona);
+        analiza->Strony().setCurrentWidget(strona);
         Uspokoj(okno);
         Zapisz(Ekran(&okno), przedrostek + nazwa);
     };
-    zapiszStrone(analiza->TabSheetWejsciowe, QStringLiteral("1-wejsciowe.png"));
-    zapiszStrone(analiza->TabSheetWyjsciowe, QStringLiteral("2-wyjsciowe.png"));
-    if (analiza->PanelZdekodowane) {
-        analiza->TabSetWyjsciowe->setCurrentIndex(1);
-        zapiszStrone(analiza->TabSheetWyjsciowe, QStringLiteral("3-zdekodowane.png"));
-        analiza->TabSetWyjsciowe->setCurrentIndex(0);
+    zapiszStrone(&analiza->StronaWejsc(), QStringLiteral("1-wejsciowe.png"));
+    zapiszStrone(&analiza->StronaWyjsc(), QStringLiteral("2-wyjsciowe.png"));
+    if (analiza->StronaWyjsc().PasmaZdekodowanych()) {
+        analiza->StronaWyjsc().PokazZdekodowane(true);
+        zapiszStrone(&analiza->StronaWyjsc(), QStringLiteral("3-zdekodowane.png"));
+        analiza->StronaWyjsc().PokazZdekodowane(false);
     }
-    zapiszStrone(analiza->TabSheetOkowy, QStringLiteral("4-okowy.png"));
-    zapiszStrone(analiza->ErrorTabSheet, QStringLiteral("5-bledy.png"));
-    if (analiza->BledyTabSet && analiza->BledyTabSet->isVisible()) {
-        analiza->BledyTabSet->setCurrentIndex(1);
-        zapiszStrone(analiza->ErrorTabSheet, QStringLiteral("6-dystrybuanta.png"));
+    zapiszStrone(&analiza->StronaOkowa(), QStringLiteral("4-okowy.png"));
+    zapiszStrone(&analiza->StronaBledow(), QStringLiteral("5-bledy.png"));
+    if (analiza->StronaBledow().MaWykresy()) {
+        analiza->StronaBledow().PokazDystrybuante(true);
+        zapiszStrone(&analiza->StronaBledow(), QStringLiteral("6-dystrybuanta.png"));
     }
     // The report as the bitmap export draws it, so printing's layout is seen too.
     const QImage raport = MapaWynikow(*analiza, QGuiApplication::primaryScreen()->geometry().width());
@@ -182,28 +191,24 @@ void ZmierzCzasy(TMainForm& okno)
     constexpr int Powtorzenia = 7;
     struct TPrzypadek {
         int Standard;
-        const char* Szybkosc;
+        std::int32_t Szybkosc;
         const char* Opis;
     };
     QFile plik(QDir(FolderWynikow).filePath(QStringLiteral("czasy.txt")));
     if (!plik.open(QIODevice::WriteOnly | QIODevice::Text))
         return;
     QTextStream tekst(&plik);
-    for (const TPrzypadek& p : {TPrzypadek{1, "100", "100BaseTX, 100 Mbps (default run)"},
-                                TPrzypadek{3, "5000", "1000BaseT, 5000 Mbps"}}) {
+    for (const TPrzypadek& p : {TPrzypadek{1, 100, "100BaseTX, 100 Mbps (default run)"},
+                                TPrzypadek{3, 5000, "1000BaseT, 5000 Mbps"}}) {
         okno.ClientArea->closeAllSubWindows();
         TSimChildForm* analiza = NowaAnaliza(okno, p.Standard);
         analiza->parentWidget()->showMaximized();
-        analiza->SzybkoscEdit->setText(QString::fromLatin1(p.Szybkosc));
+        UstawSzybkosc(analiza, p.Szybkosc);
         QApplication::processEvents();
         const double pierwszy = CzasDoWidokow(okno, analiza);
         std::vector<double> kolejne;
-        for (int i = 0; i < Powtorzenia; ++i) {
-            // The rate typed again, as a user would, lets the button start another run.
-            analiza->SzybkoscEdit->clear();
-            analiza->SzybkoscEdit->setText(QString::fromLatin1(p.Szybkosc));
+        for (int i = 0; i < Powtorzenia; ++i)
             kolejne.push_back(CzasDoWidokow(okno, analiza));
-        }
         tekst << p.Opis << ": first run (views built) " << pierwszy << " ms; median of " << Powtorzenia
               << " later runs (views refreshed) " << Mediana(kolejne) << " ms\n";
     }
@@ -267,22 +272,22 @@ int main(int argc, char* argv[])
         for (int standard = 0; standard < 4; ++standard) {
             okno.ClientArea->closeAllSubWindows();
             analiza = NowaAnaliza(okno, standard);
-            QWidget* strony[] = {analiza->Tlumienie.TabSheet, analiza->Przesluchy.TabSheet, analiza->Echo.TabSheet,
-                                 analiza->Wzmocnienie.TabSheet};
-            analiza->KanalPageControl->setCurrentWidget(strony[standard]);
+            const TPoleUstawien zakladki[] = {TPoleUstawien::Tlumienie, TPoleUstawien::Przesluchy, TPoleUstawien::Echo,
+                                              TPoleUstawien::Wzmocnienie};
+            analiza->StronaUstawien().PokazZakladke(zakladki[standard]);
             QApplication::processEvents();
             Zapisz(Ekran(&okno), QStringLiteral("%1-analiza-%2.png").arg(4 + standard, 2, 10, QLatin1Char('0'))
                                       .arg(QString(nazwy[standard]).remove(QLatin1Char('(')).remove(QLatin1Char(')')).replace(QLatin1Char(' '), QLatin1Char('-'))));
         }
         // A rate below the standard's limit, refused when the simulation is asked for.
-        analiza->SzybkoscEdit->setText(QStringLiteral("999"));
+        UstawSzybkosc(analiza, 999);
         Pozniej(300, [&okno] {
             if (auto* komunikat = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 Zapisz(Ekran(&okno), QStringLiteral("08-invalid-value.png"));
                 komunikat->button(QMessageBox::Ok)->click();
             }
         });
-        analiza->SimBut->click();
+        analiza->SimButClick();
 
         okno.UstawWPionie();
         NowaAnaliza(okno, 1);
@@ -302,19 +307,19 @@ int main(int argc, char* argv[])
                 // A long run caught with its progress on show.
                 okno.ClientArea->closeAllSubWindows();
                 TSimChildForm* analiza = NowaAnaliza(okno, 3);
-                analiza->SzybkoscEdit->setText(QStringLiteral("5000"));
+                UstawSzybkosc(analiza, 5000);
                 QApplication::processEvents();
-                analiza->SimBut->click();
+                analiza->SimButClick();
                 // Caught a third of the way through the channel.
-                while (analiza->SymulacjaTrwa &&
-                       analiza->CGaugeTotal->value() * 3 < std::max(1, analiza->CGaugeTotal->maximum()))
+                const auto* calkowity = analiza->findChild<QProgressBar*>(QStringLiteral("CGaugeTotal"));
+                while (analiza->SymulacjaTrwa() && calkowity->value() * 3 < std::max(1, calkowity->maximum()))
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 Zapisz(Ekran(&okno), QStringLiteral("11-progress.png"));
                 CzekajNaWyniki(analiza);
                 // The result tabs light up one after another: the second one caught lit.
                 QElapsedTimer zegar;
                 zegar.start();
-                while (!analiza->PageControl1->Podswietlona(analiza->TabSheetWyjsciowe) && zegar.elapsed() < 2000)
+                while (!analiza->Strony().Podswietlona(&analiza->StronaWyjsc()) && zegar.elapsed() < 2000)
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 okno.repaint();
                 Zapisz(Ekran(&okno), QStringLiteral("12-highlight.png"));

@@ -31,17 +31,16 @@
 #include <vector>
 
 #include "Drukowanie.h"
+#include "OknoTestowe.h"
 #include "PlotnoNagrywajace.h"
 #include "PlotnoQt.h"
 #include "PomocnikiGui.h"
-#include "TLegenda.h"
+#include "Standardy.h"
+#include "StronaBledow.h"
+#include "StronyPasm.h"
 #include "TMainForm.h"
-#include "TObszarPasm.h"
-#include "TPanelRozkladow.h"
-#include "TSimChildForm.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
-#include "Wykres.h"
 
 namespace {
 
@@ -67,16 +66,17 @@ UstawieniaStandardu Wszystko()
 
 bool Przeprowadz(TSimChildForm& okno)
 {
-    okno.SimBut->setEnabled(true);
-    QTest::mouseClick(okno.SimBut, Qt::LeftButton);
-    QPointer<TWatek> watek = okno.WatekSymulacji;
-    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa && watek.isNull(); }, CzasRunuMs);
+    auto* simBut = Kontrolka<QPushButton>(okno, QStringLiteral("SimBut"));
+    simBut->setEnabled(true);
+    QTest::mouseClick(simBut, Qt::LeftButton);
+    QPointer<TWatek> watek = okno.WatekObliczen();
+    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, CzasRunuMs);
 }
 
 // A window of the standard after a completed run of 100 bits.
-std::unique_ptr<TSimChildForm> OknoPoRunie(int standard, const UstawieniaStandardu& u = Wszystko())
+std::unique_ptr<TOknoTestowe> OknoPoRunie(int standard, const UstawieniaStandardu& u = Wszystko())
 {
-    auto okno = std::make_unique<TSimChildForm>(u, TPoleceniaWynikow{}, nullptr);
+    auto okno = std::make_unique<TOknoTestowe>(u);
     okno->UstawOpcje(standard);
     okno->resize(1000, 700);
     okno->show();
@@ -107,6 +107,28 @@ std::unique_ptr<TSimChildForm> OknoPoRunie(int standard, const UstawieniaStandar
 int SzerokoscEkranu()
 {
     return QGuiApplication::primaryScreen()->geometry().width();
+}
+
+// The report's sections of the strip pages and of the error page, drawn at gora; each
+// returns the height it used.
+int RysujWejsciowe(TSimChildForm& okno, TPlotno& p, const TUkladRaportu& u, int gora)
+{
+    return okno.StronaWejsc().SekcjeRaportu().at(0).Rysuj(p, u, gora);
+}
+
+int RysujWyjsciowe(TSimChildForm& okno, TPlotno& p, const TUkladRaportu& u, int gora)
+{
+    return okno.StronaWyjsc().SekcjeRaportu().at(0).Rysuj(p, u, gora);
+}
+
+int RysujZdekodowane(TSimChildForm& okno, TPlotno& p, const TUkladRaportu& u, int gora)
+{
+    return okno.StronaWyjsc().SekcjeRaportu().at(1).Rysuj(p, u, gora);
+}
+
+int RysujWynikiBledow(TSimChildForm& okno, TPlotno& p, const TUkladRaportu& u, int gora)
+{
+    return okno.StronaBledow().SekcjeRaportu().at(0).Rysuj(p, u, gora);
 }
 
 std::vector<const TPlotnoNagrywajace::TNapis*> Tytuly(const TPlotnoNagrywajace& p)
@@ -148,7 +170,7 @@ struct TStanPasma {
     bool operator==(const TStanPasma&) const = default;
 };
 
-std::vector<TStanPasma> StanPasm(const TSimChildForm& okno)
+std::vector<TStanPasma> StanPasm(const TOknoTestowe& okno)
 {
     std::vector<TStanPasma> stan;
     for (TObszarPasm* pasma : {okno.PasmaWejsciowe, okno.PasmaWyjsciowe, okno.PasmaZdekodowane})
@@ -239,7 +261,7 @@ private slots:
             QCOMPARE(n->X, static_cast<int>(u.M + u.C * 0.5 - Szerokosc(QString::fromStdString(n->Tekst)) * 0.5));
 
         // Each section's height by its own rule; the next title a margin below it.
-        const TWynikSymulacji& w = *okno->Wyniki;
+        const TWynikSymulacji& w = *okno->Wyniki();
         const auto tory = static_cast<int>(w.Tory.size());
         const int eWyj = tory > 1 ? static_cast<int>(u.C * 0.2857142857142857) : static_cast<int>(u.C / 3.0);
         int y = u.M;
@@ -282,11 +304,11 @@ private slots:
         QFETCH(int, standard);
         QFETCH(int, fWejsc);
         QFETCH(int, fWyjsc);
-        QCOMPARE(CzynnikWejsc(standard), fWejsc);
-        QCOMPARE(CzynnikWyjsc(standard), fWyjsc);
+        QCOMPARE(Standardy[static_cast<std::size_t>(standard)].PodzialkiWejsc, fWejsc);
+        QCOMPARE(Standardy[static_cast<std::size_t>(standard)].PodzialkiWyjsc, fWyjsc);
         auto okno = OknoPoRunie(standard);
         QVERIFY(okno);
-        const TWynikSymulacji& w = *okno->Wyniki;
+        const TWynikSymulacji& w = *okno->Wyniki();
         const int W = 1200;
         const TUkladRaportu u = TUkladRaportu::Dla(W, SzerokoscEkranu());
         const float k = u.K;
@@ -340,7 +362,7 @@ private slots:
         std::vector<TFltFltStrumien*> wejsciowe;
         for (const auto& s : w.Wejsciowe)
             wejsciowe.push_back(s.get());
-        RysujWejsciowe(*okno, p, u, gora, fWejsc);
+        RysujWejsciowe(*okno, p, u, gora);
         sprawdz(*okno->PasmaWejsciowe, wejsciowe, static_cast<int>(u.C * 0.15384615384615385), u.C / 6, fWejsc, true);
         // Every input stream is named at the description column's left edge, centred on its strip.
         for (std::size_t i = 0; i < wejsciowe.size(); ++i) {
@@ -358,7 +380,7 @@ private slots:
         const int e = wiele ? static_cast<int>(u.C * 0.2857142857142857) : static_cast<int>(u.C / 3.0);
         const int D = wiele ? u.C / 6 : static_cast<int>(u.C * 0.1);
         p.Wyczysc();
-        RysujWyjsciowe(*okno, p, u, gora, fWyjsc);
+        RysujWyjsciowe(*okno, p, u, gora);
         sprawdz(*okno->PasmaWyjsciowe, odebrane, e, D, fWyjsc, false);
         // Lane names only with more than one lane.
         QCOMPARE(Napis(p, QString::fromStdString(odebrane[0]->ZwrocNazwe())) != nullptr, wiele);
@@ -372,7 +394,7 @@ private slots:
         QCOMPARE(biale.Pedzel, TColor{0xFFFFFF});
 
         p.Wyczysc();
-        RysujZdekodowane(*okno, p, u, gora, fWyjsc);
+        RysujZdekodowane(*okno, p, u, gora);
         sprawdz(*okno->PasmaZdekodowane, odebrane, e, D, fWyjsc, false);
 
         // The screen layout is back as it was: margins, places and pixel scales.
@@ -396,7 +418,9 @@ private slots:
         const TUkladRaportu u = TUkladRaportu::Dla(1000, SzerokoscEkranu());
         const int gora = 10;
         TPlotnoNagrywajace p;
-        const int wysokosc = RysujWyjsciowe(*okno, p, u, gora, 7);
+        // 10BaseT's outputs show seven divisions.
+        QCOMPARE(Standardy[0].PodzialkiWyjsc, 7);
+        const int wysokosc = RysujWyjsciowe(*okno, p, u, gora);
         const int e = static_cast<int>(u.C / 3.0);
         const int dol = gora + 2 * h + e;
 
@@ -459,7 +483,7 @@ private slots:
         QFETCH(int, rozklady);
         auto okno = OknoPoRunie(1, Opcje(ber, dekoder, rozklady));
         QVERIFY(okno);
-        QVERIFY(okno->Wyniki->NajwiekszyBlad != 0.0f);
+        QVERIFY(okno->Wyniki()->NajwiekszyBlad != 0.0f);
         const TUkladRaportu u = TUkladRaportu::Dla(1000, SzerokoscEkranu());
         const int gora = 100;
         TPlotnoNagrywajace p;
@@ -516,12 +540,12 @@ private slots:
     {
         auto okno = OknoPoRunie(0, Opcje(0, 0, 1));
         QVERIFY(okno);
-        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+        okno->UstawPrzebieg([](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
             auto wynik = Symuluj(u, flaga, postep);
             if (wynik)
                 wynik->NajwiekszyBlad = 0.0f;
             return wynik;
-        };
+        });
         okno->LiczbaBitowEdit->setText(QStringLiteral("101"));
         QVERIFY(Przeprowadz(*okno));
         QVERIFY(MaWynikiDoRaportu(*okno));
@@ -720,13 +744,17 @@ private slots:
             QVERIFY(!zadenDialog.Wykonane);
         }
 
-        analiza->LiczbaBitowEdit->setText(QStringLiteral("100"));
+        const TKontrolkiOkna k(*analiza);
+        k.LiczbaBitowEdit->setText(QStringLiteral("100"));
         QVERIFY(Przeprowadz(*analiza));
         QCOMPARE(glowne.AnalizaZWynikami(), analiza);
-        // Not while a recalculation may be replacing a characteristic's curves.
-        analiza->RekalkulacjaTrwa = true;
+        // Not while a recalculation may be replacing a characteristic's curves: one is
+        // started, and cancelled before the event loop could hand its result over.
+        k.Tlumienie.RekalkulacjaBtn->click();
+        QVERIFY(analiza->RekalkulacjaTrwa());
         QVERIFY(!glowne.AnalizaZWynikami());
-        analiza->RekalkulacjaTrwa = false;
+        analiza->AnulujButClick();
+        QCOMPARE(glowne.AnalizaZWynikami(), analiza);
         QVERIFY(glowne.Zapisz1->isEnabled());
         TPrzyOknieModalnym<QFileDialog> dialog([](QFileDialog& d) { d.reject(); });
         glowne.Zapisz1->trigger();

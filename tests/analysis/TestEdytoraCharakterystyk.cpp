@@ -19,15 +19,11 @@
 #include <memory>
 
 #include "Liczby.h"
+#include "OknoTestowe.h"
 #include "PomocnikiGui.h"
 #include "TDodajPunktForm.h"
-#include "TPageControl.h"
-#include "TRekalkThread.h"
-#include "TSimChildForm.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
-#include "WatekQt.h"
-#include "Wykres.h"
 
 namespace {
 
@@ -37,12 +33,12 @@ constexpr int CzasRekalkulacjiMs = 60000; // generous for the sanitizer build
 // build folder, chosen before the application reads any setting.
 const bool UstawieniaWFolderzeTestow = qputenv("XDG_CONFIG_HOME", QT_TESTCASE_BUILDDIR "/ustawienia-testow");
 
-std::unique_ptr<TSimChildForm> NoweOkno(int standard = 0)
+std::unique_ptr<TOknoTestowe> NoweOkno(int standard = 0)
 {
     UstawieniaStandardu u;
     u.BerErf = u.Dekoder = u.RozkladyBledow = 1;
     u.Regeneracja = u.Przesluchy = u.Echo = 2;
-    auto okno = std::make_unique<TSimChildForm>(u, TPoleceniaWynikow{}, nullptr);
+    auto okno = std::make_unique<TOknoTestowe>(u);
     okno->UstawOpcje(standard);
     okno->resize(1000, 700);
     okno->show();
@@ -178,7 +174,7 @@ private slots:
         QFETCH(QString, komunikat);
         auto okno = NoweOkno();
         TZakladkaCharakterystyki& z = regeneracja ? okno->Wzmocnienie : okno->Tlumienie;
-        TFltFltStrumien& strumien = *z.Strumien;
+        const TPoleUstawien pole = regeneracja ? TPoleUstawien::Wzmocnienie : TPoleUstawien::Tlumienie;
         okno->SimBut->setEnabled(false);
         okno->Tlumienie.RekalkulacjaBtn->setEnabled(false);
         Zaznacz(z, 5); // 16 MHz, below 10 MHz
@@ -192,7 +188,7 @@ private slots:
         QCOMPARE(w.Przyjete, komunikat.isEmpty());
         if (!w.Przyjete) {
             QCOMPARE(z.ListView->topLevelItemCount(), 11);
-            QCOMPARE(strumien.ZwrocDlugosc(), 11);
+            QCOMPARE(okno->Punkty(pole).size(), std::size_t{11});
             QVERIFY(!okno->SimBut->isEnabled());
             return;
         }
@@ -200,10 +196,11 @@ private slots:
         const double v = *ParsujLiczbe(wartosc.toStdString());
         QCOMPARE(Wiersz(z, 5), (QStringList{TekstStalo(f, 3), TekstStalo(v, 3)}));
         QCOMPARE(WybranyWiersz(z), 5);
-        QCOMPARE(strumien.ZwrocDlugosc(), 12);
-        QCOMPARE(strumien.Zwroc(5).X, static_cast<float>(f));
-        QCOMPARE(strumien.Zwroc(5).Y, static_cast<float>(regeneracja ? v : -v));
-        QCOMPARE(strumien.Zwroc(6).X, 16.0f);
+        const TCharakterystyka punkty = okno->Punkty(pole);
+        QCOMPARE(punkty.size(), std::size_t{12});
+        QCOMPARE(punkty[5].X, static_cast<float>(f));
+        QCOMPARE(punkty[5].Y, static_cast<float>(regeneracja ? v : -v));
+        QCOMPARE(punkty[6].X, 16.0f);
         QVERIFY(okno->SimBut->isEnabled());
         QVERIFY(z.RekalkulacjaBtn->isEnabled());
     }
@@ -264,7 +261,7 @@ private slots:
         QTest::keyClick(z.ListView, Qt::Key_Return);
         QVERIFY(ok.Wykonane);
         QCOMPARE(Wiersz(z, 3), (QStringList{QStringLiteral("8,000"), QStringLiteral("40,000")}));
-        QCOMPARE(okno->CharPrzesluchy->Zwroc(3).Y, -40.0f);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Przesluchy)[3].Y, -40.0f);
     }
 
     void staleCzestotliwosci_data()
@@ -295,7 +292,7 @@ private slots:
         }
         QVERIFY(w.Przyjete);
         QCOMPARE(Wiersz(z, wiersz), (QStringList{czestotliwosc, QStringLiteral("3,000")}));
-        QCOMPARE(okno->CharTlumienie->Zwroc(wiersz).Y, -3.0f);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Tlumienie)[wiersz].Y, -3.0f);
     }
 
     void przyciskiWyboru_data()
@@ -332,10 +329,10 @@ private slots:
         QCOMPARE(z.EdytujBtn->isEnabled(), edytuj);
         QCOMPARE(z.UsunBtn->isEnabled(), usun);
         // A selection made while the window is locked shows only once it is unlocked.
-        okno->ZablokujKontrolki();
+        okno->StronaUstawien().ZablokujKontrolki();
         Zaznacz(z, 2);
         QVERIFY(!z.DodajBtn->isEnabled() && !z.EdytujBtn->isEnabled());
-        okno->PrzywrocKontrolki();
+        okno->StronaUstawien().PrzywrocKontrolki();
         QCOMPARE(z.DodajBtn->isEnabled(), !adaptacja);
         QVERIFY(z.EdytujBtn->isEnabled());
     }
@@ -351,11 +348,11 @@ private slots:
         Zaznacz(z, 2);
         WypelnijDialog(z.DodajBtn, w);
         QVERIFY(w.Przyjete);
-        QCOMPARE(okno->CharEcho->ZwrocDlugosc(), 4);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Echo).size()), 4);
         Zaznacz(z, 2);
         z.UsunBtn->click();
-        QCOMPARE(okno->CharEcho->ZwrocDlugosc(), 3);
-        QCOMPARE(okno->CharEcho->Zwroc(2).X, 100.0f);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Echo).size()), 3);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Echo)[2].X, 100.0f);
         QCOMPARE(z.ListView->topLevelItemCount(), 3);
         QVERIFY(!z.UsunBtn->isEnabled());
         QCOMPARE(z.ListView->currentIndex().row(), 0);
@@ -378,9 +375,9 @@ private slots:
         TWypelnienie punkt{QStringLiteral("50"), QStringLiteral("14")};
         WypelnijDialog(okno->Tlumienie.DodajBtn, punkt);
         QVERIFY(punkt.Przyjete);
-        QCOMPARE(okno->CharWzmocnienie->ZwrocDlugosc(), 12);
-        QCOMPARE(okno->CharWzmocnienie->Zwroc(9).X, 50.0f);
-        QCOMPARE(okno->CharWzmocnienie->Zwroc(9).Y, 14.0f);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Wzmocnienie).size()), 12);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Wzmocnienie)[9].X, 50.0f);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Wzmocnienie)[9].Y, 14.0f);
         QCOMPARE(Wiersz(w, 9), (QStringList{QStringLiteral("50,000"), QStringLiteral("14,000")}));
         QVERIFY(w.RekalkulacjaBtn->isEnabled());
 
@@ -390,7 +387,7 @@ private slots:
         Zaznacz(okno->Tlumienie, 9);
         TWypelnienie drugi{QStringLiteral("55"), QStringLiteral("15")};
         WypelnijDialog(okno->Tlumienie.DodajBtn, drugi);
-        QCOMPARE(okno->CharWzmocnienie->ZwrocDlugosc(), 12);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Wzmocnienie).size()), 12);
     }
 
     void zapisDomyslnegoEcha()
@@ -450,7 +447,7 @@ private slots:
         QCOMPARE(opis.Filtry, QStringList{QStringLiteral("Plik wmacniacza (*.amp)")});
         QCOMPARE(opis.Folder, folder);
         QCOMPARE(odpowiedz.Tekst, komunikat);
-        QCOMPARE(okno->CharWzmocnienie->ZwrocDlugosc(), punkty);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Wzmocnienie).size()), punkty);
         QCOMPARE(z.ListView->topLevelItemCount(), punkty);
         if (punkty == 3)
             QCOMPARE(Wiersz(z, 2), (QStringList{QStringLiteral("50,000"), QStringLiteral("7,500")}));
@@ -472,9 +469,9 @@ private slots:
         plik.write(Plik(3, {{0.0f, -1.0f}, {1.0f, -2.0f}, {80.0f, -30.0f}}));
         plik.close();
         WybierzPlik(okno->Tlumienie.WczytajBtn, plik.fileName());
-        QCOMPARE(okno->CharTlumienie->ZwrocDlugosc(), 3);
-        QCOMPARE(okno->CharWzmocnienie->ZwrocDlugosc(), 3);
-        QCOMPARE(okno->CharWzmocnienie->Zwroc(2).Y, 30.0f);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Tlumienie).size()), 3);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Wzmocnienie).size()), 3);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Wzmocnienie)[2].Y, 30.0f);
     }
 
     void wczytanieUkrywaWlasnaOdpowiedz()
@@ -512,7 +509,7 @@ private slots:
         QCOMPARE(opis.Folder, QDir(Folder->path()).absolutePath());
         QVERIFY(okno->LiczbaBitowEdit->isEnabled());
         QVERIFY(okno->Przesluchy.WczytajBtn->isEnabled());
-        QCOMPARE(okno->CharPrzesluchy->ZwrocDlugosc(), 11);
+        QCOMPARE(static_cast<int>(okno->Punkty(TPoleUstawien::Przesluchy).size()), 11);
     }
 
     void szybkoscLinii_data()
@@ -534,7 +531,9 @@ private slots:
         QFETCH(QString, szybkosc);
         QFETCH(int, standard);
         QFETCH(float, R);
-        QCOMPARE(TRekalkThread::SzybkoscLinii(szybkosc.toStdString(), standard), R);
+        auto okno = NoweOkno(standard);
+        okno->SzybkoscEdit->setText(szybkosc);
+        QCOMPARE(okno->StronaUstawien().SzybkoscLinii(), R);
     }
 
     void rekalkulacja()
@@ -542,18 +541,19 @@ private slots:
         auto okno = NoweOkno(0);
         TZakladkaCharakterystyki& z = okno->Tlumienie;
         z.RekalkulacjaBtn->click();
-        QVERIFY(okno->RekalkulacjaTrwa);
+        QVERIFY(okno->RekalkulacjaTrwa());
         QVERIFY(okno->SimBut->isHidden());
         QVERIFY(!okno->LiczbaBitowEdit->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!okno->RekalkulacjaTrwa, CzasRekalkulacjiMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!okno->RekalkulacjaTrwa(), CzasRekalkulacjiMs);
 
-        QVERIFY(z.Wynik);
+        const WynikRekalkulacji* wynik = okno->StronaUstawien().Rekalkulacja(TPoleUstawien::Tlumienie);
+        QVERIFY(wynik);
         QCOMPARE(z.CharWykres->LiczbaSerii(), 2);
-        QCOMPARE(z.CharWykres->Seria(0)->Strumien, okno->CharTlumienie.get());
-        QCOMPARE(z.CharWykres->Seria(1)->Strumien, z.Wynik->Charakterystyka);
+        QVERIFY(TeSamePunkty(z.CharWykres->Seria(0)->Strumien, okno->Punkty(TPoleUstawien::Tlumienie)));
+        QCOMPARE(z.CharWykres->Seria(1)->Strumien, wynik->Charakterystyka);
         QCOMPARE(z.CharWykres->Seria(1)->Kolor, TColor{0x0000FF});
         QCOMPARE(z.OdpowiedzWykres->LiczbaSerii(), 1);
-        QCOMPARE(z.OdpowiedzWykres->Seria(0)->Strumien, z.Wynik->OdpowiedzImpulsowa);
+        QCOMPARE(z.OdpowiedzWykres->Seria(0)->Strumien, wynik->OdpowiedzImpulsowa);
         QCOMPARE(z.TabSet->count(), 2);
         QCOMPARE(z.TabSet->tabText(1), QStringLiteral("Znormalizowana odpowiedź impulsowa"));
         QVERIFY(!z.RekalkulacjaBtn->isEnabled());
@@ -587,7 +587,7 @@ private slots:
         QCOMPARE(z.TabSet->count(), 1);
         QVERIFY(z.RekalkulacjaBtn->isEnabled());
         z.RekalkulacjaBtn->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!okno->RekalkulacjaTrwa, CzasRekalkulacjiMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!okno->RekalkulacjaTrwa(), CzasRekalkulacjiMs);
         QCOMPARE(z.CharWykres->LiczbaSerii(), 2);
         QCOMPARE(z.OdpowiedzWykres->LiczbaSerii(), 1);
         QCOMPARE(z.TabSet->count(), 2);
@@ -599,12 +599,12 @@ private slots:
         okno->SzybkoscEdit->setText(QStringLiteral("5000"));
         TZakladkaCharakterystyki& z = okno->Echo;
         z.RekalkulacjaBtn->click();
-        const QPointer<TWatek> watek = okno->WatekRekalkulacji;
+        const QPointer<TWatek> watek = okno->WatekObliczen();
         QVERIFY(watek);
         QVERIFY(okno->AnulujBut->isVisible());
         QTest::mouseClick(okno->AnulujBut, Qt::LeftButton);
-        QVERIFY(!okno->RekalkulacjaTrwa);
-        QVERIFY(okno->WatekRekalkulacji.isNull());
+        QVERIFY(!okno->RekalkulacjaTrwa());
+        QVERIFY(okno->WatekObliczen() == nullptr);
         QVERIFY(z.RekalkulacjaBtn->isEnabled());
         QVERIFY(okno->SimBut->isVisible() && okno->SimBut->isEnabled());
         QVERIFY(okno->LiczbaBitowEdit->isEnabled());
@@ -612,7 +612,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRekalkulacjiMs);
         // Whatever the worker finished is dropped: only the user's points show.
         QTest::qWait(20);
-        QVERIFY(!z.Wynik);
+        QVERIFY(!okno->StronaUstawien().Rekalkulacja(TPoleUstawien::Echo));
         QCOMPARE(z.CharWykres->LiczbaSerii(), 1);
         QCOMPARE(z.TabSet->count(), 1);
     }
@@ -622,7 +622,7 @@ private slots:
         auto okno = NoweOkno(3);
         okno->SzybkoscEdit->setText(QStringLiteral("5000"));
         okno->Przesluchy.RekalkulacjaBtn->click();
-        const QPointer<TWatek> watek = okno->WatekRekalkulacji;
+        const QPointer<TWatek> watek = okno->WatekObliczen();
         okno.reset();
         QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRekalkulacjiMs);
     }

@@ -27,14 +27,12 @@
 #include <memory>
 #include <new>
 
+#include "JsonSymulacji.h"
+#include "OknoTestowe.h"
 #include "PomocnikiGui.h"
-#include "TLegenda.h"
-#include "TObszarPasm.h"
-#include "TPanelRozkladow.h"
-#include "TSimChildForm.h"
+#include "StronaBledow.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
-#include "Wykres.h"
 
 namespace {
 
@@ -48,10 +46,10 @@ UstawieniaStandardu Wszystko()
     return u;
 }
 
-std::unique_ptr<TSimChildForm> NoweOkno(int standard, const UstawieniaStandardu& u = Wszystko(),
-                                        TPoleceniaWynikow polecenia = {})
+std::unique_ptr<TOknoTestowe> NoweOkno(int standard, const UstawieniaStandardu& u = Wszystko(),
+                                       TPoleceniaWynikow polecenia = {})
 {
-    auto okno = std::make_unique<TSimChildForm>(u, polecenia, nullptr);
+    auto okno = std::make_unique<TOknoTestowe>(u, polecenia);
     okno->UstawOpcje(standard);
     okno->resize(1000, 700);
     okno->show();
@@ -59,22 +57,22 @@ std::unique_ptr<TSimChildForm> NoweOkno(int standard, const UstawieniaStandardu&
     return okno;
 }
 
-bool ZakladkaWidoczna(const TSimChildForm& okno, QWidget* strona)
+bool ZakladkaWidoczna(const TOknoTestowe& okno, QWidget* strona)
 {
     return okno.PageControl1->isTabVisible(okno.PageControl1->indexOf(strona));
 }
 
 // Presses the simulation button and lets the program run until the worker has gone.
-bool Przeprowadz(TSimChildForm& okno)
+bool Przeprowadz(TOknoTestowe& okno)
 {
     okno.SimBut->setEnabled(true);
     QTest::mouseClick(okno.SimBut, Qt::LeftButton);
-    QPointer<TWatek> watek = okno.WatekSymulacji;
-    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa && watek.isNull(); }, CzasRunuMs);
+    QPointer<TWatek> watek = okno.WatekObliczen();
+    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, CzasRunuMs);
 }
 
 // The charts of a strip page paint, size themselves and settle their scroll boxes.
-void Pokaz(TSimChildForm& okno, QWidget* strona)
+void Pokaz(TOknoTestowe& okno, QWidget* strona)
 {
     okno.PageControl1->setCurrentWidget(strona);
     for (int i = 0; i < 3; ++i) {
@@ -162,8 +160,8 @@ private slots:
         for (QWidget* strona : {okno->TabSheetWejsciowe, okno->TabSheetWyjsciowe, okno->TabSheetOkowy,
                                 okno->ErrorTabSheet})
             QVERIFY(ZakladkaWidoczna(*okno, strona));
-        QVERIFY(okno->WynikiGotowe);
-        QVERIFY(okno->Wyniki);
+        QVERIFY(okno->WynikiGotowe());
+        QVERIFY(okno->Wyniki());
         QCOMPARE(static_cast<int>(okno->PasmaWejsciowe->Wykresy.size()), strumienie);
         QCOMPARE(static_cast<int>(okno->PasmaWejsciowe->Panele.size()), strumienie);
         QCOMPARE(static_cast<int>(okno->PasmaWyjsciowe->Wykresy.size()), tory);
@@ -172,7 +170,7 @@ private slots:
         for (int k = 0; k < strumienie; ++k) {
             TWykres* w = okno->PasmaWejsciowe->Wykresy[static_cast<std::size_t>(k)];
             QCOMPARE(w->LiczbaSerii(), 1);
-            QCOMPARE(w->Seria(0)->Strumien, okno->Wyniki->Wejsciowe[static_cast<std::size_t>(k)].get());
+            QCOMPARE(w->Seria(0)->Strumien, okno->Wyniki()->Wejsciowe[static_cast<std::size_t>(k)].get());
             // Only the last input strip draws its time axis.
             QCOMPARE(w->OsX.WyswietlOs(), k == strumienie - 1);
         }
@@ -180,17 +178,17 @@ private slots:
             const TWykres* w = okno->PasmaWyjsciowe->Wykresy[static_cast<std::size_t>(i)];
             QCOMPARE(w->LiczbaSerii(), 4);
             QCOMPARE(w->Seria(0)->Kolor, TColor{0x0000FF});
-            QCOMPARE(w->Seria(1)->Strumien, okno->Wyniki->Tory[static_cast<std::size_t>(i)].Wyslany);
+            QCOMPARE(w->Seria(1)->Strumien, okno->Wyniki()->Tory[static_cast<std::size_t>(i)].Wyslany);
             QCOMPARE(w->Seria(2)->Kolor, TColor{0x000080});
             QCOMPARE(w->Seria(3)->Kolor, TColor{0xFF0000});
             QCOMPARE(okno->PasmaZdekodowane->Wykresy[static_cast<std::size_t>(i)]->LiczbaSerii(), 2);
-            QCOMPARE(okno->WykresOkowy->Seria(i)->Strumien, okno->Wyniki->Tory[static_cast<std::size_t>(i)].Wejscie());
+            QCOMPARE(okno->WykresOkowy->Seria(i)->Strumien, okno->Wyniki()->Tory[static_cast<std::size_t>(i)].Wejscie());
         }
         // The window comes back unlocked, its button uncovered but off until a setting changes.
         QVERIFY(okno->SimBut->isVisible());
         QVERIFY(!okno->SimBut->isEnabled());
         QVERIFY(okno->LiczbaBitowEdit->isEnabled() && okno->GenComboBox->isEnabled());
-        QVERIFY(okno->WatekSymulacji.isNull());
+        QVERIFY((okno->WatekObliczen() == nullptr));
         QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
         QVERIFY(zapisz.isEnabled() && drukuj.isEnabled());
         QVERIFY(okno->TimeErrorLabel->text().startsWith(QStringLiteral("Transmisja poprawna w ")));
@@ -203,12 +201,26 @@ private slots:
         QVERIFY(!zapisz.isEnabled());
     }
 
+    // A seed given to the page repeats a run bit for bit, and the result records it.
+    void ziarnoPowtarzaPrzebieg()
+    {
+        auto okno = NoweOkno(3);
+        TUstawieniaSymulacji u = okno->StronaUstawien().UstawieniaSymulacji();
+        u.Ziarno = 7;
+        okno->StronaUstawien().Zastosuj(u);
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(okno->Wyniki()->Ziarno, 7u);
+        const std::string pierwszy = WynikJson(*okno->Wyniki()).dump();
+        QVERIFY(Przeprowadz(*okno));
+        QVERIFY(WynikJson(*okno->Wyniki()).dump() == pierwszy);
+    }
+
     void postepPodczasKanalu()
     {
         auto okno = NoweOkno(1);
-        okno->Przebieg = PrzebiegWstrzymany;
+        okno->UstawPrzebieg(PrzebiegWstrzymany);
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QVERIFY(okno->SymulacjaTrwa);
+        QVERIFY(okno->SymulacjaTrwa());
         QVERIFY(!okno->SimBut->isVisible());
         QVERIFY(okno->AnulujBut->isVisible());
         QCOMPARE(KursorEkranu(), TKursorEkranu::Uruchamianie);
@@ -217,9 +229,9 @@ private slots:
         QTRY_VERIFY(okno->CGaugeTotal->value() > 0);
         QTRY_VERIFY(!okno->ProgLabel->text().isEmpty());
 
-        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QPointer<TWatek> watek = okno->WatekObliczen();
         QTest::mouseClick(okno->AnulujBut, Qt::LeftButton);
-        QVERIFY(!okno->SymulacjaTrwa);
+        QVERIFY(!okno->SymulacjaTrwa());
         QVERIFY(okno->SimBut->isVisible() && okno->SimBut->isEnabled());
         QVERIFY(okno->LiczbaBitowEdit->isEnabled());
         QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
@@ -228,7 +240,7 @@ private slots:
         for (QWidget* strona : {okno->TabSheetWejsciowe, okno->TabSheetWyjsciowe, okno->TabSheetOkowy,
                                 okno->ErrorTabSheet})
             QVERIFY(!ZakladkaWidoczna(*okno, strona));
-        QVERIFY(!okno->Wyniki);
+        QVERIFY(!okno->Wyniki());
         QVERIFY(okno->PasmaWejsciowe->Wykresy.empty());
     }
 
@@ -236,8 +248,8 @@ private slots:
     {
         auto okno = NoweOkno(0);
         QVERIFY(Przeprowadz(*okno));
-        const std::weak_ptr<TWynikSymulacji> poprzednie = okno->Wyniki;
-        okno->Przebieg = PrzebiegWstrzymany;
+        const std::weak_ptr<const TWynikSymulacji> poprzednie = okno->Wyniki();
+        okno->UstawPrzebieg(PrzebiegWstrzymany);
         okno->SimBut->setEnabled(true);
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
         // From the start of a run the window holds no results and no chart points at them.
@@ -245,16 +257,16 @@ private slots:
         for (const TWykres* w : okno->PasmaWyjsciowe->Wykresy)
             for (std::int32_t s = 0; s < w->LiczbaSerii(); ++s)
                 QCOMPARE(w->Seria(s)->Strumien, nullptr);
-        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QPointer<TWatek> watek = okno->WatekObliczen();
         okno->AnulujButClick();
         QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRunuMs);
         QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
         // The views built before stay and are refreshed by the next run.
-        okno->Przebieg = Symuluj;
+        okno->UstawPrzebieg(Symuluj);
         const std::vector<TWykres*> wykresy = okno->PasmaWejsciowe->Wykresy;
         QVERIFY(Przeprowadz(*okno));
         QVERIFY(okno->PasmaWejsciowe->Wykresy == wykresy);
-        QCOMPARE(okno->PasmaWejsciowe->Wykresy[0]->Seria(0)->Strumien, okno->Wyniki->Wejsciowe[0].get());
+        QCOMPARE(okno->PasmaWejsciowe->Wykresy[0]->Seria(0)->Strumien, okno->Wyniki()->Wejsciowe[0].get());
     }
 
     void legendaIRegeneracja()
@@ -285,13 +297,13 @@ private slots:
                                        QStringLiteral("Sygnał po przeprowadzeniu przez kanał"),
                                        QStringLiteral("Sygnał po wzmocnieniu")}));
         // The eye diagram follows the received signals without the regenerator.
-        QCOMPARE(okno->WykresOkowy->Seria(0)->Strumien, okno->Wyniki->Tory[0].Odebrany.get());
+        QCOMPARE(okno->WykresOkowy->Seria(0)->Strumien, okno->Wyniki()->Tory[0].Odebrany.get());
 
         okno->WzmocnienieCheckBox->setChecked(true);
         QVERIFY(Przeprowadz(*okno));
         QCOMPARE(legenda->rowCount(), 4);
         QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->LiczbaSerii(), 4);
-        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->Seria(3)->Strumien, okno->Wyniki->Tory[0].Zregenerowany.get());
+        QCOMPARE(okno->PasmaWyjsciowe->Wykresy[0]->Seria(3)->Strumien, okno->Wyniki()->Tory[0].Zregenerowany.get());
     }
 
     void legendaPrzelaczaKrzywaWeWszystkichTorach()
@@ -347,7 +359,7 @@ private slots:
             // Four lanes: each description names its lane.
             auto* nazwa = wyjsciowe->Panele[i]->findChild<QLabel*>(QStringLiteral("EtykietaNazwy"));
             QVERIFY(nazwa);
-            QCOMPARE(nazwa->text(), QString::fromStdString(okno->Wyniki->Tory[static_cast<std::size_t>(i)].Odebrany->ZwrocNazwe()));
+            QCOMPARE(nazwa->text(), QString::fromStdString(okno->Wyniki()->Tory[static_cast<std::size_t>(i)].Odebrany->ZwrocNazwe()));
         }
         QCOMPARE(wyjsciowe->Panele[0]->OsY.Min(), -1.25f);
         QCOMPARE(wyjsciowe->Panele[0]->OsY.Max(), 1.25f);
@@ -419,7 +431,7 @@ private slots:
         okno->GenComboBox->setCurrentIndex(1);
         okno->PrzesluchyCheckBox->setChecked(false);
         QVERIFY(Przeprowadz(*okno));
-        QCOMPARE(okno->Wyniki->NajwiekszyBlad, 0.0f);
+        QCOMPARE(okno->Wyniki()->NajwiekszyBlad, 0.0f);
         Pokaz(*okno, okno->ErrorTabSheet);
         // Only the caption and the estimate groups show.
         QVERIFY(okno->Panel3->isVisible());
@@ -441,21 +453,21 @@ private slots:
         okno->GenComboBox->setCurrentIndex(0);
         okno->PrzesluchyCheckBox->setChecked(true);
         QVERIFY(Przeprowadz(*okno));
-        QVERIFY(okno->Wyniki->NajwiekszyBlad > 0.0f);
+        QVERIFY(okno->Wyniki()->NajwiekszyBlad > 0.0f);
         Pokaz(*okno, okno->ErrorTabSheet);
         TWykres* rozklad = okno->Panel3->RozkladBledowWykres;
         QVERIFY(rozklad->isVisible() && okno->BledyTabSet->isVisible());
         QVERIFY(!okno->Panel3->DystrBledowWykres->isVisible());
         QCOMPARE(okno->BledyTabSet->currentIndex(), 0);
-        QCOMPARE(rozklad->OsX.Max(), okno->Wyniki->NajwiekszyBlad);
-        QCOMPARE(rozklad->OsX.Skala(), okno->Wyniki->NajwiekszyBlad);
+        QCOMPARE(rozklad->OsX.Max(), okno->Wyniki()->NajwiekszyBlad);
+        QCOMPARE(rozklad->OsX.Skala(), okno->Wyniki()->NajwiekszyBlad);
         QCOMPARE(rozklad->OsX.SkalaPom(), 0.5f);
-        QCOMPARE(rozklad->OsY.Max(), okno->Wyniki->SzczytRozkladu);
-        QCOMPARE(rozklad->Seria(0)->Strumien, okno->Wyniki->Rozklad.get());
-        QCOMPARE(okno->Panel3->DystrBledowWykres->Seria(0)->Strumien, okno->Wyniki->Dystrybuanta.get());
+        QCOMPARE(rozklad->OsY.Max(), okno->Wyniki()->SzczytRozkladu);
+        QCOMPARE(rozklad->Seria(0)->Strumien, okno->Wyniki()->Rozklad.get());
+        QCOMPARE(okno->Panel3->DystrBledowWykres->Seria(0)->Strumien, okno->Wyniki()->Dystrybuanta.get());
         const float szczyt = okno->WykresOkowy->OsY.Max();
         QCOMPARE(okno->WykresOkowy->OsY.Skala(), szczyt - okno->WykresOkowy->OsY.Min());
-        QCOMPARE(szczyt, okno->Wyniki->Tory[0].Wejscie()->MaxY);
+        QCOMPARE(szczyt, okno->Wyniki()->Tory[0].Wejscie()->MaxY);
 
         okno->BledyTabSet->setCurrentIndex(1);
         QVERIFY(okno->Panel3->DystrBledowWykres->isVisible());
@@ -466,7 +478,7 @@ private slots:
     void pokazBER()
     {
         auto okno = NoweOkno(0);
-        okno->PokazBER(2.5e-6);
+        okno->StronaBledow().PokazBER(2.5e-6, 0, 10);
         QCOMPARE(okno->BERLabel->text(), QStringLiteral("2,50x10"));
         QCOMPARE(okno->ExpBERLabel->text(), QStringLiteral("-6"));
         QCOMPARE(okno->ExpBERLabel->x(), okno->BERLabel->x() + okno->BERLabel->width() + 3);
@@ -476,9 +488,9 @@ private slots:
         QCOMPARE(okno->BERLabel2->text(), QStringLiteral("Przy szybkości transmisji 10 Mbps oznacza to pojawienie się "
                                                          "25 przekłamanych bitów na sekundę"));
         // The exponent moves with a wider mantissa label.
-        okno->PokazBER(0.5);
+        okno->StronaBledow().PokazBER(0.5, 0, 10);
         QCOMPARE(okno->ExpBERLabel->x(), okno->BERLabel->x() + okno->BERLabel->width() + 3);
-        okno->PokazBER(0.0);
+        okno->StronaBledow().PokazBER(0.0, 0, 10);
         QCOMPARE(okno->BERLabel->text(), QStringLiteral("0"));
         QCOMPARE(okno->ExpBERLabel->text(), QString());
     }
@@ -513,7 +525,7 @@ private slots:
 
         QVERIFY(Przeprowadz(*okno));
         QCOMPARE(ZakladkaWidoczna(*okno, okno->ErrorTabSheet), rozklady + ber + dekoder > 0);
-        QCOMPARE((okno->Wyniki->Tory[0].Zdekodowany == nullptr), dekoder == 0);
+        QCOMPARE((okno->Wyniki()->Tory[0].Zdekodowany == nullptr), dekoder == 0);
         if (rozklady + ber + dekoder == 0)
             return;
         // Without the charts the estimate, or else the correctness, fills the page.
@@ -548,8 +560,9 @@ private slots:
         QVERIFY(Przeprowadz(*okno));
         QVERIFY(okno->Timer->isActive());
         QCOMPARE(okno->Timer->interval(), 100);
+        // From the first tick again, with nothing but the test ticking.
+        okno->UruchomPodswietlanie();
         okno->Timer->stop();
-        okno->LicznikTimera = 0;
         TPageControl* strony = okno->PageControl1;
         for (int t = 1; t <= 15; ++t) {
             okno->TimerTimer();
@@ -564,8 +577,7 @@ private slots:
             QVERIFY(!strony->Podswietlona(strona));
 
         // Turning to a page stops the highlighting where it stands.
-        okno->LicznikTimera = 0;
-        okno->Timer->start();
+        okno->UruchomPodswietlanie();
         okno->TimerTimer();
         QVERIFY(strony->Podswietlona(okno->TabSheetWejsciowe));
         strony->setCurrentWidget(okno->TabSheetOkowy);
@@ -595,7 +607,7 @@ private slots:
         const int obiekty = static_cast<int>(okno->findChildren<QObject*>().size());
         const std::size_t pamiec = PamiecWUzyciu();
         for (int run = 0; run < 10; ++run) {
-            const std::weak_ptr<TWynikSymulacji> poprzednie = okno->Wyniki;
+            const std::weak_ptr<const TWynikSymulacji> poprzednie = okno->Wyniki();
             QVERIFY(Przeprowadz(*okno));
             QVERIFY(poprzednie.expired());
             Pokaz(*okno, run % 2 ? okno->TabSheetWejsciowe : okno->TabSheetWyjsciowe);
@@ -616,14 +628,14 @@ private slots:
         QMdiArea obszar;
         obszar.resize(1000, 800);
         obszar.show();
-        auto* okno = new TSimChildForm(Wszystko(), {}, &obszar);
+        auto* okno = new TOknoTestowe(Wszystko());
         okno->UstawOpcje(3);
         obszar.addSubWindow(okno)->setAttribute(Qt::WA_DeleteOnClose);
         okno->show();
         okno->UstawStandard();
-        okno->Przebieg = PrzebiegWstrzymany;
+        okno->UstawPrzebieg(PrzebiegWstrzymany);
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QPointer<TWatek> watek = okno->WatekObliczen();
         QTRY_VERIFY(okno->CGaugeTotal->value() > 0);
         QPointer<TSimChildForm> zamykane = okno;
         okno->parentWidget()->close();
@@ -641,16 +653,16 @@ private slots:
         static std::atomic<bool> oddany{false};
         oddany = false;
         auto okno = NoweOkno(0);
-        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+        okno->UstawPrzebieg([](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
             while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
                 QThread::msleep(1);
             std::uint8_t wlasnaFlaga = 0;
             std::unique_ptr<TWynikSymulacji> wynik = Symuluj(u, &wlasnaFlaga, postep);
             oddany = wynik != nullptr;
             return wynik;
-        };
+        });
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QPointer<TWatek> watek = okno->WatekObliczen();
         okno.reset();
         QTRY_VERIFY_WITH_TIMEOUT(watek.isNull(), CzasRunuMs);
         QVERIFY(oddany);
@@ -661,40 +673,40 @@ private slots:
         // The cancel comes after the channel has returned: the run goes on to its end,
         // and the window, restored by the cancel, never takes its result.
         auto okno = NoweOkno(0);
-        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+        okno->UstawPrzebieg([](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
             std::uint8_t wlasnaFlaga = 0;
             std::unique_ptr<TWynikSymulacji> wynik = Symuluj(u, &wlasnaFlaga, postep);
             while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
                 QThread::msleep(1);
             return wynik;
-        };
+        });
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QPointer<TWatek> pierwszy = okno->WatekSymulacji;
+        QPointer<TWatek> pierwszy = okno->WatekObliczen();
         okno->AnulujButClick();
         QTRY_VERIFY_WITH_TIMEOUT(pierwszy.isNull(), CzasRunuMs);
         QTest::qWait(20);
-        QVERIFY(!okno->Wyniki);
+        QVERIFY(!okno->Wyniki());
         QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
         QVERIFY(okno->SimBut->isEnabled() && okno->LiczbaBitowEdit->isEnabled());
 
         // Nor does a run started after the cancel take the late result of the one before.
-        okno->Przebieg = [](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
+        okno->UstawPrzebieg([](const TUstawieniaSymulacji& u, std::uint8_t* flaga, const TKontrolkiPostepu& postep) {
             std::uint8_t wlasnaFlaga = 0;
             std::unique_ptr<TWynikSymulacji> wynik = Symuluj(u, &wlasnaFlaga, postep);
             while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
                 QThread::msleep(1);
             return wynik;
-        };
+        });
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QPointer<TWatek> drugi = okno->WatekSymulacji;
+        QPointer<TWatek> drugi = okno->WatekObliczen();
         okno->AnulujButClick();
-        okno->Przebieg = PrzebiegWstrzymany;
+        okno->UstawPrzebieg(PrzebiegWstrzymany);
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QPointer<TWatek> trzeci = okno->WatekSymulacji;
+        QPointer<TWatek> trzeci = okno->WatekObliczen();
         QTRY_VERIFY_WITH_TIMEOUT(drugi.isNull(), CzasRunuMs);
         QTest::qWait(20);
-        QVERIFY(okno->SymulacjaTrwa);
-        QVERIFY(!okno->Wyniki);
+        QVERIFY(okno->SymulacjaTrwa());
+        QVERIFY(!okno->Wyniki());
         QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
         okno->AnulujButClick();
         QTRY_VERIFY_WITH_TIMEOUT(trzeci.isNull(), CzasRunuMs);
@@ -703,15 +715,15 @@ private slots:
     void bladWSymulacji()
     {
         auto okno = NoweOkno(1);
-        okno->Przebieg = [](const TUstawieniaSymulacji&, std::uint8_t*, const TKontrolkiPostepu&)
-            -> std::unique_ptr<TWynikSymulacji> { throw std::bad_alloc(); };
+        okno->UstawPrzebieg([](const TUstawieniaSymulacji&, std::uint8_t*, const TKontrolkiPostepu&)
+            -> std::unique_ptr<TWynikSymulacji> { throw std::bad_alloc(); });
         TOdpowiedzNaKomunikat odpowiedz;
         QTest::mouseClick(okno->SimBut, Qt::LeftButton);
-        QPointer<TWatek> watek = okno->WatekSymulacji;
+        QPointer<TWatek> watek = okno->WatekObliczen();
         QTRY_VERIFY(odpowiedz.Pokazany());
         QCOMPARE(odpowiedz.Tekst, QStringLiteral("Za mało pamięci, by przeprowadzić symulację."));
         // The window is back as a cancel leaves it.
-        QVERIFY(!okno->SymulacjaTrwa);
+        QVERIFY(!okno->SymulacjaTrwa());
         QVERIFY(okno->SimBut->isVisible() && okno->SimBut->isEnabled());
         QVERIFY(okno->LiczbaBitowEdit->isEnabled() && okno->GenComboBox->isEnabled());
         QCOMPARE(KursorEkranu(), TKursorEkranu::Domyslny);
@@ -719,7 +731,7 @@ private slots:
         QTRY_VERIFY(watek.isNull());
 
         // The next run goes through.
-        okno->Przebieg = Symuluj;
+        okno->UstawPrzebieg(Symuluj);
         QVERIFY(Przeprowadz(*okno));
         QVERIFY(ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
     }

@@ -14,19 +14,20 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTreeWidget>
 
+#include <atomic>
 #include <memory>
 
+#include "JsonSymulacji.h"
 #include "Liczby.h"
+#include "OknoTestowe.h"
 #include "PomocnikiGui.h"
-#include "TKanalPageControl.h"
-#include "TPageControl.h"
-#include "TSimChildForm.h"
+#include "Standardy.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
 #include "WatekQt.h"
-#include "Wykres.h"
 
 namespace {
 
@@ -39,14 +40,20 @@ UstawieniaStandardu Wszystko(std::int32_t efekty = 2)
 }
 
 // A window as the main window creates it: options, shown, then the standard.
-std::unique_ptr<TSimChildForm> NoweOkno(int standard, const UstawieniaStandardu& u = Wszystko(),
-                                        TPoleceniaWynikow polecenia = {})
+std::unique_ptr<TOknoTestowe> NoweOkno(int standard, const UstawieniaStandardu& u = Wszystko(),
+                                       TPoleceniaWynikow polecenia = {})
 {
-    auto okno = std::make_unique<TSimChildForm>(u, polecenia, nullptr);
+    auto okno = std::make_unique<TOknoTestowe>(u, polecenia);
     okno->UstawOpcje(standard);
     okno->show();
     okno->UstawStandard();
     return okno;
+}
+
+// Every setting as the JSON module writes it: a difference shows as text.
+QString Json(const TUstawieniaSymulacji& u)
+{
+    return QString::fromStdString(UstawieniaJson(u).dump());
 }
 
 QStringList Kolumna(const QTreeWidget* lista, int kolumna)
@@ -57,15 +64,15 @@ QStringList Kolumna(const QTreeWidget* lista, int kolumna)
     return teksty;
 }
 
-// Runs until the flag it is lent is set, as a library call does.
-class TWatekCzekajacy : public TWatek {
-protected:
-    void Wykonaj() override
-    {
-        while (!Zakonczony())
-            QThread::msleep(1);
-    }
-};
+// A run that goes on until its flag is set, as a library call does, and then hands over nothing.
+std::unique_ptr<TWynikSymulacji> PrzebiegCzekajacy(const TUstawieniaSymulacji&, std::uint8_t* flaga,
+                                                   const TKontrolkiPostepu&)
+{
+    while (std::atomic_ref<std::uint8_t>(*flaga).load() == 0)
+        QThread::msleep(1);
+    return nullptr;
+}
+
 
 } // namespace
 
@@ -105,6 +112,8 @@ private slots:
         QTest::newRow("echo 50 ns 100BaseTX, no echo") << 1 << 0 << "EchoEdit1" << "50" << false;
         QTest::newRow("echo 50 ns 10BaseT") << 0 << 2 << "EchoEdit1" << "50" << true;
         QTest::newRow("echo 101 ns 10BaseT") << 0 << 2 << "EchoEdit1" << "101" << false;
+        QTest::newRow("echo empty") << 0 << 2 << "EchoEdit1" << "" << false;
+        QTest::newRow("rate pasted decimal") << 0 << 2 << "SzybkoscEdit" << "20,5" << false;
     }
 
     void granicePol()
@@ -131,9 +140,9 @@ private slots:
         QCOMPARE(odpowiedz.Pokazany(), !przyjete);
         if (przyjete) {
             // Valid fields start a run; it ends before the window goes.
-            QPointer<TWatek> watek = okno->WatekSymulacji;
-            QVERIFY(okno->SymulacjaTrwa);
-            QTRY_VERIFY_WITH_TIMEOUT(!okno->SymulacjaTrwa && watek.isNull(), 120000);
+            QPointer<TWatek> watek = okno->WatekObliczen();
+            QVERIFY(okno->SymulacjaTrwa());
+            QTRY_VERIFY_WITH_TIMEOUT(!okno->SymulacjaTrwa() && watek.isNull(), 120000);
             return;
         }
         QCOMPARE(odpowiedz.Tekst, QStringLiteral("Nieprawidłowa wartość"));
@@ -141,6 +150,93 @@ private slots:
         // A field the user can reach gets the focus, its page brought forward.
         if (edycja->isEnabled() && (edycja != okno->EchoEdit1 || echo != 0))
             QTRY_COMPARE(QApplication::focusWidget(), edycja);
+    }
+
+    // The settings page and its settings are each other's inverse wherever the options
+    // offer a setting; the rest keeps what the options say.
+    void zastosujIOdczytaj_data()
+    {
+        QTest::addColumn<int>("standard");
+        QTest::addColumn<int>("efekty");
+        QTest::addColumn<bool>("adaptacyjny");
+        QTest::newRow("10BaseT, every effect") << 0 << 2 << false;
+        QTest::newRow("100BaseTX, effects off by default") << 1 << 1 << false;
+        QTest::newRow("100BaseTX (bez 4B5B), adaptive") << 2 << 2 << true;
+        QTest::newRow("1000BaseT, no effect offered") << 3 << 0 << true;
+    }
+
+    void zastosujIOdczytaj()
+    {
+        QFETCH(int, standard);
+        QFETCH(int, efekty);
+        QFETCH(bool, adaptacyjny);
+        auto okno = NoweOkno(standard, Wszystko(efekty));
+        const TStandard& st = Standardy[static_cast<std::size_t>(standard)];
+        TUstawieniaSymulacji u = DomyslneUstawienia(standard);
+        u.LiczbaBitow = 731;
+        u.Szybkosc = st.SzybkoscMax;
+        u.Nachylenie = static_cast<float>(st.NachylenieMin);
+        u.PrzesuniecieEcha = 7;
+        u.Zrodlo = TZrodloBitow::Jedynki;
+        u.Ziarno = 42;
+        u.Przesluchy = false;
+        u.Echo = true;
+        u.Regeneracja = true;
+        u.Adaptacyjny = adaptacyjny;
+        u.Charakterystyki.Tlumienie = {{0.0f, -1.0f}, {1.0f, -2.0f}, {30.0f, -7.5f}, {100.0f, -20.0f}};
+        u.Charakterystyki.Echo = {{0.0f, -30.0f}, {1.0f, -31.0f}, {100.0f, -40.0f}};
+        u.Bity = std::vector<std::int32_t>(static_cast<std::size_t>(BityKodowane(u)), 1);
+        u.Pochodzenie.PlikEcha = "echo.att";
+        okno->StronaUstawien().Zastosuj(u);
+
+        QCOMPARE(okno->LiczbaBitowEdit->text(), QStringLiteral("731"));
+        QCOMPARE(okno->EchoEdit1->text(), QStringLiteral("7"));
+        QCOMPARE(okno->GenComboBox->currentIndex(), 2);
+        QCOMPARE(okno->EchoCheckBox->isChecked(), efekty != 0);
+        QCOMPARE(okno->PrzesluchyCheckBox->isChecked(), false);
+        QCOMPARE(Kolumna(okno->Tlumienie.ListView, 1).last(), QStringLiteral("20,000"));
+
+        // What the options do not offer stays off; the adaptive amplifier mirrors the line.
+        TUstawieniaSymulacji oczekiwane = u;
+        oczekiwane.Echo = efekty != 0;
+        oczekiwane.Regeneracja = efekty != 0;
+        oczekiwane.Adaptacyjny = adaptacyjny && efekty != 0;
+        if (oczekiwane.Adaptacyjny)
+            oczekiwane.Charakterystyki.Wzmocnienie = Lustro(u.Charakterystyki.Tlumienie);
+        const TUstawieniaSymulacji odczytane = okno->StronaUstawien().UstawieniaSymulacji();
+        QCOMPARE(Json(odczytane), Json(oczekiwane));
+        QCOMPARE(odczytane.Standard, standard);
+        QVERIFY(odczytane.Bity == u.Bity);
+        QVERIFY(!odczytane.BityZaklocen);
+        QVERIFY(TeSamePunkty(okno->Echo.CharWykres->Seria(0)->Strumien, u.Charakterystyki.Echo));
+        // Read back and applied again, the page stays as it is.
+        okno->SimBut->setEnabled(false);
+        okno->StronaUstawien().Zastosuj(odczytane);
+        QVERIFY(!okno->SimBut->isEnabled());
+        QCOMPARE(Json(okno->StronaUstawien().UstawieniaSymulacji()), Json(oczekiwane));
+    }
+
+    // A point list the channel cannot take counts as a field at fault: its tab comes
+    // forward where it may open, and its list gets the focus.
+    void wadliwaCharakterystyka()
+    {
+        auto okno = NoweOkno(1);
+        QVERIFY(QTest::qWaitForWindowActive(okno.get()));
+        TUstawieniaSymulacji u = okno->StronaUstawien().UstawieniaSymulacji();
+        u.Charakterystyki.Echo = {{0.0f, -15.0f}};
+        okno->StronaUstawien().Zastosuj(u);
+        TOdpowiedzNaKomunikat odpowiedz;
+        QVERIFY(!okno->SimButClick());
+        QCOMPARE(odpowiedz.Tekst, QStringLiteral("Nieprawidłowa wartość"));
+        QCOMPARE(okno->KanalPageControl->currentWidget(), okno->Echo.TabSheet);
+        QTRY_COMPARE(QApplication::focusWidget(), okno->Echo.ListView);
+        QVERIFY(!okno->SymulacjaTrwa());
+
+        // A field before it in the order is named first.
+        okno->LiczbaBitowEdit->setText(QStringLiteral("99"));
+        TOdpowiedzNaKomunikat pierwsza;
+        QVERIFY(!okno->SimButClick());
+        QTRY_COMPARE(QApplication::focusWidget(), okno->LiczbaBitowEdit);
     }
 
     void polaSprawdzaneWKolejnosci()
@@ -239,7 +335,7 @@ private slots:
         for (QWidget* w : wszystkie)
             przed.append(w->isEnabled());
 
-        okno->ZablokujKontrolki();
+        okno->StronaUstawien().ZablokujKontrolki();
         QStringList niezablokowane;
         for (QWidget* w : wszystkie)
             if (w->isEnabled())
@@ -248,7 +344,7 @@ private slots:
         // The lists stay usable while the window works.
         QVERIFY(okno->Tlumienie.ListView->isEnabled());
 
-        okno->PrzywrocKontrolki();
+        okno->StronaUstawien().PrzywrocKontrolki();
         QList<bool> po;
         for (QWidget* w : wszystkie)
             po.append(w->isEnabled());
@@ -268,8 +364,10 @@ private slots:
         QCOMPARE(okno->EchoEdit1->text(), QStringLiteral("0"));
         QCOMPARE(okno->GenComboBox->count(), 3);
         QCOMPARE(okno->GenComboBox->itemText(2), QStringLiteral("Ciąg jedynek"));
-        QCOMPARE(std::make_pair(okno->SzybkoscMin, okno->SzybkoscMax), std::make_pair(1000, 5000));
-        QCOMPARE(std::make_pair(okno->EchoMin, okno->EchoMax), std::make_pair(0, 10));
+        const TZakres szybkosc = ZakresPola(TPoleUstawien::Szybkosc, okno->Standard());
+        const TZakres echo = ZakresPola(TPoleUstawien::PrzesuniecieEcha, okno->Standard());
+        QCOMPARE(std::make_pair(szybkosc.Min, szybkosc.Max), std::make_pair(std::int64_t{1000}, std::int64_t{5000}));
+        QCOMPARE(std::make_pair(echo.Min, echo.Max), std::make_pair(std::int64_t{0}, std::int64_t{10}));
         for (QLineEdit* pole : {okno->LiczbaBitowEdit, okno->SzybkoscEdit, okno->NachylenieEdit, okno->EchoEdit1})
             QCOMPARE(pole->maxLength(), 4);
         for (QWidget* strona : {okno->TabSheetWejsciowe, okno->TabSheetWyjsciowe, okno->TabSheetOkowy, okno->ErrorTabSheet})
@@ -302,9 +400,9 @@ private slots:
         QCOMPARE(okno->Wzmocnienie.ListView->headerItem()->text(1), QStringLiteral("Tłumienie[dB]"));
 
         // Stored as gains: losses negative, the regenerator positive.
-        QCOMPARE(okno->CharTlumienie->Zwroc(10).Y, -21.6f);
-        QCOMPARE(okno->CharWzmocnienie->Zwroc(10).Y, 21.6f);
-        QCOMPARE(okno->CharEcho->ZwrocDlugosc(), 3);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Tlumienie)[10].Y, -21.6f);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Wzmocnienie)[10].Y, 21.6f);
+        QCOMPARE(okno->Punkty(TPoleUstawien::Echo).size(), std::size_t{3});
 
         for (const TZakladkaCharakterystyki* z : {&okno->Tlumienie, &okno->Przesluchy, &okno->Echo, &okno->Wzmocnienie}) {
             QCOMPARE(z->CharWykres->LiczbaSerii(), 1);
@@ -315,7 +413,7 @@ private slots:
             QCOMPARE(z->TabSet->tabText(0), QStringLiteral("Charakterystyka"));
             QVERIFY(!z->ScrollBox->isVisibleTo(okno.get()));
         }
-        QCOMPARE(okno->Tlumienie.CharWykres->Seria(0)->Strumien, okno->CharTlumienie.get());
+        QVERIFY(TeSamePunkty(okno->Tlumienie.CharWykres->Seria(0)->Strumien, okno->Punkty(TPoleUstawien::Tlumienie)));
         QCOMPARE(okno->Tlumienie.CharWykres->OsY.Max(), 0.0f);
         QCOMPARE(okno->Wzmocnienie.CharWykres->OsY.Max(), 100.0f);
     }
@@ -382,18 +480,17 @@ private slots:
     void anulujKonczyWatek()
     {
         auto okno = NoweOkno(1);
-        QPointer<TWatek> watek = TWatek::UtworzUruchomiony<TWatekCzekajacy>();
-        okno->SymulacjaTrwa = true;
-        okno->WatekSymulacji = watek;
-        UstawKursorEkranu(TKursorEkranu::Uruchamianie);
-        okno->SimBut->setEnabled(false);
-        okno->ZablokujKontrolki();
-        okno->SimBut->hide();
+        okno->UstawPrzebieg(PrzebiegCzekajacy);
+        QVERIFY(okno->SimButClick());
+        QPointer<TWatek> watek = okno->WatekObliczen();
+        QVERIFY(watek);
+        QCOMPARE(KursorEkranu(), TKursorEkranu::Uruchamianie);
+        QVERIFY(!okno->LiczbaBitowEdit->isEnabled());
         QVERIFY(okno->AnulujBut->isVisible());
 
         QTest::mouseClick(okno->AnulujBut, Qt::LeftButton);
-        QVERIFY(!okno->SymulacjaTrwa);
-        QVERIFY(okno->WatekSymulacji.isNull());
+        QVERIFY(!okno->SymulacjaTrwa());
+        QVERIFY(okno->WatekObliczen() == nullptr);
         QVERIFY(okno->SimBut->isVisible());
         QVERIFY(okno->SimBut->isEnabled());
         QVERIFY(okno->LiczbaBitowEdit->isEnabled());
@@ -405,14 +502,15 @@ private slots:
     void anulujRekalkulacji()
     {
         auto okno = NoweOkno(0);
-        QPointer<TWatek> watek = TWatek::UtworzUruchomiony<TWatekCzekajacy>();
-        okno->RekalkulacjaTrwa = true;
-        okno->WatekRekalkulacji = watek;
-        okno->PrzyciskRekalkulacji = okno->Echo.RekalkulacjaBtn;
-        okno->ZablokujKontrolki();
-        okno->SimBut->hide();
+        // The recalculation hands its result over through the event loop, so it is still
+        // under way when the cancel comes.
+        okno->Echo.RekalkulacjaBtn->click();
+        QPointer<TWatek> watek = okno->WatekObliczen();
+        QVERIFY(okno->RekalkulacjaTrwa() && watek);
+        QVERIFY(!okno->Echo.RekalkulacjaBtn->isEnabled());
+        QVERIFY(!okno->SimBut->isVisible());
         okno->AnulujButClick();
-        QVERIFY(!okno->RekalkulacjaTrwa);
+        QVERIFY(!okno->RekalkulacjaTrwa());
         QVERIFY(okno->Echo.RekalkulacjaBtn->isEnabled());
         QVERIFY(okno->SimBut->isVisible() && okno->SimBut->isEnabled());
         QTRY_VERIFY(watek.isNull());
@@ -431,7 +529,7 @@ private slots:
         obszar.show();
         TSimChildForm* okna[2];
         for (TSimChildForm*& okno : okna) {
-            okno = new TSimChildForm(Wszystko(), {&zapisz, &drukuj}, &obszar);
+            okno = new TOknoTestowe(Wszystko(), {&zapisz, &drukuj});
             okno->UstawOpcje(0);
             obszar.addSubWindow(okno)->setAttribute(Qt::WA_DeleteOnClose);
             okno->show();

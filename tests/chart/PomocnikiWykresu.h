@@ -1,22 +1,14 @@
-// Shared steps of the chart tests: streams from point lists, the 300 × 200 chart of
-// the examples, and picking the recorded lines apart.
+// Shared steps of the chart tests: the 300 × 200 chart of the examples, and picking the
+// recorded lines apart; streams come from point lists as in the library tests.
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "PlotnoNagrywajace.h"
+#include "StrumienieTestowe.h"
 #include "Vartostream.h"
 #include "Wykres.h"
-
-inline std::unique_ptr<TFltFltStrumien> Strumien(const std::vector<TPunkt>& punkty)
-{
-    auto s = std::make_unique<TFltFltStrumien>();
-    s->UstawDlugosc(static_cast<std::int32_t>(punkty.size()));
-    for (std::size_t i = 0; i < punkty.size(); ++i)
-        s->Ustaw(static_cast<std::int32_t>(i), punkty[i]);
-    return s;
-}
 
 // An axis that draws nothing of its own: no marks, labels, grid or line.
 inline void Wycisz(TOs& os)

@@ -144,6 +144,39 @@ private slots:
         QCOMPARE(w.Seria(0)->Styl, psDashDot);
     }
 
+    // Replaces a series that is there, keeping its visibility, and appends one that is not,
+    // at the end of the list whatever index was asked for; letting go of the streams keeps
+    // the series.
+    void zastapLubDodaj()
+    {
+        TWykres w;
+        auto a = Strumien({ { 0, 0 } });
+        auto b = Strumien({ { 1, 1 } });
+        QCOMPARE(w.ZastapLubDodajSerie(0, a.get(), 0x008000, psSolid), 0);
+        QCOMPARE(w.LiczbaSerii(), 1);
+        QVERIFY(w.Seria(0)->Widoczna);
+
+        w.PokazUkryjSerie(0, false);
+        QCOMPARE(w.ZastapLubDodajSerie(0, b.get(), 0x0000FF, psSolid), 0);
+        QCOMPARE(w.LiczbaSerii(), 1);
+        QCOMPARE(w.Seria(0)->Strumien, b.get());
+        QCOMPARE(w.Seria(0)->Kolor, TColor { 0x0000FF });
+        QVERIFY(!w.Seria(0)->Widoczna);
+
+        QCOMPARE(w.ZastapLubDodajSerie(5, a.get(), 0xFF0000, psDot), 1);
+        QCOMPARE(w.LiczbaSerii(), 2);
+        QCOMPARE(w.Seria(1)->Strumien, a.get());
+        QCOMPARE(w.Seria(1)->Styl, psDot);
+
+        // Let go of, every series stays where and as it was.
+        w.OdlaczSerie();
+        QCOMPARE(w.LiczbaSerii(), 2);
+        QCOMPARE(w.Seria(0)->Strumien, nullptr);
+        QCOMPARE(w.Seria(1)->Strumien, nullptr);
+        QCOMPARE(w.Seria(1)->Kolor, TColor { 0xFF0000 });
+        QVERIFY(!w.Seria(0)->Widoczna);
+    }
+
     void maksimumOsiLogarytmicznej()
     {
         TWykres w;

@@ -22,7 +22,7 @@
 #include "PomocnikiGui.h"
 #include "PostepQt.h"
 #include "UslugiQt.h"
-#include "WatekQt.h"
+#include "WatkiTestowe.h"
 
 namespace {
 
@@ -125,7 +125,7 @@ private slots:
 
     void watekWidziFlage()
     {
-        TWatekFlagi* dzialajacy = TWatek::UtworzUruchomiony<TWatekFlagi>();
+        TWatekFlagi* dzialajacy = UtworzUruchomiony<TWatekFlagi>();
         const QPointer<TWatek> watek = dzialajacy;
         QTRY_VERIFY(dzialajacy->Obroty.load() > 0);
         QVERIFY(!dzialajacy->Zakonczony());
@@ -137,8 +137,8 @@ private slots:
 
     void wyjscieCzekaNaWszystkieWatki()
     {
-        TWatekFlagi* pierwszy = TWatek::UtworzUruchomiony<TWatekFlagi>();
-        TWatekFlagi* drugi = TWatek::UtworzUruchomiony<TWatekFlagi>();
+        TWatekFlagi* pierwszy = UtworzUruchomiony<TWatekFlagi>();
+        TWatekFlagi* drugi = UtworzUruchomiony<TWatekFlagi>();
         QTRY_VERIFY(pierwszy->Obroty.load() > 0 && drugi->Obroty.load() > 0);
         TWatek::ZakonczWszystkieICzekaj();
         QVERIFY(pierwszy->isFinished());

@@ -20,7 +20,8 @@
 #include "TForm1.h"
 #include "TMainForm.h"
 #include "TRadioGroup.h"
-#include "TSimChildForm.h"
+#include "OknoTestowe.h"
+#include "StronyPasm.h"
 #include "TSplashForm.h"
 #include "TStartForm.h"
 #include "UslugiQt.h"
@@ -157,7 +158,7 @@ private slots:
         }
         // The edit stays in memory, and the next analysis uses it; the file is untouched.
         QCOMPARE(okno.TabelaUstawien[0].Przesluchy, 0);
-        QCOMPARE(okno.NowaAnaliza(0)->Ustawienia.Przesluchy, 0);
+        QCOMPARE(okno.NowaAnaliza(0)->Opcje().Przesluchy, 0);
         QCOMPARE(Plik(SciezkaPlikuUstawien()), KodujUstawienia(zapisana));
 
         // The next opening brings the stored value back.
@@ -270,8 +271,8 @@ private slots:
         auto* analiza = qobject_cast<TSimChildForm*>(okno.ClientArea->subWindowList().first()->widget());
         QVERIFY(analiza);
         QCOMPARE(analiza->windowTitle(), QStringLiteral("Analiza dla 1000BaseT"));
-        QCOMPARE(analiza->Standard, 3);
-        QCOMPARE(analiza->SzybkoscEdit->text(), QStringLiteral("1000"));
+        QCOMPARE(analiza->Standard(), 3);
+        QCOMPARE(TKontrolkiOkna(*analiza).SzybkoscEdit->text(), QStringLiteral("1000"));
     }
 
     void oknoGlowne()
@@ -295,7 +296,7 @@ private slots:
         TSimChildForm* pierwsza = okno.NowaAnaliza(0);
         TSimChildForm* druga = okno.NowaAnaliza(3);
         // The commands follow the active analysis: on with results on show, off without.
-        pierwsza->PageControl1->setTabVisible(pierwsza->PageControl1->indexOf(pierwsza->TabSheetWyjsciowe), true);
+        pierwsza->Strony().setTabVisible(pierwsza->Strony().indexOf(&pierwsza->StronaWyjsc()), true);
         okno.ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(pierwsza->parentWidget()));
         QVERIFY(okno.Zapisz1->isEnabled() && okno.PrintButton->isEnabled());
         okno.ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(druga->parentWidget()));

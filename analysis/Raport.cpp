@@ -1,0 +1,52 @@
+#include "Raport.h"
+
+#include "KoloryWykresow.h"
+#include "Wykres.h"
+
+TCzcionka CzcionkaRaportu(bool pogrubiona, int rozmiar)
+{
+    TCzcionka czcionka;
+    czcionka.Rozmiar = rozmiar;
+    czcionka.Pogrubiona = pogrubiona;
+    return czcionka;
+}
+
+TUkladRaportu TUkladRaportu::Dla(int W, int szerokoscEkranu)
+{
+    TUkladRaportu u;
+    u.M = W / 20;
+    u.C = static_cast<int>(W * 9 * 0.1);
+    u.K = szerokoscEkranu > 0 ? static_cast<float>(static_cast<double>(u.C) / szerokoscEkranu * 2.0) : 1.0f;
+    return u;
+}
+
+void PiszZwyklym(TPlotno& plotno)
+{
+    plotno.UstawCzcionke(CzcionkaRaportu(false));
+    plotno.UstawKolorPedzla(KolorBialy);
+}
+
+int WysokoscWiersza(TPlotno& plotno)
+{
+    PiszZwyklym(plotno);
+    return plotno.WysokoscTekstu("A");
+}
+
+void RysujTytul(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul)
+{
+    const std::string tekst = tytul.toStdString();
+    plotno.UstawCzcionke(CzcionkaRaportu(true));
+    plotno.UstawKolorPedzla(KolorBialy);
+    const int x = static_cast<int>(u.M + u.C * 0.5 - plotno.SzerokoscTekstu(tekst) * 0.5);
+    plotno.PiszTekst(x, gora, tekst);
+    plotno.UstawCzcionke(CzcionkaRaportu(false));
+}
+
+int RysujCharakterystyke(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul, TWykres& wykres)
+{
+    const int h = WysokoscWiersza(plotno);
+    RysujTytul(plotno, u, gora, tytul);
+    const int wysokosc = static_cast<int>(u.C * 0.5);
+    wykres.PaintToCanvas(plotno, 0, 0, u.M, gora + 3 * h, u.C, wysokosc, wykres.OsX.Max(), -1, u.K);
+    return 3 * h + wysokosc;
+}

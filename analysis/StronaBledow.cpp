@@ -1,0 +1,208 @@
+#include "StronaBledow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "KoloryWykresow.h"
+#include "OpisBER.h"
+#include "Standardy.h"
+#include "SzablonyWykresow.h"
+#include "TPanelRozkladow.h"
+#include "Wykres.h"
+#include "ZestawZakladek.h"
+
+namespace {
+
+constexpr double CzynnikWykladnika = 0.75; // the printed superscript's size against the text's
+
+QLabel* Etykieta(const QString& tekst, const QString& nazwa, QWidget* rodzic)
+{
+    auto* etykieta = new QLabel(tekst, rodzic);
+    etykieta->setObjectName(nazwa);
+    etykieta->setTextFormat(Qt::PlainText);
+    etykieta->adjustSize();
+    return etykieta;
+}
+
+} // namespace
+
+TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) : TStronaWynikow(rodzic), Opcje(opcje)
+{
+    setObjectName(QStringLiteral("ErrorTabSheet"));
+    if (Opcje.RozkladyBledow != 0) {
+        Panel3 = new TPanelRozkladow(this);
+        BledyTabSet = ZestawZakladek(QStringLiteral("BledyTabSet"),
+                                     {QStringLiteral("Rozkład błędów"), QStringLiteral("Dystrybuanta")}, this);
+        BledyTabSet->hide();
+        connect(BledyTabSet, &QTabBar::currentChanged, this,
+                [this](int indeks) { Panel3->DystrBledowWykres->setVisible(indeks == 1); });
+    }
+
+    QFont pogrubiona = font();
+    pogrubiona.setBold(true);
+    const int wiersz = fontMetrics().height();
+    const int lewy = 12;
+    const int gora = wiersz + 10;
+
+    GroupBox2 = new QGroupBox(QStringLiteral(" Estymacja błędów funkcją ERF "), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setFixedHeight(gora + 3 * wiersz + 10);
+    Label6 = Etykieta(QStringLiteral("Bitowa stopa błędu (BER):"), QStringLiteral("Label6"), GroupBox2);
+    Label6->move(lewy, gora);
+    BERLabel = Etykieta(QString(), QStringLiteral("BERLabel"), GroupBox2);
+    BERLabel->setFont(pogrubiona);
+    BERLabel->move(Label6->x() + Label6->width() + 8, gora);
+    ExpBERLabel = Etykieta(QString(), QStringLiteral("ExpBERLabel"), GroupBox2);
+    QFont wykladnik = pogrubiona;
+    wykladnik.setPixelSize(9);
+    ExpBERLabel->setFont(wykladnik);
+    BERLabel2 = Etykieta(QString(), QStringLiteral("BERLabel2"), GroupBox2);
+    BERLabel2->move(lewy, gora + 2 * wiersz);
+
+    GroupBox3 = new QGroupBox(QStringLiteral(" Poprawność ciągu zdekodowanego "), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setFixedHeight(gora + 2 * wiersz);
+    TimeErrorLabel = Etykieta(QString(), QStringLiteral("TimeErrorLabel"), GroupBox3);
+    TimeErrorLabel->move(lewy, gora);
+    TimeErrorLabel->setMinimumWidth(400);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(6, 6, 6, 6);
+    uklad->setSpacing(0);
+    if (Panel3) {
+        uklad->addWidget(Panel3, 1);
+        uklad->addWidget(BledyTabSet, 0, Qt::AlignLeft);
+    }
+    uklad->addSpacing(6);
+    uklad->addWidget(GroupBox2);
+    uklad->addSpacing(6);
+    uklad->addWidget(GroupBox3);
+
+    if (Opcje.BerErf == 0)
+        GroupBox2->hide();
+    if (Opcje.Dekoder == 0)
+        GroupBox3->hide();
+    if (!Panel3) {
+        // The estimate, or else the decoded sequence's correctness, takes the whole page.
+        QGroupBox* wypelnia = Opcje.BerErf != 0 ? GroupBox2 : GroupBox3;
+        wypelnia->setMaximumHeight(QWIDGETSIZE_MAX);
+        uklad->setStretchFactor(wypelnia, 1);
+    }
+}
+
+bool TStronaBledow::Dostepna() const
+{
+    return Opcje.RozkladyBledow != 0 || Opcje.BerErf != 0 || Opcje.Dekoder != 0;
+}
+
+void TStronaBledow::Pokaz(const TWynikSymulacji& w)
+{
+    Wynik = &w;
+    if (w.UdzialBledow)
+        TimeErrorLabel->setText(QString::fromStdString(ZdaniePoprawnegoCzasu(*w.UdzialBledow)));
+    PokazBER(w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
+    if (!Panel3)
+        return;
+    const float m = w.NajwiekszyBlad;
+    if (m != 0.0f) {
+        UstawZakresBledow(*Panel3->RozkladBledowWykres, *Panel3->DystrBledowWykres, m,
+                          Standardy.at(static_cast<std::size_t>(w.Ustawienia.Standard)).MarginesDecyzji,
+                          w.SzczytRozkladu);
+        Panel3->RozkladBledowWykres->ZastapLubDodajSerie(0, w.Rozklad.get(), KolorCzerwony, psSolid);
+        Panel3->DystrBledowWykres->ZastapLubDodajSerie(0, w.Dystrybuanta.get(), KolorCzerwony, psSolid);
+    }
+    Panel3->PokazWykresy(m != 0.0f);
+    BledyTabSet->setVisible(m != 0.0f);
+    // Every run opens on the distribution.
+    Panel3->DystrBledowWykres->hide();
+    BledyTabSet->setCurrentIndex(0);
+}
+
+void TStronaBledow::Zwolnij()
+{
+    if (Panel3) {
+        Panel3->RozkladBledowWykres->OdlaczSerie();
+        Panel3->DystrBledowWykres->OdlaczSerie();
+    }
+    Wynik = nullptr;
+}
+
+void TStronaBledow::PokazBER(double ber, int standard, std::int32_t szybkosc)
+{
+    const TOpisBER opis = OpiszBER(ber, standard, szybkosc);
+    BERLabel->setText(QString::fromStdString(opis.Etykieta));
+    BERLabel->adjustSize();
+    ExpBERLabel->setText(QString::fromStdString(opis.Wykladnik));
+    ExpBERLabel->adjustSize();
+    // The exponent stands as a superscript just right of "x10".
+    ExpBERLabel->move(BERLabel->x() + BERLabel->width() + 3, BERLabel->y() - 2);
+    BERLabel2->setText(QString::fromStdString(opis.Zdanie));
+    BERLabel2->adjustSize();
+}
+
+bool TStronaBledow::MaWykresy() const
+{
+    return Panel3 != nullptr && Wynik != nullptr && Wynik->NajwiekszyBlad != 0.0f;
+}
+
+void TStronaBledow::PokazDystrybuante(bool dystrybuanta)
+{
+    if (BledyTabSet)
+        BledyTabSet->setCurrentIndex(dystrybuanta ? 1 : 0);
+}
+
+TSekcjeRaportu TStronaBledow::SekcjeRaportu()
+{
+    if (!Dostepna())
+        return {};
+    return {{TSekcjaRaportu::TMiejsce::NowaStrona,
+             [this](TPlotno& plotno, const TUkladRaportu& u, int gora) { return RysujRaport(plotno, u, gora); }}};
+}
+
+int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora)
+{
+    const int h = WysokoscWiersza(plotno);
+    RysujTytul(plotno, u, gora, QStringLiteral("Wyniki analizy błędów"));
+    int y = gora + 3 * h;
+    if (Panel3) {
+        // With a maximum error of 0 the screen hides the charts, which then show nothing
+        // of this run: the report says so as the page does.
+        if (Wynik->NajwiekszyBlad != 0.0f) {
+            const int E = static_cast<int>(u.C * 0.5);
+            TWykres& rozklad = *Panel3->RozkladBledowWykres;
+            const float maxX = rozklad.OsX.Max();
+            rozklad.PaintToCanvas(plotno, 0, 0, u.M, y, u.C, E, maxX, -1, u.K);
+            Panel3->DystrBledowWykres->PaintToCanvas(plotno, 0, 0, u.M, static_cast<int>(y + E * 1.2), u.C, E, maxX, -1,
+                                                     u.K);
+            y = static_cast<int>(y + E * 2.4);
+        } else {
+            PiszZwyklym(plotno);
+            plotno.PiszTekst(u.M, y, "Charakterystyki niedostępne ( błąd maksymalny równy 0 )");
+            y += 2 * h;
+        }
+    }
+    if (Opcje.BerErf != 0) {
+        PiszZwyklym(plotno);
+        const std::string opis = Label6->text().toStdString();
+        const std::string ber = BERLabel->text().toStdString();
+        const int w1 = plotno.SzerokoscTekstu(opis);
+        const int w2 = plotno.SzerokoscTekstu(ber);
+        plotno.PiszTekst(u.M, y, opis);
+        plotno.PiszTekst(u.M + w1 + 10, y, ber);
+        const TCzcionka zwykla = plotno.Czcionka();
+        plotno.UstawCzcionke(CzcionkaRaportu(false, static_cast<int>(zwykla.Rozmiar * CzynnikWykladnika)));
+        const int hWykladnika = plotno.WysokoscTekstu("A");
+        plotno.PiszTekst(u.M + w1 + w2 + 20, y - hWykladnika / 2, ExpBERLabel->text().toStdString());
+        plotno.UstawCzcionke(zwykla);
+        plotno.PiszTekst(u.M, y + 2 * h, BERLabel2->text().toStdString());
+        y += 4 * h;
+    }
+    if (Opcje.Dekoder != 0) {
+        PiszZwyklym(plotno);
+        plotno.PiszTekst(u.M, y, TimeErrorLabel->text().toStdString());
+        y += 2 * h;
+    }
+    return y - gora;
+}

@@ -1,0 +1,47 @@
+// The page "Analiza błędów": the distribution of the amplitude error and its cumulative
+// distribution, the BER estimate with its plain-language reading, and the share of time
+// the decoded sequence was right, each as the options offer it.
+#pragma once
+
+#include "StronaWynikow.h"
+#include "UstawieniaStandardu.h"
+
+class QGroupBox;
+class QLabel;
+class QTabBar;
+class TPanelRozkladow;
+
+class TStronaBledow : public TStronaWynikow {
+public:
+    TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic);
+
+    void Pokaz(const TWynikSymulacji& w) override;
+    void Zwolnij() override;
+    bool Dostepna() const override;
+    TSekcjeRaportu SekcjeRaportu() override;
+
+    // The BER estimate of the standard's lanes at the bit rate (Mbps): the mantissa, its
+    // superscript exponent and the sentence under them.
+    void PokazBER(double ber, int standard, std::int32_t szybkosc);
+    // Whether the run on show has error charts (the option is on and some error was found).
+    bool MaWykresy() const;
+    // The cumulative distribution (true) or the distribution on top.
+    void PokazDystrybuante(bool dystrybuanta);
+    // The charts' panel, or null without the distributions option.
+    TPanelRozkladow* Rozklady() { return Panel3; }
+
+private:
+    int RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora);
+
+    const UstawieniaStandardu Opcje;
+    TPanelRozkladow* Panel3 = nullptr;
+    QTabBar* BledyTabSet = nullptr;
+    QGroupBox* GroupBox2;
+    QLabel* Label6;
+    QLabel* BERLabel;
+    QLabel* ExpBERLabel;
+    QLabel* BERLabel2;
+    QGroupBox* GroupBox3;
+    QLabel* TimeErrorLabel;
+    const TWynikSymulacji* Wynik = nullptr;
+};
