@@ -241,6 +241,9 @@ void TSimChildForm::UkryjStronyWynikow()
 TSekcjeRaportu TSimChildForm::SekcjeRaportu()
 {
     TSekcjeRaportu sekcje = Ustawienia->SekcjeRaportu();
+    // Without a completed run the result pages have nothing to give.
+    if (!WynikiRunu)
+        return sekcje;
     for (TStronaWynikow* strona : StronyWynikow)
         for (TSekcjaRaportu& sekcja : strona->SekcjeRaportu())
             sekcje.push_back(std::move(sekcja));

@@ -86,7 +86,8 @@ public:
     bool StronaWidoczna(const QWidget& strona) const;
 
     // The report of the results on show, section by section in order: the characteristics,
-    // then each result page's sections. Printing and the bitmap export both walk it.
+    // then each result page's sections (none before a run has completed). Printing and
+    // the bitmap export both walk it.
     TSekcjeRaportu SekcjeRaportu();
 
     // One tick of the tab highlighting that follows a run (every 100 ms, 15 ticks), and

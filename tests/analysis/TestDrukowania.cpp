@@ -285,6 +285,19 @@ private slots:
         QCOMPARE(koniec, y);
     }
 
+    // Before any run the report holds the characteristics alone.
+    void raportBezWynikow()
+    {
+        auto okno = std::make_unique<TOknoTestowe>(Wszystko());
+        okno->UstawOpcje(2);
+        okno->show();
+        okno->UstawStandard();
+        QVERIFY(!MaWynikiDoRaportu(*okno));
+        TPlotnoNagrywajace p;
+        RysujMapeBitowa(*okno, p, 1000, SzerokoscEkranu());
+        QCOMPARE(Teksty(Tytuly(p)), (QStringList{Tlumienia, Przesluchow, Echa, Regeneratora}));
+    }
+
     // Strip geometry through the charts' mappings, which describe the last canvas they
     // were painted on: waveform at M + D, C - D wide, up to F divisions; description at
     // M + 1, D wide; strips e high with the inner margins shrunk to e / 30.
