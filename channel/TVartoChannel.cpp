@@ -21,6 +21,12 @@ std::int32_t LiczbaBlokow(std::int64_t ile, std::int64_t naBlok)
     return static_cast<std::int32_t>((ile + naBlok - 1) / naBlok);
 }
 
+// Samples above fMax are not kept, but the amplitude sum counts them, and every filter
+// built so far carries that sum in the rounding of its taps. The count stops this many
+// samples (about 105 GHz) above fMax, so a list reaching any further costs no more time;
+// the sum only scales the taps before they are normalised to the middle one.
+constexpr std::int64_t ProbkiPonadFMax = std::int64_t{1} << 21;
+
 // The hot loops take their weights and samples as doubles, each read once per lane group.
 std::vector<double> JakoDouble(const std::vector<float>& v, std::size_t margines = 0)
 {
@@ -66,6 +72,7 @@ void TVartoChannel::ObliczWidmo()
     // Segment j runs from point j − 1 to point j: constant before the first point and
     // between equal gains (no logarithm taken), straight in frequency up to the second
     // point, straight in log frequency beyond.
+    const std::int64_t ostatnia = static_cast<std::int64_t>(std::max(N, 0)) + ProbkiPonadFMax;
     std::int64_t i = 0;
     for (std::size_t j = 0; j < Punkty.size(); ++j) {
         const TPunkt p = Punkty[j];
@@ -80,7 +87,7 @@ void TVartoChannel::ObliczWidmo()
             logQ = std::log10(static_cast<double>(q.X));
             nachylenie = (static_cast<double>(p.Y) - q.Y) / (std::log10(static_cast<double>(p.X)) - logQ);
         }
-        for (; CzestotliwoscProbki(i) <= static_cast<long double>(p.X); ++i) {
+        for (; i <= ostatnia && CzestotliwoscProbki(i) <= static_cast<long double>(p.X); ++i) {
             if (Kontrola.Przerwano()) {
                 Amplitudy.clear();
                 return;

@@ -28,7 +28,9 @@ public:
     // (MHz): flat after a gain above 0 dB, else continuing the last log-frequency slope.
     // A: taps per µs; dlugosc: response length, µs.
     void UstawCharakterystyke(TFltFltStrumien& punkty, std::int32_t A, float fMax, float dlugosc);
-    // The linear amplitudes on the grid 0.05 i MHz, i < trunc(20 fMax); empty when cancelled.
+    // The linear amplitudes on the grid 0.05 i MHz, i < trunc(20 fMax), and their sum, which
+    // also counts the samples of a list reaching above fMax (at most 2^21 of them); empty
+    // when cancelled.
     void ObliczWidmo();
     // The taps Σ a_i cos(2π 0.05 i t_k) normalised to a middle tap of 1, t_k = (k − half)/A µs;
     // absent when cancelled.

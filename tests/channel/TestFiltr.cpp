@@ -108,6 +108,23 @@ TEST(ObliczWidmo, DropsSamplesOfAListReachingPastFMax)
     EXPECT_GT(filtr->SumaAmplitud(), kept + 4000 * Amplituda(-20.0));
 }
 
+TEST(ObliczWidmo, TimeDoesNotGrowWithHowFarTheListReaches)
+{
+    // A point at 10^9 MHz once meant 2 * 10^10 turns of the loop; now the samples it walks
+    // stop 2^21 above fMax, whatever the list's reach. Each turn moves the gauge by one.
+    const TParametryKanalu p = ParametryKanalu(125.0f);
+    for (const float dalekiPunkt : {1e9f, 3.4e38f}) {
+        const TStrumienKanalu s = Strumien({{0, -2.0f}, {1, -2.0f}, {100, -20.0f}, {dalekiPunkt, -90.0f}});
+        TPostepTestowy postep;
+        TVartoChannel filtr(TKontrolaKanalu(&postep.Flaga, &postep.Etykieta, &postep.Krok, &postep.Calosc));
+        filtr.UstawCharakterystyke(*s, p.A, p.FMax, 1.0f);
+        filtr.ObliczWidmo();
+        ASSERT_EQ(filtr.Widmo().size(), 15000u) << dalekiPunkt;
+        EXPECT_EQ(postep.Calosc.Poz, 15000 + (1 << 21) + 1) << dalekiPunkt;
+        EXPECT_TRUE(std::isfinite(filtr.SumaAmplitud()));
+    }
+}
+
 TEST(ObliczOdpowiedzImpulsowa, IsSymmetricWithUnitMiddleTap)
 {
     const auto filtr = Filtr(DomyslneTlumienie(), 10.0f);

@@ -57,6 +57,28 @@ TEST_P(SzybkiFiltr, MatchesTheReferenceTapByTapAndPointByPoint)
 
 INSTANTIATE_TEST_SUITE_P(Kanal, SzybkiFiltr, ::testing::Values(10.0f, 125.0f));
 
+TEST(SzybkiFiltr, ListsReachingFarAboveFMaxSumTheirSamplesAsTheReferenceDoes)
+{
+    // The samples above fMax are dropped but counted in the amplitude sum, up to 10^5 MHz
+    // as always: a falling, a rising and a flat list give the reference's spectrum and sum.
+    const std::vector<TPunkt> listy[] = {
+        {{0, -2.1f}, {1, -2.1f}, {100, -21.6f}, {1e5f, -60.0f}},
+        {{0, 2.1f}, {1, 2.1f}, {100, 21.6f}, {1e5f, 40.0f}},
+        {{0, -15.0f}, {1, -15.0f}, {1e5f, -15.0f}},
+    };
+    const float R = 10.0f;
+    for (const std::vector<TPunkt>& punkty : listy) {
+        const TStrumienKanalu s = Strumien(punkty);
+        const TParametryKanalu p = ParametryKanalu(R);
+        TVartoChannel filtr(BezKontroli);
+        filtr.UstawCharakterystyke(*s, p.A, p.FMax, 1.0f);
+        filtr.ObliczWidmo();
+        const TFiltrReferencyjny wzorzec = FiltrReferencyjny(punkty, R);
+        EXPECT_EQ(filtr.Widmo(), wzorzec.Widmo) << punkty[1].Y;
+        EXPECT_EQ(filtr.SumaAmplitud(), wzorzec.SumaAmplitud) << punkty[1].Y;
+    }
+}
+
 std::vector<double> Losowe(std::size_t n, std::mt19937& los, double od = -1.0, double do_ = 1.0)
 {
     std::uniform_real_distribution<float> rozklad(static_cast<float>(od), static_cast<float>(do_));

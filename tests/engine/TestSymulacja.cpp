@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 
 #include "OpisBER.h"
 #include "Symulacja.h"
@@ -199,4 +200,39 @@ TEST(Symulacja, TrimmingMovesBoundaryPointsOntoTheCut)
     EXPECT_EQ(Punkt(schody, 0).Y, 1.0f);
     EXPECT_EQ(Punkt(schody, schody.ZwrocDlugosc() - 1).X, 9.0f);
     EXPECT_EQ(Punkt(schody, schody.ZwrocDlugosc() - 1).Y, -1.0f);
+}
+
+namespace {
+
+// FNV-1a over the bytes of every visible point of s, chained on from h.
+std::uint64_t Skrot(TFltFltStrumien& s, std::uint64_t h = 14695981039346656037u)
+{
+    for (std::int32_t i = 0; i < s.ZwrocDlugosc(); ++i) {
+        const TPunkt p = s.Zwroc(i);
+        unsigned char bajty[sizeof p];
+        std::memcpy(bajty, &p, sizeof p);
+        for (unsigned char b : bajty)
+            h = (h ^ b) * 1099511628211u;
+    }
+    return h;
+}
+
+} // namespace
+
+TEST(Symulacja, ListsReachingFarAboveTheFilterGiveTheStreamsTheyAlwaysGave)
+{
+    // Every list goes on to 10^5 MHz, far above the 750 MHz the filters represent: the
+    // attenuation falling, the regenerator rising, the echo flat. The digests were taken
+    // from the channel as it was before its spectrum loop learned to stop early.
+    TUstawieniaSymulacji u = Ustawienia(1, 100, 5000);
+    u.Charakterystyki.Tlumienie = {{0, -2.1f}, {1, -2.1f}, {100, -21.6f}, {1e5f, -60.0f}};
+    u.Charakterystyki.Wzmocnienie = {{0, 2.1f}, {1, 2.1f}, {100, 21.6f}, {1e5f, 40.0f}};
+    u.Charakterystyki.Echo = {{0, -15.0f}, {1, -15.0f}, {1e5f, -15.0f}};
+    const auto w = Symuluj(u, nullptr, {});
+    ASSERT_NE(w, nullptr);
+    const TTorWyniku& tor = w->Tory[0];
+    EXPECT_EQ(Skrot(*tor.Odebrany), 16440946321675068537u);
+    EXPECT_EQ(Skrot(*tor.Zregenerowany), 17208273208552553754u);
+    EXPECT_EQ(Skrot(*tor.Wzmocniony), 10398829626499502777u);
+    EXPECT_EQ(w->BER, 0x1.232a18eb4968dp-348);
 }
