@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Liczby.h"
+
 TCharakterystykiKanalu DomyslneCharakterystyki()
 {
     const float mhz[] = {0, 1, 4, 8, 10, 16, 20, 25, 31, 62, 100};
@@ -50,8 +52,24 @@ TWadaCharakterystyki SprawdzCharakterystyke(const TCharakterystyka& punkty)
         const TPunkt& p = punkty[i];
         if (!std::isfinite(p.X) || p.X < 0.0f || (i > 0 && !(p.X > punkty[i - 1].X)))
             return TWadaCharakterystyki::Czestotliwosci;
-        if (!std::isfinite(p.Y))
+        if (!(p.Y >= WzmocnienieMin && p.Y <= WzmocnienieMax))
             return TWadaCharakterystyki::Wartosci;
     }
     return TWadaCharakterystyki::Brak;
+}
+
+std::string OpisWadyCharakterystyki(TWadaCharakterystyki wada)
+{
+    switch (wada) {
+    case TWadaCharakterystyki::ZaMaloPunktow:
+        return "needs at least two points";
+    case TWadaCharakterystyki::Czestotliwosci:
+        return "needs non-negative, increasing frequencies";
+    case TWadaCharakterystyki::Wartosci:
+        return "holds a gain that is not a number from " + FormatujCalkowita(static_cast<std::int64_t>(WzmocnienieMin)) +
+            " to " + FormatujCalkowita(static_cast<std::int64_t>(WzmocnienieMax)) + " dB";
+    case TWadaCharakterystyki::Brak:
+        break;
+    }
+    return {};
 }

@@ -1,17 +1,16 @@
 #include "PlikBitow.h"
 
-#include <fstream>
+#include "OdczytPliku.h"
 
 std::optional<std::vector<std::int32_t>> WczytajBity(const std::filesystem::path& plik, std::string& blad)
 {
-    std::ifstream wejscie(plik);
-    if (!wejscie) {
-        blad = "cannot be read";
+    const TOdczytPliku odczyt = CzytajPlik(plik, MaksBajtowPlikuBitow);
+    if (odczyt.Blad != TBladOdczytu::Brak) {
+        blad = odczyt.Powod;
         return std::nullopt;
     }
     std::vector<std::int32_t> bity;
-    char c = 0;
-    while (wejscie.get(c)) {
+    for (const char c : odczyt.Dane) {
         if (c == '0' || c == '1') {
             bity.push_back(c - '0');
         } else if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {

@@ -3,9 +3,10 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
+
+#include "Liczby.h"
+#include "OdczytPliku.h"
+#include "ZapisAtomowy.h"
 
 static_assert(std::endian::native == std::endian::little, "model files are little-endian, as is this machine");
 
@@ -14,9 +15,24 @@ namespace {
 constexpr char Sygnatura[9] = {'L', 'i', 'n', 't', 'a', 'V', 'O', 'X', '\0'};
 constexpr std::size_t RozmiarNaglowka = sizeof Sygnatura + sizeof(std::int32_t);
 
-TBladModelu Sprawdz(const TCharakterystyka& punkty)
+TBladModelu BladOdczytu(TBladOdczytu blad)
 {
-    switch (SprawdzCharakterystyke(punkty)) {
+    switch (blad) {
+    case TBladOdczytu::Brak:
+        break;
+    case TBladOdczytu::Dostep:
+        return TBladModelu::Dostep;
+    case TBladOdczytu::NieZwykly:
+        return TBladModelu::NieJestPlikiem;
+    case TBladOdczytu::ZaDuzy:
+        return TBladModelu::ZaDuzy;
+    }
+    return TBladModelu::Brak;
+}
+
+TBladModelu BladCharakterystyki(TWadaCharakterystyki wada)
+{
+    switch (wada) {
     case TWadaCharakterystyki::Brak:
         break;
     case TWadaCharakterystyki::ZaMaloPunktow:
@@ -29,6 +45,31 @@ TBladModelu Sprawdz(const TCharakterystyka& punkty)
     return TBladModelu::Brak;
 }
 
+// The points of a model file's bytes, or what is wrong with them; powod in English.
+TBladModelu Odczytaj(const std::string& bajty, TCharakterystyka& punkty, std::string& powod)
+{
+    if (bajty.size() < sizeof Sygnatura || std::memcmp(bajty.data(), Sygnatura, sizeof Sygnatura) != 0) {
+        powod = "is not a model file: it does not begin with LintaVOX";
+        return TBladModelu::Format;
+    }
+    std::int32_t liczba = -1;
+    if (bajty.size() >= RozmiarNaglowka)
+        std::memcpy(&liczba, bajty.data() + sizeof Sygnatura, sizeof liczba);
+    if (liczba < 0 || bajty.size() - RozmiarNaglowka != static_cast<std::size_t>(liczba) * sizeof(TPunkt)) {
+        powod = "its point count does not match its length";
+        return TBladModelu::LiczbaPunktow;
+    }
+    TCharakterystyka odczytane(static_cast<std::size_t>(liczba));
+    if (liczba > 0)
+        std::memcpy(odczytane.data(), bajty.data() + RozmiarNaglowka, odczytane.size() * sizeof(TPunkt));
+    if (const TWadaCharakterystyki wada = SprawdzCharakterystyke(odczytane); wada != TWadaCharakterystyki::Brak) {
+        powod = "the list " + OpisWadyCharakterystyki(wada);
+        return BladCharakterystyki(wada);
+    }
+    punkty = std::move(odczytane);
+    return TBladModelu::Brak;
+}
+
 } // namespace
 
 std::string OpisBleduModelu(TBladModelu blad)
@@ -38,6 +79,10 @@ std::string OpisBleduModelu(TBladModelu blad)
         return {};
     case TBladModelu::Dostep:
         return "Nie można odczytać lub zapisać pliku";
+    case TBladModelu::NieJestPlikiem:
+        return "To nie jest zwykły plik";
+    case TBladModelu::ZaDuzy:
+        return "Plik jest za duży na charakterystykę";
     case TBladModelu::Format:
         return "Nieprawidłowy format pliku";
     case TBladModelu::LiczbaPunktow:
@@ -47,44 +92,32 @@ std::string OpisBleduModelu(TBladModelu blad)
     case TBladModelu::Czestotliwosci:
         return "Częstotliwości muszą być nieujemne i rosnące";
     case TBladModelu::Wartosci:
-        return "Nieprawidłowa wartość poziomu w pliku";
+        return "Poziomy w pliku muszą zawierać się w przedziale <" +
+            FormatujCalkowita(static_cast<std::int64_t>(WzmocnienieMin)) + ";" +
+            FormatujCalkowita(static_cast<std::int64_t>(WzmocnienieMax)) + "> dB";
     }
     return {};
 }
 
-TBladModelu WczytajModel(const std::filesystem::path& plik, TCharakterystyka& punkty)
+TBladModelu WczytajModel(const std::filesystem::path& plik, TCharakterystyka& punkty, std::string* powod)
 {
-    std::ifstream wejscie(plik, std::ios::binary);
-    if (!wejscie)
-        return TBladModelu::Dostep;
-    const std::vector<char> bajty{std::istreambuf_iterator<char>(wejscie), std::istreambuf_iterator<char>()};
-    if (wejscie.bad())
-        return TBladModelu::Dostep;
-    if (bajty.size() < sizeof Sygnatura || std::memcmp(bajty.data(), Sygnatura, sizeof Sygnatura) != 0)
-        return TBladModelu::Format;
-    if (bajty.size() < RozmiarNaglowka)
-        return TBladModelu::LiczbaPunktow;
-    std::int32_t liczba = 0;
-    std::memcpy(&liczba, bajty.data() + sizeof Sygnatura, sizeof liczba);
-    if (liczba < 0 || bajty.size() - RozmiarNaglowka != static_cast<std::size_t>(liczba) * sizeof(TPunkt))
-        return TBladModelu::LiczbaPunktow;
-    if (liczba < 2)
-        return TBladModelu::ZaMaloPunktow;
-    TCharakterystyka odczytane(static_cast<std::size_t>(liczba));
-    std::memcpy(odczytane.data(), bajty.data() + RozmiarNaglowka, odczytane.size() * sizeof(TPunkt));
-    if (const TBladModelu blad = Sprawdz(odczytane); blad != TBladModelu::Brak)
-        return blad;
-    punkty = std::move(odczytane);
-    return TBladModelu::Brak;
+    std::string opis;
+    const TOdczytPliku odczyt = CzytajPlik(plik, RozmiarNaglowka + MaksPunktowModelu * sizeof(TPunkt));
+    const TBladModelu blad =
+        odczyt.Blad != TBladOdczytu::Brak ? BladOdczytu(odczyt.Blad) : Odczytaj(odczyt.Dane, punkty, opis);
+    if (powod != nullptr)
+        *powod = odczyt.Blad != TBladOdczytu::Brak ? odczyt.Powod : opis;
+    return blad;
 }
 
 TBladModelu ZapiszModel(const std::filesystem::path& plik, const TCharakterystyka& punkty)
 {
-    std::ofstream wyjscie(plik, std::ios::binary | std::ios::trunc);
+    if (!RodzajNieZwyklegoPliku(plik).empty())
+        return TBladModelu::NieJestPlikiem;
     const auto liczba = static_cast<std::int32_t>(punkty.size());
-    wyjscie.write(Sygnatura, sizeof Sygnatura);
-    wyjscie.write(reinterpret_cast<const char*>(&liczba), sizeof liczba);
-    wyjscie.write(reinterpret_cast<const char*>(punkty.data()), static_cast<std::streamsize>(punkty.size() * sizeof(TPunkt)));
-    wyjscie.close();
-    return wyjscie ? TBladModelu::Brak : TBladModelu::Dostep;
+    std::string bajty(Sygnatura, sizeof Sygnatura);
+    bajty.append(reinterpret_cast<const char*>(&liczba), sizeof liczba);
+    bajty.append(reinterpret_cast<const char*>(punkty.data()), punkty.size() * sizeof(TPunkt));
+    TZapisAtomowy zapis;
+    return zapis.Dodaj(plik, bajty).empty() && zapis.Zatwierdz().empty() ? TBladModelu::Brak : TBladModelu::Dostep;
 }

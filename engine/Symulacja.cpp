@@ -52,7 +52,54 @@ float Interpoluj(const TPunkt& a, const TPunkt& b, float x)
     return a.Y + (b.Y - a.Y) * (x - a.X) / (b.X - a.X);
 }
 
+// The first visible point of s that is not a pair of finite numbers; -1 when none is.
+std::int32_t NieskonczonyPunkt(TFltFltStrumien& s)
+{
+    for (std::int32_t i = 0; i < s.ZwrocDlugosc(); ++i) {
+        const TPunkt p = s.Zwroc(i);
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
+
+void SprawdzSkonczonosc(TWynikSymulacji& w)
+{
+    const auto zglos = [](const std::string& co) {
+        throw TWynikNieskonczony("the run produced a value that is not a finite number (" + co +
+                                 "); no result is given");
+    };
+    const auto strumien = [&](TFltFltStrumien* s, const std::string& co) {
+        if (s == nullptr)
+            return;
+        if (const std::int32_t i = NieskonczonyPunkt(*s); i >= 0)
+            zglos(co + ", point " + FormatujCalkowita(i));
+    };
+    for (std::size_t i = 0; i < w.Wejsciowe.size(); ++i)
+        strumien(w.Wejsciowe[i].get(), "input stream " + FormatujCalkowita(static_cast<std::int64_t>(i)));
+    for (std::size_t i = 0; i < w.Zaklocenia.size(); ++i)
+        strumien(w.Zaklocenia[i].get(), "crosstalk source " + FormatujCalkowita(static_cast<std::int64_t>(i)));
+    for (std::size_t i = 0; i < w.Tory.size(); ++i) {
+        const TTorWyniku& t = w.Tory[i];
+        const std::string tor = "lane " + FormatujCalkowita(static_cast<std::int64_t>(i)) + " ";
+        strumien(t.Odebrany.get(), tor + "received");
+        strumien(t.Zregenerowany.get(), tor + "regenerated");
+        strumien(t.Wzmocniony.get(), tor + "amplified");
+        strumien(t.Zdekodowany.get(), tor + "decoded");
+    }
+    strumien(w.Rozklad.get(), "error distribution");
+    strumien(w.Dystrybuanta.get(), "cumulative error distribution");
+    if (!std::isfinite(w.BER))
+        zglos("BER");
+    if (!std::isfinite(w.NajwiekszyBlad))
+        zglos("largest error");
+    if (!std::isfinite(w.SzczytRozkladu))
+        zglos("peak of the error distribution");
+    if (w.UdzialBledow && !std::isfinite(*w.UdzialBledow))
+        zglos("share of wrongly decoded time");
+}
 
 void Przytnij(TFltFltStrumien& s, float L)
 {
@@ -201,5 +248,6 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
         const float E = s->Zwroc(s->ZwrocDlugosc() - 1).X;
         Przytnij(*s, 20.0f * E / xOstatni);
     }
+    SprawdzSkonczonosc(w);
     return wynik;
 }

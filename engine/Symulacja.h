@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,19 @@ struct TKontrolkiPostepu {
     TWskaznikPostepu* Calkowity = nullptr; // the whole channel call
 };
 
-// Runs the simulation of valid settings (SprawdzUstawienia finds nothing).
+// A run that produced a stream value or figure that is not a finite number: its result
+// is never presented. what() is one English line naming the first such value.
+class TWynikNieskonczony : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws TWynikNieskonczony unless every visible point of every stream of w and every
+// figure is a finite number.
+void SprawdzSkonczonosc(TWynikSymulacji& w);
+
+// Runs the simulation of valid settings (SprawdzUstawienia finds nothing), and throws
+// std::invalid_argument for others and TWynikNieskonczony for a result not to be shown.
 // flagaZakonczenia is the worker's termination flag, set by another thread; when it is
 // set by the time the channel returns, the run releases what it made and returns null.
 std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& ustawienia, std::uint8_t* flagaZakonczenia,

@@ -9,21 +9,6 @@ std::string Calkowita(const TZakres& z)
     return "a whole number from " + FormatujCalkowita(z.Min) + " to " + FormatujCalkowita(z.Max);
 }
 
-const char* OpisWady(TWadaCharakterystyki wada)
-{
-    switch (wada) {
-    case TWadaCharakterystyki::ZaMaloPunktow:
-        return "needs at least two points";
-    case TWadaCharakterystyki::Czestotliwosci:
-        return "needs non-negative, increasing frequencies";
-    case TWadaCharakterystyki::Wartosci:
-        return "holds a gain that is not a finite number";
-    case TWadaCharakterystyki::Brak:
-        break;
-    }
-    return "";
-}
-
 } // namespace
 
 TUstawieniaSymulacji DomyslneUstawienia(int standard)
@@ -94,7 +79,7 @@ std::vector<TNaruszenie> SprawdzUstawienia(const TUstawieniaSymulacji& u, std::i
     };
     for (const auto& [pole, punkty] : listy)
         if (const TWadaCharakterystyki wada = SprawdzCharakterystyke(*punkty); wada != TWadaCharakterystyki::Brak)
-            wynik.push_back({pole, OpisWady(wada)});
+            wynik.push_back({pole, OpisWadyCharakterystyki(wada)});
 
     const std::int32_t kodowane = BityKodowane(u);
     const auto dosc = [&](TPoleUstawien pole, const std::optional<std::vector<std::int32_t>>& bity) {

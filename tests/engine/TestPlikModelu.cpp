@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -96,6 +98,10 @@ TEST_F(PlikModeluTest, BadFilesLeaveThePointsUnchanged)
         {"negative frequency", Plik(2, {{-1, -1}, {1, -2}}), TBladModelu::Czestotliwosci},
         {"infinite frequency", Plik(2, {{0, -1}, {INFINITY, -2}}), TBladModelu::Czestotliwosci},
         {"NaN gain", Plik(2, {{0, NAN}, {1, -2}}), TBladModelu::Wartosci},
+        {"700 dB", Plik(3, {{0, -2}, {1, -2}, {100, 700}}), TBladModelu::Wartosci},
+        {"10^30 dB", Plik(2, {{0, 1e30f}, {1, -2}}), TBladModelu::Wartosci},
+        {"-10^30 dB", Plik(2, {{0, -2}, {1, -1e30f}}), TBladModelu::Wartosci},
+        {"just below the range", Plik(2, {{0, -150.001f}, {1, -2}}), TBladModelu::Wartosci},
     };
     for (const auto& p : przypadki) {
         TCharakterystyka punkty = {{7, 7}};
@@ -105,6 +111,44 @@ TEST_F(PlikModeluTest, BadFilesLeaveThePointsUnchanged)
         EXPECT_FALSE(OpisBleduModelu(p.blad).empty()) << p.opis;
     }
     EXPECT_EQ(OpisBleduModelu(TBladModelu::Format), "Nieprawidłowy format pliku");
+}
+
+TEST_F(PlikModeluTest, GainsAtTheEndsOfTheRangeAreRead)
+{
+    TCharakterystyka punkty;
+    ASSERT_EQ(WczytajModel(Zapisz(Plik(3, {{0, -150}, {1, 150}, {2, 0}})), punkty), TBladModelu::Brak);
+    EXPECT_EQ(punkty[0].Y, WzmocnienieMin);
+    EXPECT_EQ(punkty[1].Y, WzmocnienieMax);
+}
+
+TEST_F(PlikModeluTest, WhatIsNotAModelFileIsRefusedInOneLine)
+{
+    const auto opis = [](const std::filesystem::path& plik, TBladModelu oczekiwany) {
+        TCharakterystyka punkty = {{7, 7}};
+        std::string powod;
+        EXPECT_EQ(WczytajModel(plik, punkty, &powod), oczekiwany) << plik;
+        EXPECT_EQ(punkty.size(), 1u);
+        EXPECT_EQ(powod.find('\n'), std::string::npos);
+        return powod;
+    };
+    EXPECT_EQ(opis(Folder, TBladModelu::NieJestPlikiem), "is a directory, not a regular file");
+    // A FIFO is never opened (that would wait for a writer), a device never read.
+    const auto fifo = Folder / "fifo.att";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(opis(fifo, TBladModelu::NieJestPlikiem), "is a FIFO, not a regular file");
+    EXPECT_EQ(opis("/dev/zero", TBladModelu::NieJestPlikiem), "is a character device, not a regular file");
+    // A file longer than the most points make is refused by its size alone: 16 GiB of holes.
+    const auto duzy = Zapisz(Plik(2, {{0, -1}, {10, -3}}));
+    std::filesystem::resize_file(duzy, std::uintmax_t{16} << 30);
+    EXPECT_EQ(opis(duzy, TBladModelu::ZaDuzy), "is 17179869184 bytes, more than the 800013 a file of its kind can hold");
+    EXPECT_EQ(opis(Zapisz(Plik(2, {{0, 700}, {10, -3}})), TBladModelu::Wartosci),
+              "the list holds a gain that is not a number from -150 to 150 dB");
+    EXPECT_EQ(opis(Zapisz({'L', 'i', 'n'}), TBladModelu::Format), "is not a model file: it does not begin with LintaVOX");
+    EXPECT_EQ(OpisBleduModelu(TBladModelu::Wartosci), "Poziomy w pliku muszą zawierać się w przedziale <-150;150> dB");
+
+    // Saving never replaces a FIFO with a file.
+    EXPECT_EQ(ZapiszModel(fifo, DomyslneCharakterystyki().Echo), TBladModelu::NieJestPlikiem);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST_F(PlikModeluTest, MissingFileAndUnwritableFolder)

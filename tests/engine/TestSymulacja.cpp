@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <limits>
 
 #include "OpisBER.h"
 #include "Symulacja.h"
@@ -235,4 +236,39 @@ TEST(Symulacja, ListsReachingFarAboveTheFilterGiveTheStreamsTheyAlwaysGave)
     EXPECT_EQ(Skrot(*tor.Zregenerowany), 17208273208552553754u);
     EXPECT_EQ(Skrot(*tor.Wzmocniony), 10398829626499502777u);
     EXPECT_EQ(w->BER, 0x1.232a18eb4968dp-348);
+}
+
+TEST(Symulacja, AValueThatIsNotFiniteIsNeverPresented)
+{
+    const auto w = Symuluj(Ustawienia(1, 100, 5000), nullptr, {});
+    ASSERT_NE(w, nullptr);
+    EXPECT_NO_THROW(SprawdzSkonczonosc(*w));
+
+    const auto komunikat = [&] {
+        try {
+            SprawdzSkonczonosc(*w);
+        } catch (const TWynikNieskonczony& blad) {
+            return std::string(blad.what());
+        }
+        return std::string();
+    };
+    w->BER = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(komunikat(), "the run produced a value that is not a finite number (BER); no result is given");
+    w->BER = 0.0;
+    TFltFltStrumien& odebrany = *w->Tory[0].Odebrany;
+    odebrany.Ustaw(odebrany.ZwrocPoczatek() + 3, TPunkt{1.0f, std::nanf("")});
+    EXPECT_EQ(komunikat(), "the run produced a value that is not a finite number (lane 0 received, point 3); no result is given");
+}
+
+TEST(Symulacja, GainsAtTheEndsOfTheRangeThroughEveryFilterStayFinite)
+{
+    // The worst case the limits allow: the same extreme gain in all four chained filters.
+    for (const float g : {WzmocnienieMin, WzmocnienieMax}) {
+        for (const auto& [standard, szybkosc] : {std::pair{0, 10}, std::pair{3, 5000}}) {
+            TUstawieniaSymulacji u = Ustawienia(standard, szybkosc, standard == 0 ? 500.0f : 5000.0f);
+            const TCharakterystyka plaska = {{0, g}, {1, g}, {100, g}};
+            u.Charakterystyki = {plaska, plaska, plaska, plaska};
+            EXPECT_NO_THROW(Symuluj(u, nullptr, {})) << g << " " << standard;
+        }
+    }
 }

@@ -65,6 +65,18 @@ TEST(Ustawienia, EveryViolatedLimitIsReportedInFieldOrder)
     EXPECT_EQ(Pola(zlyStandard), (std::vector{TPoleUstawien::Nachylenie}));
 }
 
+TEST(Ustawienia, GainsStayWithinWhatTheArithmeticCarries)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(1);
+    u.Charakterystyki.Wzmocnienie.back().Y = WzmocnienieMax;
+    u.Charakterystyki.Tlumienie.back().Y = WzmocnienieMin;
+    EXPECT_TRUE(Pola(u).empty());
+    u.Charakterystyki.Wzmocnienie.back().Y = 700.0f;
+    u.Charakterystyki.Echo[0].Y = -1e30f;
+    EXPECT_EQ(Pola(u), (std::vector{TPoleUstawien::Echo, TPoleUstawien::Wzmocnienie}));
+    EXPECT_EQ(SprawdzUstawienia(u).front().Powod, "holds a gain that is not a number from -150 to 150 dB");
+}
+
 TEST(Ustawienia, ExplicitBitsMustCoverTheEncodedCountWithZerosAndOnes)
 {
     TUstawieniaSymulacji u = DomyslneUstawienia(1);
