@@ -22,6 +22,8 @@ void TKontrolerObliczen::UruchomSymulacje(TUstawieniaSymulacji ustawienia)
     Uruchom(TRodzaj::Symulacja,
             new TWatekObliczen(std::move(obliczenie), Postep.Kontrolki(),
                                {QStringLiteral("Za mało pamięci, by przeprowadzić symulację."),
+                                QStringLiteral("Symulacja dała wartości, które nie są skończonymi liczbami, więc "
+                                               "jej wyników nie pokazano."),
                                 QStringLiteral("Symulacja została przerwana przez")}));
 }
 
@@ -37,6 +39,8 @@ void TKontrolerObliczen::UruchomRekalkulacje(TCharakterystyka punkty, float R)
     Uruchom(TRodzaj::Rekalkulacja,
             new TWatekObliczen(std::move(obliczenie), Postep.Kontrolki(),
                                {QStringLiteral("Za mało pamięci, by przeliczyć charakterystykę."),
+                                QStringLiteral("Rekalkulacja dała wartości, które nie są skończonymi liczbami, "
+                                               "więc jej wyników nie pokazano."),
                                 QStringLiteral("Rekalkulacja została przerwana przez")}));
 }
 

@@ -19,6 +19,8 @@ void TWatekObliczen::Wykonaj()
             emit Gotowe(std::move(wynik));
     } catch (const std::bad_alloc&) {
         emit Blad(Komunikaty.BrakPamieci);
+    } catch (const TWynikNieskonczony&) {
+        emit Blad(Komunikaty.WynikNieskonczony);
     } catch (const std::exception& blad) {
         emit Blad(Komunikaty.Przerwanie + QStringLiteral(" błąd: ") + QString::fromUtf8(blad.what()));
     } catch (...) {

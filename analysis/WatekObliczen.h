@@ -24,10 +24,12 @@ public:
     using TWynik = std::variant<std::shared_ptr<TWynikSymulacji>, std::shared_ptr<WynikRekalkulacji>>;
     // The computation, on the worker, with the worker's termination flag and the progress controls.
     using TObliczenie = std::function<TWynik(std::uint8_t* flagaZakonczenia, const TKontrolkiPostepu& postep)>;
-    // The user's texts of a failure: when memory runs out, and the start of the sentence
-    // that names any other error ("Symulacja została przerwana przez").
+    // The user's texts of a failure: when memory runs out, when the result holds numbers
+    // that are not finite (and so is not shown), and the start of the sentence that names
+    // any other error ("Symulacja została przerwana przez").
     struct TKomunikaty {
         QString BrakPamieci;
+        QString WynikNieskonczony;
         QString Przerwanie;
     };
 

@@ -422,6 +422,8 @@ private slots:
         QTest::newRow("truncated") << Plik(5, {{0.0f, 5.0f}, {1.0f, 6.0f}})
                                    << "Liczba punktów nie zgadza się z długością pliku" << 11;
         QTest::newRow("empty file") << QByteArray() << "Nieprawidłowy format pliku" << 11;
+        QTest::newRow("700 dB") << Plik(3, {{0.0f, 5.0f}, {1.0f, 6.0f}, {50.0f, 700.0f}})
+                                << "Poziomy w pliku muszą zawierać się w przedziale <-150;150> dB" << 11;
     }
 
     void wczytanie()

@@ -735,6 +735,21 @@ private slots:
         QVERIFY(Przeprowadz(*okno));
         QVERIFY(ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
     }
+
+    void wynikNieskonczony()
+    {
+        auto okno = NoweOkno(1);
+        okno->UstawPrzebieg([](const TUstawieniaSymulacji&, std::uint8_t*, const TKontrolkiPostepu&)
+            -> std::unique_ptr<TWynikSymulacji> { throw TWynikNieskonczony("BER"); });
+        TOdpowiedzNaKomunikat odpowiedz;
+        QTest::mouseClick(okno->SimBut, Qt::LeftButton);
+        QTRY_VERIFY(odpowiedz.Pokazany());
+        QCOMPARE(odpowiedz.Tekst,
+                 QStringLiteral("Symulacja dała wartości, które nie są skończonymi liczbami, więc jej wyników nie pokazano."));
+        QVERIFY(!okno->Wyniki());
+        QVERIFY(!ZakladkaWidoczna(*okno, okno->TabSheetWejsciowe));
+        QTRY_VERIFY(!okno->SymulacjaTrwa());
+    }
 };
 
 QTEST_MAIN(TestSymulacji)

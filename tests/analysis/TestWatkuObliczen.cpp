@@ -16,6 +16,7 @@ namespace {
 constexpr int CzasMs = 10000;
 
 const TWatekObliczen::TKomunikaty Komunikaty{QStringLiteral("Za mało pamięci."),
+                                             QStringLiteral("Wynik nie jest skończony."),
                                              QStringLiteral("Obliczenie zostało przerwane przez")};
 
 // Starts a worker over the computation and waits until it has gone.
@@ -59,7 +60,8 @@ private slots:
         QTest::addColumn<QString>("komunikat");
         QTest::newRow("out of memory") << 0 << "Za mało pamięci.";
         QTest::newRow("an error with a message") << 1 << "Obliczenie zostało przerwane przez błąd: no filter";
-        QTest::newRow("anything else thrown") << 2 << "Obliczenie zostało przerwane przez nieznany błąd.";
+        QTest::newRow("a result that is not finite") << 2 << "Wynik nie jest skończony.";
+        QTest::newRow("anything else thrown") << 3 << "Obliczenie zostało przerwane przez nieznany błąd.";
     }
 
     void bladKazdegoRodzaju()
@@ -71,6 +73,8 @@ private slots:
                 throw std::bad_alloc();
             if (rodzaj == 1)
                 throw std::runtime_error("no filter");
+            if (rodzaj == 2)
+                throw TWynikNieskonczony("BER");
             throw 7;
         });
         p.Watek->start();
