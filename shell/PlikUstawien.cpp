@@ -9,6 +9,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "OdczytPliku.h"
 #include "UslugiQt.h"
 
 namespace {
@@ -71,10 +72,10 @@ void DekodujUstawienia(const QByteArray& dane, TTabelaUstawien& tabela)
 
 bool WczytajUstawienia(const QString& sciezka, TTabelaUstawien& tabela)
 {
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly))
+    const TOdczytPliku odczyt = CzytajPoczatekPliku(QFile::encodeName(sciezka).toStdString(), RozmiarPlikuUstawien);
+    if (odczyt.Blad != TBladOdczytu::Brak)
         return false;
-    DekodujUstawienia(plik.read(RozmiarPlikuUstawien), tabela);
+    DekodujUstawienia(QByteArray::fromStdString(odczyt.Dane), tabela);
     return true;
 }
 

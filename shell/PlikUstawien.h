@@ -21,7 +21,8 @@ QByteArray KodujUstawienia(const TTabelaUstawien& tabela);
 // the others keep what the table held.
 void DekodujUstawienia(const QByteArray& dane, TTabelaUstawien& tabela);
 
-// Reads the file into the table when it exists; returns whether it did.
+// Reads the file into the table when it is a regular file that can be read; returns
+// whether it did. A folder, FIFO or device of that name is never opened.
 bool WczytajUstawienia(const QString& sciezka, TTabelaUstawien& tabela);
 // Replaces the file with the table's 24 bytes; false when the file could not be written.
 bool ZapiszUstawienia(const QString& sciezka, const TTabelaUstawien& tabela);

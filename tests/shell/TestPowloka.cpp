@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "PlikUstawien.h"
 #include "PomocnikiGui.h"
 #include "TForm1.h"
@@ -120,6 +122,18 @@ private slots:
         QCOMPARE(tabela[0].Dekoder, 1);
         QCOMPARE(tabela[0].RozkladyBledow, 0);
         QCOMPARE(tabela[0].BerErf, 1);
+    }
+
+    void plikUstawienNieBedacyPlikiem()
+    {
+        // A FIFO would block the start in open() for ever; a folder once read as empty.
+        QVERIFY(QDir().mkdir(SciezkaPlikuUstawien()));
+        TTabelaUstawien tabela = UstawieniaPoczatkowe();
+        QVERIFY(!WczytajUstawienia(SciezkaPlikuUstawien(), tabela));
+        QVERIFY(QDir().rmdir(SciezkaPlikuUstawien()));
+        QCOMPARE(::mkfifo(QFile::encodeName(SciezkaPlikuUstawien()).constData(), 0600), 0);
+        QVERIFY(!WczytajUstawienia(SciezkaPlikuUstawien(), tabela));
+        QCOMPARE(tabela, UstawieniaPoczatkowe());
     }
 
     void brakPlikuToWszystkieFunkcje()
