@@ -2,12 +2,14 @@
 
 #include <QCommandLineParser>
 
+#include <filesystem>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
 
 #include "JsonSymulacji.h"
 #include "Liczby.h"
+#include "OdczytPliku.h"
 #include "PlikBitow.h"
 #include "PlikModelu.h"
 #include "Standardy.h"
@@ -51,8 +53,9 @@ TCharakterystyka Model(const QString& opcja, const std::string& plik, const TCha
     if (plik.empty())
         return domyslna;
     TCharakterystyka punkty;
-    if (const TBladModelu blad = WczytajModel(plik, punkty); blad != TBladModelu::Brak)
-        throw TBladOpcji(opcja, plik + ": " + OpisBleduModelu(blad));
+    std::string powod;
+    if (WczytajModel(plik, punkty, &powod) != TBladModelu::Brak)
+        throw TBladOpcji(opcja, plik + ": " + powod);
     return punkty;
 }
 
@@ -162,6 +165,30 @@ void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TOpc
 }
 
 } // namespace
+
+std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& z)
+{
+    std::vector<TWejscieWiersza> wejscia;
+    for (const auto& [opcja, plik] : {std::pair{"--attenuation", &z.PlikTlumienia},
+                                      std::pair{"--crosstalk-model", &z.PlikPrzesluchow},
+                                      std::pair{"--echo-model", &z.PlikEcha},
+                                      std::pair{"--regeneration-model", &z.PlikRegeneracji},
+                                      std::pair{"--bits-file", &z.PlikBitow},
+                                      std::pair{"--crosstalk-bits-file", &z.PlikBitowZaklocen}})
+        if (!plik->empty())
+            wejscia.push_back({opcja, *plik});
+    return wejscia;
+}
+
+std::string PrzeszkodaWyjscia(const std::string& plik, const std::vector<TWejscieWiersza>& wejscia)
+{
+    if (const std::string rodzaj = RodzajNieZwyklegoPliku(plik); !rodzaj.empty())
+        return plik + " is " + rodzaj + ", not a regular file";
+    for (const TWejscieWiersza& w : wejscia)
+        if (TenSamPlik(plik, w.Plik))
+            return plik + " is the same file as the input of " + w.Opcja + " (" + w.Plik + ")";
+    return {};
+}
 
 TWynikParsowania ParsujWiersz(const QStringList& argumenty)
 {
@@ -308,6 +335,13 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
 
         o.PlikJson = p.value(json).toStdString();
         o.FolderCsv = p.value(csv).toStdString();
+        if (!o.PlikJson.empty())
+            if (const std::string przeszkoda = PrzeszkodaWyjscia(o.PlikJson, WejsciaWiersza(z)); !przeszkoda.empty())
+                throw TBladOpcji(QStringLiteral("json"), przeszkoda);
+        std::error_code blad;
+        if (!o.FolderCsv.empty() && std::filesystem::exists(o.FolderCsv, blad) &&
+            !std::filesystem::is_directory(o.FolderCsv, blad))
+            throw TBladOpcji(QStringLiteral("csv"), o.FolderCsv + " is not a folder");
         o.Cicho = p.isSet(cicho);
         return {std::move(o), {}, 0};
     } catch (const TBladOpcji& blad) {

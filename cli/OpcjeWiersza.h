@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QStringList>
 
@@ -27,4 +28,19 @@ struct TWynikParsowania {
     int Kod = 0;
 };
 
+// Parses the options, reads the files they name, checks the settings, and refuses an
+// output path that is not a regular file or is the same file as an input, all before
+// the run.
 TWynikParsowania ParsujWiersz(const QStringList& argumenty);
+
+// An input file of the run and the option that named it ("--bits-file").
+struct TWejscieWiersza {
+    std::string Opcja;
+    std::string Plik;
+};
+// Every input file the settings came from, in the order of the options.
+std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& pochodzenie);
+
+// Why an output may not be written to plik: it exists and is not a regular file, or it is
+// the same file as one of the inputs (the text names both). Empty when it may.
+std::string PrzeszkodaWyjscia(const std::string& plik, const std::vector<TWejscieWiersza>& wejscia);

@@ -1,8 +1,6 @@
 #include "ZapisWynikow.h"
 
-#include <QDir>
-#include <QSaveFile>
-
+#include <filesystem>
 #include <functional>
 
 #include "JsonSymulacji.h"
@@ -10,16 +8,9 @@
 #include "OpisBER.h"
 #include "Standardy.h"
 #include "TekstJson.h"
+#include "ZapisAtomowy.h"
 
 namespace {
-
-std::string Zapisz(const QString& plik, const QByteArray& dane)
-{
-    QSaveFile wyjscie(plik);
-    if (!wyjscie.open(QIODevice::WriteOnly) || wyjscie.write(dane) != dane.size() || !wyjscie.commit())
-        return plik.toStdString() + ": " + wyjscie.errorString().toStdString();
-    return {};
-}
 
 // Every stream of a run with the file name it gets among the CSV files.
 void KazdyStrumien(const TWynikSymulacji& w, const std::function<void(const std::string&, TFltFltStrumien*)>& f)
@@ -59,26 +50,37 @@ std::string Podsumowanie(const TWynikSymulacji& w)
     return tekst;
 }
 
-std::string ZapiszJson(const std::string& plik, const TWynikSymulacji& w)
+TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& w)
 {
-    return Zapisz(QString::fromStdString(plik), QByteArray::fromStdString(TekstJson(WynikJson(w))));
-}
-
-std::string ZapiszCsv(const std::string& folder, const TWynikSymulacji& w)
-{
-    const QDir katalog(QString::fromStdString(folder));
-    if (!katalog.mkpath(QStringLiteral(".")))
-        return folder + ": cannot create the folder";
-    std::string blad;
-    KazdyStrumien(w, [&](const std::string& nazwa, TFltFltStrumien* s) {
-        if (!blad.empty())
-            return;
-        std::string tekst = "x,y\n";
-        for (std::int32_t i = 0; i < s->ZwrocDlugosc(); ++i) {
-            const TPunkt p = s->Zwroc(i);
-            tekst += FormatujDoPliku(p.X) + "," + FormatujDoPliku(p.Y) + "\n";
-        }
-        blad = Zapisz(katalog.filePath(QString::fromStdString(nazwa + ".csv")), QByteArray::fromStdString(tekst));
-    });
-    return blad;
+    TZapisAtomowy zapis;
+    if (!opcje.FolderCsv.empty()) {
+        if (const std::string blad = zapis.UtworzFolder(opcje.FolderCsv); !blad.empty())
+            return {"--csv: " + blad, 1};
+        const std::vector<TWejscieWiersza> wejscia = WejsciaWiersza(opcje.Ustawienia.Pochodzenie);
+        TBladZapisu blad;
+        KazdyStrumien(w, [&](const std::string& nazwa, TFltFltStrumien* s) {
+            if (!blad.Tekst.empty())
+                return;
+            const std::string plik = (std::filesystem::path(opcje.FolderCsv) / (nazwa + ".csv")).string();
+            if (const std::string przeszkoda = PrzeszkodaWyjscia(plik, wejscia); !przeszkoda.empty()) {
+                blad = {"--csv: " + przeszkoda, 2};
+                return;
+            }
+            std::string tekst = "x,y\n";
+            for (std::int32_t i = 0; i < s->ZwrocDlugosc(); ++i) {
+                const TPunkt p = s->Zwroc(i);
+                tekst += FormatujDoPliku(p.X) + "," + FormatujDoPliku(p.Y) + "\n";
+            }
+            if (const std::string b = zapis.Dodaj(plik, tekst); !b.empty())
+                blad = {"--csv: " + b, 1};
+        });
+        if (!blad.Tekst.empty())
+            return blad;
+    }
+    if (!opcje.PlikJson.empty())
+        if (const std::string blad = zapis.Dodaj(opcje.PlikJson, TekstJson(WynikJson(w))); !blad.empty())
+            return {"--json: " + blad, 1};
+    if (const std::string blad = zapis.Zatwierdz(); !blad.empty())
+        return {"the results cannot be saved: " + blad, 1};
+    return {};
 }

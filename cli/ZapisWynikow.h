@@ -4,14 +4,20 @@
 
 #include <string>
 
+#include "OpcjeWiersza.h"
 #include "Symulacja.h"
 
 // The Polish texts the program shows for the run: BER, its reading, correct time, largest error.
 std::string Podsumowanie(const TWynikSymulacji& wynik);
 
-// Writes the JSON document to plik through a temporary file renamed at the end, so a
-// reader never sees half of it. Returns an error text, empty on success.
-std::string ZapiszJson(const std::string& plik, const TWynikSymulacji& wynik);
+// Why the results could not be saved: one line naming the option, and the exit status.
+struct TBladZapisu {
+    std::string Tekst; // empty when everything was saved
+    int Kod = 0;       // 2: an output path refused, 1: a file could not be written
+};
 
-// Writes every stream of the run as x,y rows into folder (made when missing).
-std::string ZapiszCsv(const std::string& folder, const TWynikSymulacji& wynik);
+// Writes the JSON document and every stream as x,y rows into the CSV folder (made when
+// missing), as the options ask, all or nothing: every file goes to a temporary first and
+// is renamed only when all of them were written. A CSV file that would replace an input
+// or a file that is not a regular one is refused before anything is written.
+TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& wynik);

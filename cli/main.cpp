@@ -73,16 +73,10 @@ int main(int argc, char** argv)
         return 130;
     }
 
-    if (!opcje.PlikJson.empty())
-        if (const std::string blad = ZapiszJson(opcje.PlikJson, *wynik); !blad.empty()) {
-            std::fprintf(stderr, "lintavox-sim: --json: %s\n", blad.c_str());
-            return 1;
-        }
-    if (!opcje.FolderCsv.empty())
-        if (const std::string blad = ZapiszCsv(opcje.FolderCsv, *wynik); !blad.empty()) {
-            std::fprintf(stderr, "lintavox-sim: --csv: %s\n", blad.c_str());
-            return 1;
-        }
+    if (const TBladZapisu blad = ZapiszWyniki(opcje, *wynik); !blad.Tekst.empty()) {
+        std::fprintf(stderr, "lintavox-sim: %s\n", blad.Tekst.c_str());
+        return blad.Kod;
+    }
     if (!opcje.Cicho)
         std::fputs(Podsumowanie(*wynik).c_str(), stdout);
     return 0;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +12,9 @@
 #include <QTemporaryDir>
 
 #include <signal.h>
+#include <sys/stat.h>
+
+#include <cstdint>
 
 namespace {
 
@@ -23,9 +28,49 @@ TWynikProcesu Uruchom(const QStringList& argumenty)
 {
     QProcess proces;
     proces.start(QStringLiteral(LINTAVOX_SIM), argumenty);
-    proces.waitForFinished(60000);
+    if (!proces.waitForFinished(60000)) {
+        proces.kill();
+        proces.waitForFinished();
+        return {-1, {}, "did not finish within a minute"};
+    }
     return {proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1, proces.readAllStandardOutput(),
             proces.readAllStandardError()};
+}
+
+QByteArray Zawartosc(const QString& plik)
+{
+    QFile f(plik);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Zapisz(const QString& plik, const QByteArray& dane)
+{
+    QFile f(plik);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dane);
+}
+
+// A model file of the points (MHz, dB).
+QByteArray Model(std::initializer_list<std::pair<float, float>> punkty)
+{
+    QByteArray bajty("LintaVOX", 9);
+    const auto liczba = static_cast<std::int32_t>(punkty.size());
+    bajty.append(reinterpret_cast<const char*>(&liczba), sizeof liczba);
+    for (const auto& [x, y] : punkty) {
+        bajty.append(reinterpret_cast<const char*>(&x), sizeof x);
+        bajty.append(reinterpret_cast<const char*>(&y), sizeof y);
+    }
+    return bajty;
+}
+
+// Fails unless the run ended with kod and one line on stderr holding every one of czesci.
+void JednaLinia(const TWynikProcesu& w, int kod, std::initializer_list<const char*> czesci)
+{
+    EXPECT_EQ(w.Kod, kod) << w.Bledy.toStdString();
+    EXPECT_EQ(w.Bledy.count('\n'), 1) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Bledy.startsWith("lintavox-sim: ")) << w.Bledy.toStdString();
+    for (const char* czesc : czesci)
+        EXPECT_TRUE(w.Bledy.contains(czesc)) << czesc << " in " << w.Bledy.toStdString();
 }
 
 QJsonObject Json(const QString& plik)
@@ -173,4 +218,99 @@ TEST(LintavoxSim, InterruptStopsTheRunWithoutOutput)
         return;
     }
     FAIL() << "the program never got as far as listening for the interrupt";
+}
+
+TEST(LintavoxSim, InputsThatAreNotModelOrBitFilesAreRefusedInOneLine)
+{
+    QTemporaryDir folder;
+    const auto plik = [&](const char* nazwa) { return folder.filePath(QString::fromLatin1(nazwa)); };
+    const QString json = plik("out.json");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(plik("fifo")).constData(), 0600), 0);
+    Zapisz(plik("700dB.att"), Model({{0, -2.1f}, {1, -2.1f}, {100, 700.0f}}));
+    const struct {
+        QStringList argumenty;
+        const char* powod;
+    } przypadki[] = {
+        {{QStringLiteral("--attenuation"), plik("folder")}, "is a directory, not a regular file"},
+        {{QStringLiteral("--bits-file"), plik("folder")}, "is a directory, not a regular file"},
+        {{QStringLiteral("--echo-model"), QStringLiteral("/dev/zero")}, "is a character device, not a regular file"},
+        {{QStringLiteral("--crosstalk-bits-file"), QStringLiteral("/dev/urandom")}, "is a character device"},
+        {{QStringLiteral("--regeneration-model"), plik("fifo")}, "is a FIFO, not a regular file"},
+        {{QStringLiteral("--bits-file"), plik("fifo")}, "is a FIFO, not a regular file"},
+        {{QStringLiteral("--attenuation"), plik("700dB.att")}, "holds a gain that is not a number from -150 to 150 dB"},
+    };
+    for (const auto& p : przypadki) {
+        const TWynikProcesu w = Uruchom(p.argumenty + QStringList{QStringLiteral("--json"), json});
+        JednaLinia(w, 2, {p.argumenty.front().toLatin1().constData(), p.powod});
+        EXPECT_FALSE(QFile::exists(json));
+    }
+}
+
+TEST(LintavoxSim, AModelReachingFarAboveTheFilterRunsAsUsual)
+{
+    QTemporaryDir folder;
+    const QString model = folder.filePath(QStringLiteral("daleki.att"));
+    Zapisz(model, Model({{0, -2.1f}, {1, -2.1f}, {100, -21.6f}, {1e9f, -60.0f}}));
+    const TWynikProcesu w = Uruchom({QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--attenuation"), model});
+    EXPECT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Wyjscie.contains("Bitowa stopa błędu (BER): "));
+}
+
+TEST(LintavoxSim, AnOutputNeverReplacesAnInputOrWhatIsNotARegularFile)
+{
+    QTemporaryDir folder;
+    const auto plik = [&](const char* nazwa) { return folder.filePath(QString::fromLatin1(nazwa)); };
+    QByteArray bity;
+    for (int i = 0; i < 140; ++i)
+        bity.append(i % 3 == 0 ? '1' : '0');
+    Zapisz(plik("bity.txt"), bity);
+    const QByteArray model = Model({{0, -2.1f}, {1, -2.1f}, {100, -21.6f}});
+    Zapisz(plik("linia.att"), model);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(plik("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(plik("bity.txt"), plik("lacze")));
+
+    const QString bityOpcja = QStringLiteral("--bits-file");
+    JednaLinia(Uruchom({bityOpcja, plik("bity.txt"), QStringLiteral("--json"), plik("bity.txt")}), 2,
+               {"--json: ", "is the same file as the input of --bits-file"});
+    JednaLinia(Uruchom({bityOpcja, plik("bity.txt"), QStringLiteral("--json"), plik("lacze")}), 2,
+               {"--json: ", "is the same file as the input of --bits-file"});
+    JednaLinia(Uruchom({QStringLiteral("--attenuation"), plik("linia.att"), QStringLiteral("--json"), plik("linia.att")}),
+               2, {"--json: ", "is the same file as the input of --attenuation"});
+    JednaLinia(Uruchom({QStringLiteral("--json"), plik("fifo")}), 2, {"--json: ", "is a FIFO, not a regular file"});
+    JednaLinia(Uruchom({QStringLiteral("--json"), QStringLiteral("/dev/null")}), 2, {"is a character device"});
+    // A CSV file of the run that is an input: refused before anything is written.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("csv")));
+    Zapisz(plik("csv/input-0.csv"), bity);
+    JednaLinia(Uruchom({bityOpcja, plik("csv/input-0.csv"), QStringLiteral("--csv"), plik("csv"), QStringLiteral("--json"),
+                        plik("out.json")}),
+               2, {"--csv: ", "input-0.csv is the same file as the input of --bits-file"});
+
+    EXPECT_EQ(Zawartosc(plik("bity.txt")), bity);
+    EXPECT_EQ(Zawartosc(plik("linia.att")), model);
+    EXPECT_EQ(Zawartosc(plik("csv/input-0.csv")), bity);
+    EXPECT_EQ(QDir(plik("csv")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_FALSE(QFile::exists(plik("out.json")));
+    EXPECT_TRUE(QFileInfo::exists(plik("fifo")) && !QFileInfo(plik("fifo")).isFile());
+}
+
+TEST(LintavoxSim, AFailedOutputLeavesNothingNewAndNothingChanged)
+{
+    QTemporaryDir folder;
+    const auto plik = [&](const char* nazwa) { return folder.filePath(QString::fromLatin1(nazwa)); };
+    Zapisz(plik("plik"), "not a folder");
+    // The CSV folder cannot be made (a file is in its way): the JSON must not appear.
+    const QStringList csvPodPlikiem = {QStringLiteral("--csv"), plik("plik/csv")};
+    JednaLinia(Uruchom(csvPodPlikiem + QStringList{QStringLiteral("--json"), plik("ok.json")}), 1, {"--csv: "});
+    EXPECT_FALSE(QFile::exists(plik("ok.json")));
+    // Nor may an earlier JSON change.
+    Zapisz(plik("ok.json"), "{}");
+    JednaLinia(Uruchom(csvPodPlikiem + QStringList{QStringLiteral("--json"), plik("ok.json")}), 1, {"--csv: "});
+    EXPECT_EQ(Zawartosc(plik("ok.json")), QByteArray("{}"));
+    // A JSON that cannot be written leaves no CSV folder behind.
+    JednaLinia(Uruchom({QStringLiteral("--csv"), plik("nowy/csv"), QStringLiteral("--json"), plik("brak/out.json")}), 1,
+               {"--json: ", "No such file or directory"});
+    EXPECT_FALSE(QFile::exists(plik("nowy")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("ok.json"), QStringLiteral("plik")}));
 }

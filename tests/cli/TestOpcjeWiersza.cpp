@@ -202,3 +202,33 @@ TEST(OpcjeWiersza, TouchstoneFileFillsWhatItHolds)
     Odrzucone({"--touchstone", (folder / "brak.s2p").string().c_str()}, "--touchstone");
     std::filesystem::remove_all(folder);
 }
+
+TEST(OpcjeWiersza, OutputsAreCheckedAgainstEveryInputBeforeTheRun)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "lintavox-cli-wyjscia";
+    std::filesystem::create_directories(folder);
+    const auto model = (folder / "echo.att").string();
+    ASSERT_EQ(ZapiszModel(model, {{0, -15}, {100, -15}}), TBladModelu::Brak);
+    const auto bity = (folder / "bity.txt").string();
+    std::ofstream(bity) << std::string(140, '1');
+
+    const TWynikParsowania w = Parsuj({"--echo-model", model.c_str(), "--bits-file", bity.c_str(), "--json", model.c_str()});
+    EXPECT_EQ(w.Kod, 2);
+    EXPECT_EQ(w.Tekst, "lintavox-sim: --json: " + model + " is the same file as the input of --echo-model (" + model + ")");
+    Odrzucone({"--csv", bity.c_str()}, "--csv");
+    EXPECT_TRUE(Parsuj({"--bits-file", bity.c_str(), "--json", (folder / "nowy.json").string().c_str(), "--csv",
+                        folder.string().c_str()})
+                    .Opcje.has_value());
+
+    TPochodzenie z;
+    z.PlikEcha = model;
+    z.PlikBitowZaklocen = bity;
+    const std::vector<TWejscieWiersza> wejscia = WejsciaWiersza(z);
+    ASSERT_EQ(wejscia.size(), 2u);
+    EXPECT_EQ(wejscia[1].Opcja, "--crosstalk-bits-file");
+    EXPECT_EQ(PrzeszkodaWyjscia((folder / "." / "bity.txt").string(), wejscia),
+              (folder / "." / "bity.txt").string() + " is the same file as the input of --crosstalk-bits-file (" + bity + ")");
+    EXPECT_EQ(PrzeszkodaWyjscia(folder.string(), {}), folder.string() + " is a directory, not a regular file");
+    EXPECT_EQ(PrzeszkodaWyjscia((folder / "nowy.json").string(), wejscia), "");
+    std::filesystem::remove_all(folder);
+}
