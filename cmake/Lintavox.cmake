@@ -1,6 +1,6 @@
 # Settings shared by every target of the project, applied target by target.
 
-# Warnings, and the sanitizers when asked for.
+# Warnings, and the sanitizers when asked for (LINTAVOX_SANITIZER: address, thread or empty).
 function(lintavox_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
   # g++ 12 at -O3 reports false overlaps in std::string concatenation (GCC bug 105329).
@@ -8,11 +8,23 @@ function(lintavox_defaults target)
   if(LINTAVOX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  if(LINTAVOX_SANITIZE)
+  if(LINTAVOX_SANITIZER STREQUAL "address")
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                              -fno-sanitize-recover=undefined)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  elseif(LINTAVOX_SANITIZER STREQUAL "thread")
+    target_compile_options(${target} PRIVATE -fsanitize=thread -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=thread)
   endif()
+endfunction()
+
+# Adds target to the group tests_<label>, which builds every test of that label and
+# what they run, so that a build folder can make just the tests it will run.
+function(lintavox_test_group label target)
+  if(NOT TARGET tests_${label})
+    add_custom_target(tests_${label})
+  endif()
+  add_dependencies(tests_${label} ${target})
 endfunction()
 
 # A computation library, from its classes and its exports:
@@ -51,6 +63,7 @@ function(lintavox_computation_library target)
     COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:${target}> "-DEXPORTS=${L_EXPORTS}"
             -P ${PROJECT_SOURCE_DIR}/cmake/SprawdzEksporty.cmake)
   set_tests_properties(${target}.ExportsExactly PROPERTIES LABELS lib)
+  lintavox_test_group(lib ${target})
 endfunction()
 
 # A GoogleTest executable registered with CTest; the label lets a run pick out groups.
@@ -61,6 +74,7 @@ function(lintavox_gtest target)
   target_link_libraries(${target} PRIVATE GTest::gtest_main ${T_LIBS})
   include(GoogleTest)
   gtest_discover_tests(${target} PROPERTIES LABELS "${T_LABEL}" DISCOVERY_TIMEOUT 60)
+  lintavox_test_group(${T_LABEL} ${target})
 endfunction()
 
 # A Qt Test executable registered with CTest under the label gui: on the offscreen
@@ -86,4 +100,5 @@ function(lintavox_qtest target)
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS gui TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${xdg}")
+  lintavox_test_group(gui ${target})
 endfunction()
