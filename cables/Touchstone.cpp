@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
 #include <numbers>
 
 #include "Liczby.h"
+#include "OdczytPliku.h"
 #include "Teksty.h"
 
 namespace {
@@ -434,34 +434,6 @@ void TCzytnik::ZapiszPunkt()
     Punkt.clear();
 }
 
-enum class TOdczyt { Dobrze, NieRegularny, ZaDuzy, Nieczytelny };
-
-// A regular file of at most `limit` bytes, whole; nothing else is opened.
-TOdczyt CzytajPlik(const std::filesystem::path& plik, std::uintmax_t limit, std::string& tresc)
-{
-    std::error_code blad;
-    const auto status = std::filesystem::status(plik, blad);
-    if (blad || !std::filesystem::exists(status))
-        return TOdczyt::Nieczytelny;
-    if (!std::filesystem::is_regular_file(status))
-        return TOdczyt::NieRegularny;
-    const std::uintmax_t rozmiar = std::filesystem::file_size(plik, blad);
-    if (blad)
-        return TOdczyt::Nieczytelny;
-    if (rozmiar > limit)
-        return TOdczyt::ZaDuzy;
-    std::ifstream wejscie(plik, std::ios::binary);
-    if (!wejscie)
-        return TOdczyt::Nieczytelny;
-    // The file may have grown since its size was taken: never read past the limit.
-    tresc.resize(static_cast<std::size_t>(limit) + 1);
-    wejscie.read(tresc.data(), static_cast<std::streamsize>(tresc.size()));
-    if (wejscie.bad())
-        return TOdczyt::Nieczytelny;
-    tresc.resize(static_cast<std::size_t>(wejscie.gcount()));
-    return tresc.size() > limit ? TOdczyt::ZaDuzy : TOdczyt::Dobrze;
-}
-
 std::string Linia(const TBladTouchstone& b, TJezyk jezyk)
 {
     if (b.Linia == 0)
@@ -494,17 +466,17 @@ std::optional<TDaneTouchstone> ParsujTouchstone(std::string_view tekst, std::str
 
 std::optional<TDaneTouchstone> CzytajTouchstone(const std::filesystem::path& plik, TBladTouchstone& blad)
 {
-    std::string tresc;
-    switch (CzytajPlik(plik, NajwiekszyPlik, tresc)) {
-    case TOdczyt::Dobrze:
-        return ParsujTouchstone(tresc, plik.filename().string(), blad);
-    case TOdczyt::NieRegularny:
+    const TOdczytPliku odczyt = CzytajPlik(plik, NajwiekszyPlik);
+    switch (odczyt.Blad) {
+    case TBladOdczytu::Brak:
+        return ParsujTouchstone(odczyt.Dane, plik.filename().string(), blad);
+    case TBladOdczytu::NieZwykly:
         blad = {TWadaTouchstone::PlikNieRegularny, 0, {}, 0, 0};
         break;
-    case TOdczyt::ZaDuzy:
+    case TBladOdczytu::ZaDuzy:
         blad = {TWadaTouchstone::PlikZaDuzy, 0, {}, 0, static_cast<std::size_t>(NajwiekszyPlik >> 20)};
         break;
-    case TOdczyt::Nieczytelny:
+    case TBladOdczytu::Dostep:
         blad = {TWadaTouchstone::PlikNieczytelny, 0, {}, 0, 0};
         break;
     }

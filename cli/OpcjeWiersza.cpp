@@ -177,6 +177,8 @@ std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& z)
                                       std::pair{"--crosstalk-bits-file", &z.PlikBitowZaklocen}})
         if (!plik->empty())
             wejscia.push_back({opcja, *plik});
+    if (z.Touchstone)
+        wejscia.push_back({"--touchstone", z.Touchstone->Plik});
     return wejscia;
 }
 

@@ -277,6 +277,10 @@ TEST(LintavoxSim, AnOutputNeverReplacesAnInputOrWhatIsNotARegularFile)
                {"--json: ", "is the same file as the input of --bits-file"});
     JednaLinia(Uruchom({QStringLiteral("--attenuation"), plik("linia.att"), QStringLiteral("--json"), plik("linia.att")}),
                2, {"--json: ", "is the same file as the input of --attenuation"});
+    Zapisz(plik("kabel.s2p"), "# MHz S DB\n10 -20 0 -2 0 -2 0 -20 0\n100 -18 0 -8 0 -8 0 -18 0\n");
+    const QByteArray touchstone = Zawartosc(plik("kabel.s2p"));
+    JednaLinia(Uruchom({QStringLiteral("--touchstone"), plik("kabel.s2p"), QStringLiteral("--json"), plik("kabel.s2p")}),
+               2, {"--json: ", "is the same file as the input of --touchstone"});
     JednaLinia(Uruchom({QStringLiteral("--json"), plik("fifo")}), 2, {"--json: ", "is a FIFO, not a regular file"});
     JednaLinia(Uruchom({QStringLiteral("--json"), QStringLiteral("/dev/null")}), 2, {"is a character device"});
     // A CSV file of the run that is an input: refused before anything is written.
@@ -288,6 +292,7 @@ TEST(LintavoxSim, AnOutputNeverReplacesAnInputOrWhatIsNotARegularFile)
 
     EXPECT_EQ(Zawartosc(plik("bity.txt")), bity);
     EXPECT_EQ(Zawartosc(plik("linia.att")), model);
+    EXPECT_EQ(Zawartosc(plik("kabel.s2p")), touchstone);
     EXPECT_EQ(Zawartosc(plik("csv/input-0.csv")), bity);
     EXPECT_EQ(QDir(plik("csv")).entryList(QDir::Files | QDir::Hidden).size(), 1);
     EXPECT_FALSE(QFile::exists(plik("out.json")));
