@@ -4,10 +4,8 @@
 
 #include <array>
 
+#include "Kod1000BaseT.h"
 #include "TVartoEncode.h"
-
-// The four symbols (A, B, C, D), each -2 to +2, that the nine bits sd[0..8] map to.
-std::array<std::int32_t, 4> MapujSymbole(const std::array<std::int32_t, 9>& sd);
 
 class TVarto1000BaseTEncode : public TVartoEncode {
 public:
@@ -21,7 +19,7 @@ private:
     void KrokSymbolu(std::int32_t i);
 
     std::array<std::int32_t, 8> TXD{};
-    std::array<std::int32_t, 33> Scr;
+    TRejestrSkramblera Scr;
     std::array<std::int32_t, 4> Sx{};
     std::array<std::int32_t, 4> Sy{};
     std::array<std::int32_t, 4> Sg{};

@@ -3,16 +3,7 @@
 #include <array>
 #include <cmath>
 
-namespace {
-
-// The sixteen 4B/5B data code groups, indexed by the nibble value, leftmost code
-// bit in the highest of the five bits.
-constexpr std::array<std::uint8_t, 16> Grupy4B5B = {
-    0b11110, 0b01001, 0b10100, 0b10101, 0b01010, 0b01011, 0b01110, 0b01111,
-    0b10010, 0b10011, 0b10110, 0b10111, 0b11010, 0b11011, 0b11100, 0b11101,
-};
-
-} // namespace
+#include "Kod4B5B.h"
 
 void KodujMLT3(TIntStrumien& wejscie, TIntStrumien& wyjscie)
 {
