@@ -41,10 +41,20 @@ std::int64_t Cyfry(const QString& opcja, const QString& tekst, TPoleUstawien pol
     const std::string s = tekst.toStdString();
     const auto wartosc = ParsujCalkowita(s);
     if (!wartosc || s.find_first_not_of("0123456789") != std::string::npos) {
-        const TZakres z = ZakresPola(pole, standard);
+        const TZakres z = ZakresPola(pole, standard, LiczbaBitowMaxWiersza);
         throw TBladOpcji(opcja, "'" + s + "' is not a whole number from " + FormatujCalkowita(z.Min) + " to " +
                                     FormatujCalkowita(z.Max));
     }
+    return *wartosc;
+}
+
+// The text of a real-valued option: a finite number, either decimal separator.
+double Liczba(const QString& opcja, const QString& tekst)
+{
+    const std::string s = tekst.toStdString();
+    const auto wartosc = ParsujLiczbe(s);
+    if (!wartosc)
+        throw TBladOpcji(opcja, "'" + s + "' is not a number");
     return *wartosc;
 }
 
@@ -207,10 +217,12 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         return o;
     };
     const auto standard = opcja("standard", "10BaseT, 100BaseTX, \"100BaseTX (bez 4B5B)\", 1000BaseT, or 0 to 3 (default 100BaseTX).", "name");
-    const auto bity = opcja("bits", "Bits to send, 100 to 1000 (default 100).", "count");
+    const auto bity = opcja("bits", "Bits to send, 100 to 1000000 (default 100; the desktop program takes up to 1000).", "count");
     const auto szybkosc = opcja("rate", "Bit rate in Mbps within the standard's limits (default: the standard's).", "Mbps");
     const auto nachylenie = opcja("slope", "Edge slope in mV/ns within the standard's limits (default: the standard's).", "mV/ns");
-    const auto zrodlo = opcja("source", "Bit source: random, zeros or ones (default random).", "source");
+    const std::string zrodla = "Bit source: " + NazwyZrodel() +
+        " (default random); the PRBS sequences follow ITU-T O.150 and start where --seed puts them.";
+    const auto zrodlo = opcja("source", zrodla.c_str(), "source");
     const auto opoznienie = opcja("echo-delay", "Echo delay in ns within the standard's limits (default 0).", "ns");
     const auto przesluchy = opcja("crosstalk", "Add the crosstalk of the other pairs (default).");
     const auto bezPrzesluchow = opcja("no-crosstalk", "No crosstalk.");
@@ -234,8 +246,12 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     const auto touchstonePunkty = opcja("touchstone-points", "Thin each imported list to at most this many points, keeping its shape (default 400).", "count");
     const auto plikBitow = opcja("bits-file", "Text file of 0 and 1 sent instead of the bit source.", "file");
     const auto plikZaklocen = opcja("crosstalk-bits-file", "Text file of 0 and 1 for the crosstalk source.", "file");
-    const auto ziarno = opcja("seed", "Reproducible random bits from this seed instead of the clock.", "number");
+    const auto ziarno = opcja("seed", "Reproducible random bits, PRBS start, noise and jitter from this seed instead of the clock.", "number");
+    const auto snr = opcja("snr", "White Gaussian noise at the receiver for this signal-to-noise ratio, -20 to 100 dB (default none).", "dB");
+    const auto szum = opcja("noise-mv", "White Gaussian noise at the receiver of this RMS voltage, 0 to 10000 mV (instead of --snr).", "mV");
+    const auto drzenie = opcja("jitter-ps", "RMS random jitter of the transmitted edges, up to half a code symbol (default 0).", "ps");
     const auto json = opcja("json", "Write every result as one JSON object to this file.", "file");
+    const auto bezStrumieni = opcja("no-streams", "Leave the streams out of the JSON: settings and figures only.");
     const auto csv = opcja("csv", "Write one CSV file (x,y) per stream into this folder.", "folder");
     const auto cicho = opcja("quiet", "Print no summary.");
 
@@ -273,9 +289,22 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
             const auto z = ZrodloZNazwy(p.value(zrodlo).toStdString());
             if (!z)
                 throw TBladOpcji(QStringLiteral("source"),
-                                 "'" + p.value(zrodlo).toStdString() + "' is not random, zeros or ones");
+                                 "'" + p.value(zrodlo).toStdString() + "' is not " + NazwyZrodel());
             u.Zrodlo = *z;
         }
+        const auto rzeczywista = [&](const QCommandLineOption& o, TPoleUstawien pole) {
+            const QString nazwa = o.names().front();
+            podane.emplace_back(pole, nazwa);
+            return Liczba(nazwa, p.value(o));
+        };
+        if (p.isSet(snr) && p.isSet(szum))
+            throw TBladOpcji(QStringLiteral("noise-mv"), "contradicts --snr");
+        if (p.isSet(snr))
+            u.SzumIDrzenie.SnrDb = rzeczywista(snr, TPoleUstawien::Snr);
+        if (p.isSet(szum))
+            u.SzumIDrzenie.SzumMv = rzeczywista(szum, TPoleUstawien::SzumMv);
+        if (p.isSet(drzenie))
+            u.SzumIDrzenie.DrzeniePs = rzeczywista(drzenie, TPoleUstawien::DrzeniePs);
         u.Przesluchy = para(przesluchy, bezPrzesluchow);
         u.Echo = para(echo, bezEcha);
         u.Regeneracja = para(regeneracja, bezRegeneracji);
@@ -310,7 +339,7 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         u.Bity = Bity(QStringLiteral("bits-file"), z.PlikBitow);
         u.BityZaklocen = Bity(QStringLiteral("crosstalk-bits-file"), z.PlikBitowZaklocen);
 
-        for (const TNaruszenie& n : SprawdzUstawienia(u)) {
+        for (const TNaruszenie& n : SprawdzUstawienia(u, LiczbaBitowMaxWiersza)) {
             for (const auto& [pole, opcja] : podane)
                 if (pole == n.Pole)
                     throw TBladOpcji(opcja, "'" + p.value(opcja).toStdString() + "' is not " + n.Powod);
@@ -345,6 +374,7 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
             !std::filesystem::is_directory(o.FolderCsv, blad))
             throw TBladOpcji(QStringLiteral("csv"), o.FolderCsv + " is not a folder");
         o.Cicho = p.isSet(cicho);
+        o.BezStrumieni = p.isSet(bezStrumieni);
         return {std::move(o), {}, 0};
     } catch (const TBladOpcji& blad) {
         return {std::nullopt, std::string("lintavox-sim: ") + blad.what(), 2};

@@ -18,6 +18,7 @@ struct TOpcjeWiersza {
     bool Cicho = false;
     // What the user should know before the run: the summary of a Touchstone import.
     std::string Uwagi;
+    bool BezStrumieni = false; // the JSON without its stream arrays
 };
 
 // What parsing the command line ended in: options to run with, or text to print and

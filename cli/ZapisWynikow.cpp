@@ -6,6 +6,7 @@
 #include "JsonSymulacji.h"
 #include "Liczby.h"
 #include "OpisBER.h"
+#include "OpisZliczenia.h"
 #include "Standardy.h"
 #include "TekstJson.h"
 #include "ZapisAtomowy.h"
@@ -47,6 +48,9 @@ std::string Podsumowanie(const TWynikSymulacji& w)
     if (w.UdzialBledow)
         tekst += ZdaniePoprawnegoCzasu(*w.UdzialBledow) + "\n";
     tekst += "Błąd maksymalny: " + FormatujStalo(w.NajwiekszyBlad, 5) + " V\n";
+    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc);
+    for (const std::string* zdanie : {&zliczenie.Bledy, &zliczenie.BER, &zliczenie.Estymacja, &zliczenie.Wykazanie})
+        tekst += *zdanie + "\n";
     return tekst;
 }
 
@@ -78,7 +82,7 @@ TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& w)
             return blad;
     }
     if (!opcje.PlikJson.empty())
-        if (const std::string blad = zapis.Dodaj(opcje.PlikJson, TekstJson(WynikJson(w))); !blad.empty())
+        if (const std::string blad = zapis.Dodaj(opcje.PlikJson, TekstJson(WynikJson(w, !opcje.BezStrumieni))); !blad.empty())
             return {"--json: " + blad, 1};
     if (const std::string blad = zapis.Zatwierdz(); !blad.empty())
         return {"the results cannot be saved: " + blad, 1};

@@ -7,7 +7,8 @@
 #include "OpcjeWiersza.h"
 #include "Symulacja.h"
 
-// The Polish texts the program shows for the run: BER, its reading, correct time, largest error.
+// The Polish texts the program shows for the run: BER, its reading, correct time, largest
+// error, then the counted errors with their reading.
 std::string Podsumowanie(const TWynikSymulacji& wynik);
 
 // Why the results could not be saved: one line naming the option, and the exit status.

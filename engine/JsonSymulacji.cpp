@@ -2,13 +2,15 @@
 
 #include "Liczby.h"
 #include "OpisBER.h"
+#include "OpisZliczenia.h"
 #include "Standardy.h"
 
 using nlohmann::json;
 
 namespace {
 
-constexpr const char* NazwyZrodel[] = {"random", "zeros", "ones"};
+constexpr const char* Zrodla[] = {"random", "zeros", "ones", "prbs7", "prbs9", "prbs15", "prbs23", "prbs31"};
+static_assert(std::size(Zrodla) == LiczbaZrodelBitow);
 
 json TekstLubNull(const std::string& s)
 {
@@ -75,6 +77,14 @@ double Liczba(const json& w, const char* nazwa)
     if (!w.is_number())
         throw TBladJson{nazwa, "must be a number"};
     return w.get<double>();
+}
+
+// An optional number: absent and null read as none.
+std::optional<double> LiczbaLubNic(const json& obiekt, const char* nazwa)
+{
+    if (!obiekt.contains(nazwa) || obiekt.at(nazwa).is_null())
+        return std::nullopt;
+    return Liczba(obiekt.at(nazwa), nazwa);
 }
 
 TCharakterystyka Lista(const json& obiekt, const char* nazwa)
@@ -231,6 +241,12 @@ const char* NazwaPola(TPoleUstawien pole)
         return "bits_file";
     case TPoleUstawien::BityZaklocen:
         return "crosstalk_bits_file";
+    case TPoleUstawien::Snr:
+        return "snr_db";
+    case TPoleUstawien::SzumMv:
+        return "noise_mv";
+    case TPoleUstawien::DrzeniePs:
+        return "jitter_ps";
     }
     return "";
 }
@@ -239,15 +255,23 @@ const char* NazwaPola(TPoleUstawien pole)
 
 const char* NazwaZrodla(TZrodloBitow zrodlo)
 {
-    return NazwyZrodel[static_cast<int>(zrodlo)];
+    return Zrodla[static_cast<int>(zrodlo)];
 }
 
 std::optional<TZrodloBitow> ZrodloZNazwy(const std::string& nazwa)
 {
-    for (int i = 0; i < static_cast<int>(std::size(NazwyZrodel)); ++i)
-        if (nazwa == NazwyZrodel[i])
+    for (int i = 0; i < static_cast<int>(std::size(Zrodla)); ++i)
+        if (nazwa == Zrodla[i])
             return static_cast<TZrodloBitow>(i);
     return std::nullopt;
+}
+
+std::string NazwyZrodel()
+{
+    std::string tekst;
+    for (std::size_t i = 0; i < std::size(Zrodla); ++i)
+        tekst += (i == 0 ? "" : i + 1 == std::size(Zrodla) ? " or " : ", ") + std::string(Zrodla[i]);
+    return tekst;
 }
 
 json UstawieniaJson(const TUstawieniaSymulacji& u)
@@ -278,13 +302,17 @@ json UstawieniaJson(const TUstawieniaSymulacji& u)
         {"crosstalk_characteristic", Charakterystyka(u.Charakterystyki.Przesluchy)},
         {"echo_characteristic", Charakterystyka(u.Charakterystyki.Echo)},
         {"regeneration_characteristic", Charakterystyka(CharakterystykaRegeneracji(u, lustro))},
+        {"snr_db", u.SzumIDrzenie.SnrDb ? json(*u.SzumIDrzenie.SnrDb) : json()},
+        {"noise_mv", u.SzumIDrzenie.SzumMv ? json(*u.SzumIDrzenie.SzumMv) : json()},
+        {"jitter_ps", u.SzumIDrzenie.DrzeniePs},
     };
 }
 
-json WynikJson(const TWynikSymulacji& w)
+json WynikJson(const TWynikSymulacji& w, bool strumienie)
 {
     const TUstawieniaSymulacji& u = w.Ustawienia;
     const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc);
+    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc);
 
     json wejsciowe = json::array();
     for (const auto& s : w.Wejsciowe) {
@@ -293,17 +321,23 @@ json WynikJson(const TWynikSymulacji& w)
         wejsciowe.push_back(std::move(strumien));
     }
     json tory = json::array();
-    for (const TTorWyniku& tor : w.Tory)
-        tory.push_back({
+    for (const TTorWyniku& tor : w.Tory) {
+        json t = {
             {"name", tor.Nazwa},
-            {"sent", Punkty(tor.Wyslany)},
-            {"received", Punkty(tor.Odebrany.get())},
-            {"regenerated", Punkty(tor.Zregenerowany.get())},
-            {"amplified", Punkty(tor.Wzmocniony.get())},
-            {"decoded", Punkty(tor.Zdekodowany.get())},
-            {"reference", tor.Zdekodowany ? Punkty(tor.Wzorzec) : json()},
-        });
-    return {
+            {"sampling_phase", tor.FazaProbkowania},
+            {"symbol_delay", tor.OpoznienieSymboli},
+        };
+        if (strumienie) {
+            t["sent"] = Punkty(tor.Wyslany);
+            t["received"] = Punkty(tor.Odebrany.get());
+            t["regenerated"] = Punkty(tor.Zregenerowany.get());
+            t["amplified"] = Punkty(tor.Wzmocniony.get());
+            t["decoded"] = Punkty(tor.Zdekodowany.get());
+            t["reference"] = tor.Zdekodowany ? Punkty(tor.Wzorzec) : json();
+        }
+        tory.push_back(std::move(t));
+    }
+    json dokument = {
         {"standard", std::string(Standardy.at(static_cast<std::size_t>(u.Standard)).Nazwa)},
         {"settings", UstawieniaJson(u)},
         {"symbol_rate", w.SzybkoscSymboli},
@@ -316,14 +350,26 @@ json WynikJson(const TWynikSymulacji& w)
         {"histogram_peak", static_cast<double>(w.SzczytRozkladu)},
         {"error_share", w.UdzialBledow ? json(*w.UdzialBledow) : json()},
         {"correct_time_sentence", w.UdzialBledow ? json(ZdaniePoprawnegoCzasu(*w.UdzialBledow)) : json()},
-        {"input_streams", std::move(wejsciowe)},
+        {"counted_errors", w.Zliczone.Bledy},
+        {"compared_bits", w.Zliczone.Porownane},
+        {"ber_counted", w.Zliczone.BER},
+        {"ber_ci_low", w.Zliczone.Dolna},
+        {"ber_ci_high", w.Zliczone.Gorna},
+        {"counted_errors_sentence", zliczenie.Bledy},
+        {"ber_counted_sentence", zliczenie.BER},
+        {"estimate_check_sentence", zliczenie.Estymacja},
+        {"target_sentence", zliczenie.Wykazanie},
         {"lanes", std::move(tory)},
-        {"histogram", Punkty(w.Rozklad.get())},
-        {"cumulative", Punkty(w.Dystrybuanta.get())},
     };
+    if (strumienie) {
+        dokument["input_streams"] = std::move(wejsciowe);
+        dokument["histogram"] = Punkty(w.Rozklad.get());
+        dokument["cumulative"] = Punkty(w.Dystrybuanta.get());
+    }
+    return dokument;
 }
 
-std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::string& blad)
+std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::string& blad, std::int32_t maksBitow)
 {
     try {
         const json& nazwa = Pole(dokument, "standard");
@@ -348,7 +394,7 @@ std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::s
         const json& zrodlo = Pole(s, "source");
         const auto z = zrodlo.is_string() ? ZrodloZNazwy(zrodlo.get<std::string>()) : std::nullopt;
         if (!z)
-            throw TBladJson{"source", "must be random, zeros or ones"};
+            throw TBladJson{"source", "must be " + NazwyZrodel()};
         u.Zrodlo = *z;
         u.Przesluchy = Logiczne(s, "crosstalk");
         u.Echo = Logiczne(s, "echo");
@@ -374,7 +420,10 @@ std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::s
         pochodzenie.PlikBitowZaklocen = Plik(s, "crosstalk_bits_file");
         pochodzenie.Kabel = KabelZJson(s);
         pochodzenie.Touchstone = TouchstoneZJson(s);
-        if (const auto naruszenia = SprawdzUstawienia(u); !naruszenia.empty())
+        u.SzumIDrzenie.SnrDb = LiczbaLubNic(s, "snr_db");
+        u.SzumIDrzenie.SzumMv = LiczbaLubNic(s, "noise_mv");
+        u.SzumIDrzenie.DrzeniePs = LiczbaLubNic(s, "jitter_ps").value_or(0.0);
+        if (const auto naruszenia = SprawdzUstawienia(u, maksBitow); !naruszenia.empty())
             throw TBladJson{NazwaPola(naruszenia.front().Pole), naruszenia.front().Powod};
         return u;
     } catch (const TBladJson& b) {

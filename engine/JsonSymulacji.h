@@ -12,14 +12,19 @@
 // The "settings" object: every setting, where the inputs came from, the four point lists.
 nlohmann::json UstawieniaJson(const TUstawieniaSymulacji& u);
 
-// The whole result document: the standard, the settings as run, every figure, every stream.
-nlohmann::json WynikJson(const TWynikSymulacji& w);
+// The whole result document: the standard, the settings as run, every figure and, with
+// strumienie, every stream (without them a long run's document stays small).
+nlohmann::json WynikJson(const TWynikSymulacji& w, bool strumienie = true);
 
 // Settings from a result document (or one holding "standard" and "settings" alone).
-// Every setting is checked as SprawdzUstawienia checks it; on any fault the return is
-// empty and blad says which field and why.
-std::optional<TUstawieniaSymulacji> UstawieniaZJson(const nlohmann::json& dokument, std::string& blad);
+// Every setting is checked as SprawdzUstawienia checks it, bit counts up to maksBitow; on
+// any fault the return is empty and blad says which field and why. Settings that earlier
+// documents lack (the impairments) take their defaults.
+std::optional<TUstawieniaSymulacji> UstawieniaZJson(const nlohmann::json& dokument, std::string& blad,
+                                                    std::int32_t maksBitow = LiczbaBitowMaxWiersza);
 
-// The source's name in the JSON and on the command line: random, zeros, ones.
+// The source's name in the JSON and on the command line: random, zeros, ones, prbs7, ...
 const char* NazwaZrodla(TZrodloBitow zrodlo);
 std::optional<TZrodloBitow> ZrodloZNazwy(const std::string& nazwa);
+// Every source name, for messages: "random, zeros, ones, prbs7, prbs9, prbs15, prbs23 or prbs31".
+std::string NazwyZrodel();

@@ -31,7 +31,8 @@ struct TStandard {
 };
 
 inline constexpr std::int32_t LiczbaBitowMin = 100;
-inline constexpr std::int32_t LiczbaBitowMax = 1000;
+inline constexpr std::int32_t LiczbaBitowMax = 1000;          // the settings page's limit
+inline constexpr std::int32_t LiczbaBitowMaxWiersza = 1000000; // the command line's, for counted BERs to 1e-5 and below
 
 inline constexpr std::array<TStandard, 4> Standardy = {{
     {"10BaseT", 0, 1, 1, 40, 1.0f, -2.5f, 0.0f, 1.25f, 0, 1, "10", "500", 10, 100, 400, 600, 0, 100, 0.5f, 7, 7, 1.0},
@@ -49,4 +50,11 @@ inline std::int32_t SzybkoscSymboli(int standard, std::int32_t mbps)
 {
     const double czynnik = Standardy.at(static_cast<std::size_t>(standard)).CzynnikSzybkosci;
     return static_cast<std::int32_t>(std::trunc(static_cast<double>(mbps) * czynnik));
+}
+
+// The length of one code symbol in the x unit of the line signals (one symbol period, for
+// 10BaseT one bit period): a half bit for Manchester, one period otherwise.
+inline double OkresSymboluKodu(int standard)
+{
+    return Standardy.at(static_cast<std::size_t>(standard)).KodStandardu == 0 ? 0.5 : 1.0;
 }

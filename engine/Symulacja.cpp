@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "Liczby.h"
+#include "OdbiorPrzebiegu.h"
 #include "Standardy.h"
+#include "SzumIDrzenie.h"
 #include "VartoChannel.h"
 #include "VartoDecode.h"
 #include "VartoEncode.h"
@@ -138,7 +140,7 @@ void Przytnij(TFltFltStrumien& s, float L)
 std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uint8_t* flagaZakonczenia,
                                          const TKontrolkiPostepu& postep)
 {
-    if (const std::vector<TNaruszenie> naruszenia = SprawdzUstawienia(u); !naruszenia.empty())
+    if (const std::vector<TNaruszenie> naruszenia = SprawdzUstawienia(u, LiczbaBitowMaxWiersza); !naruszenia.empty())
         throw std::invalid_argument("invalid settings: " + naruszenia.front().Powod);
     const TStandard& standard = Standardy.at(static_cast<std::size_t>(u.Standard));
     auto wynik = std::make_unique<TWynikSymulacji>();
@@ -176,6 +178,13 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
         w.Zaklocenia.push_back(std::move(zrodlo[0]));
     }
 
+    // With jitter the channel carries jittered copies of the lanes; what was sent stays
+    // the reference of the amplifier and the error measurement.
+    std::vector<TFltFltStrumien*> naLinie = doKanalu;
+    const TStrumienie rozedrgane = RozedrganeTory(w, doKanalu);
+    for (std::size_t i = 0; i < rozedrgane.size(); ++i)
+        naLinie[i] = rozedrgane[i].get();
+
     TCharakterystyka lustro;
     const auto tlumienie = Strumien(u.Charakterystyki.Tlumienie);
     const auto przesluchy = Strumien(u.Charakterystyki.Przesluchy);
@@ -185,7 +194,7 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
     for (std::int32_t i = 0; i < tory; ++i)
         numeryTorow[static_cast<std::size_t>(i)] = i;
     TFltFltStrumien** poKanale = ZwrocStrumieniePoKanale(
-        doKanalu.data(), static_cast<std::int32_t>(doKanalu.size()), static_cast<float>(w.SzybkoscSymboli),
+        naLinie.data(), static_cast<std::int32_t>(naLinie.size()), static_cast<float>(w.SzybkoscSymboli),
         tlumienie.get(), przesluchy.get(), echo.get(), wzmocnienie.get(), u.Przesluchy, u.Echo, u.Regeneracja,
         u.PrzesuniecieEcha, numeryTorow.data(), tory, flagaZakonczenia, postep.Etykieta, postep.Czesciowy,
         postep.Calkowity);
@@ -204,6 +213,7 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
             tor.Zregenerowany = std::move(odebrane[static_cast<std::size_t>(tory + i)]);
     }
 
+    DodajSzumOdbiornika(w);
     std::vector<TFltFltStrumien*> wejscia;
     for (const TTorWyniku& tor : w.Tory)
         wejscia.push_back(tor.Wejscie());
@@ -240,6 +250,8 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
         }
         w.UdzialBledow = ZwrocBlad(zdekodowaneTorow.data(), wzorce.data(), tory, postep.Etykieta, postep.Czesciowy);
     }
+
+    OdbierzPrzebieg(w, bity.Linia);
 
     // Each stream loses the same share of its length as the line signal loses its
     // 20 symbol periods at either end: the run-in and run-out of the channel.

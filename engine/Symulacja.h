@@ -27,8 +27,23 @@ struct TTorWyniku {
     TStrumien Wzmocniony;                  // after the receive amplifier
     TStrumien Zdekodowany;                 // decoded sequence; none without the decoder
 
+    // The receiver's timing of the lane: code symbol k decided at
+    // k + OpoznienieSymboli + FazaProbkowania code-symbol periods (half bits for 10BaseT).
+    double FazaProbkowania = 0.5;          // 0 to 1 of the code-symbol period
+    std::int32_t OpoznienieSymboli = 0;    // the channel's delay, whole code symbols
+
     // What reaches the receiver: after the regenerator when there is one.
     TFltFltStrumien* Wejscie() const { return Zregenerowany ? Zregenerowany.get() : Odebrany.get(); }
+};
+
+// The bit errors the receiver counted among the data bits sent (guard bits excluded):
+// k of n, the rate k / n and its exact two-sided 95 % interval.
+struct TZliczoneBledy {
+    std::int64_t Bledy = 0;
+    std::int64_t Porownane = 0;
+    double BER = 0.0;
+    double Dolna = 0.0;
+    double Gorna = 1.0;
 };
 
 struct TWynikSymulacji {
@@ -48,6 +63,7 @@ struct TWynikSymulacji {
     float NajwiekszyBlad = 0.0f; // V
     float SzczytRozkladu = 0.0f;
     std::optional<double> UdzialBledow; // share of wrongly decoded time, with the decoder
+    TZliczoneBledy Zliczone;  // by the receiver, from the recovered data bits
 };
 
 // The progress controls lent to the libraries; any may be null.
@@ -68,8 +84,9 @@ public:
 // figure is a finite number.
 void SprawdzSkonczonosc(TWynikSymulacji& w);
 
-// Runs the simulation of valid settings (SprawdzUstawienia finds nothing), and throws
-// std::invalid_argument for others and TWynikNieskonczony for a result not to be shown.
+// Runs the simulation of valid settings (SprawdzUstawienia with the command line's bit
+// limit finds nothing), and throws std::invalid_argument for others and
+// TWynikNieskonczony for a result not to be shown.
 // flagaZakonczenia is the worker's termination flag, set by another thread; when it is
 // set by the time the channel returns, the run releases what it made and returns null.
 std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& ustawienia, std::uint8_t* flagaZakonczenia,

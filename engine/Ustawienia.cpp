@@ -1,8 +1,16 @@
 #include "Ustawienia.h"
 
+#include <cmath>
+
 #include "Liczby.h"
 
 namespace {
+
+// A limit as text: whole numbers without decimals, others with as many as they need.
+std::string FormatujLiczbe(double x)
+{
+    return x == std::trunc(x) ? FormatujStalo(x, 0) : FormatujStalo(x, 3);
+}
 
 std::string Calkowita(const TZakres& z)
 {
@@ -53,6 +61,23 @@ TZakres ZakresPola(TPoleUstawien pole, int standard, std::int32_t maksBitow)
     }
 }
 
+TZakresRzeczywisty ZakresPolaRzeczywistego(TPoleUstawien pole, int standard, std::int32_t szybkosc)
+{
+    switch (pole) {
+    case TPoleUstawien::Snr:
+        return {SnrMinDb, SnrMaxDb};
+    case TPoleUstawien::SzumMv:
+        return {0.0, SzumMaxMv};
+    case TPoleUstawien::DrzeniePs: {
+        // Half a code symbol: 0.5 x (code symbol in symbol periods) / (Mbaud) microseconds.
+        const std::int32_t mbaud = SzybkoscSymboli(standard, szybkosc);
+        return {0.0, mbaud > 0 ? 0.5 * OkresSymboluKodu(standard) / mbaud * 1e6 : 0.0};
+    }
+    default:
+        return {0.0, 0.0};
+    }
+}
+
 std::vector<TNaruszenie> SprawdzUstawienia(const TUstawieniaSymulacji& u, std::int32_t maksBitow)
 {
     std::vector<TNaruszenie> wynik;
@@ -97,5 +122,22 @@ std::vector<TNaruszenie> SprawdzUstawienia(const TUstawieniaSymulacji& u, std::i
     };
     dosc(TPoleUstawien::Bity, u.Bity);
     dosc(TPoleUstawien::BityZaklocen, u.BityZaklocen);
+
+    const TSzumIDrzenie& z = u.SzumIDrzenie;
+    const auto rzeczywista = [&](TPoleUstawien pole, double wartosc, const char* jednostka) {
+        const TZakresRzeczywisty r = ZakresPolaRzeczywistego(pole, u.Standard, u.Szybkosc);
+        if (!(wartosc >= r.Min && wartosc <= r.Max))
+            wynik.push_back({pole, "a number from " + FormatujLiczbe(r.Min) + " to " + FormatujLiczbe(r.Max) + " " +
+                                       jednostka});
+    };
+    if (z.SnrDb)
+        rzeczywista(TPoleUstawien::Snr, *z.SnrDb, "dB");
+    if (z.SzumMv) {
+        if (z.SnrDb)
+            wynik.push_back({TPoleUstawien::SzumMv, "cannot be given together with a signal-to-noise ratio"});
+        else
+            rzeczywista(TPoleUstawien::SzumMv, *z.SzumMv, "mV");
+    }
+    rzeczywista(TPoleUstawien::DrzeniePs, z.DrzeniePs, "ps (half a code symbol at this rate)");
     return wynik;
 }

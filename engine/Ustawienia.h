@@ -13,7 +13,26 @@
 #include "Standardy.h"
 
 // Where the bits of the lanes come from; the values are the positions in the source list.
-enum class TZrodloBitow { Losowe = 0, Zera = 1, Jedynki = 2 };
+// The pseudo-random sequences follow the ITU-T O.150 polynomials and start where the
+// run's seed puts them.
+enum class TZrodloBitow { Losowe = 0, Zera = 1, Jedynki = 2, Prbs7 = 3, Prbs9 = 4, Prbs15 = 5, Prbs23 = 6, Prbs31 = 7 };
+inline constexpr int LiczbaZrodelBitow = 8;
+
+// Impairments, all off by default so that a run without them is the run it always was.
+// Their random draws come from the run's seed, apart from the bits' draws.
+struct TSzumIDrzenie {
+    // Additive white Gaussian noise on what reaches the receive amplifier, given either as
+    // a signal-to-noise ratio (the signal's variance over the noise's, per lane) in dB or
+    // as an RMS voltage in mV; at most one of the two.
+    std::optional<double> SnrDb;
+    std::optional<double> SzumMv;
+    // RMS random jitter of the lanes' transmitted edges, ps: each transition moved by a
+    // normal deviate. 0: none.
+    double DrzeniePs = 0.0;
+};
+inline constexpr double SnrMinDb = -20.0;
+inline constexpr double SnrMaxDb = 100.0;
+inline constexpr double SzumMaxMv = 10000.0; // 10 V RMS, four times the widest swing of any standard
 
 // Which of the three channel lists a cable preset or a Touchstone file supplied.
 struct TListyZrodla {
@@ -74,6 +93,7 @@ struct TUstawieniaSymulacji {
     std::optional<std::vector<std::int32_t>> Bity;
     std::optional<std::vector<std::int32_t>> BityZaklocen;
     TPochodzenie Pochodzenie;
+    TSzumIDrzenie SzumIDrzenie;
 };
 
 // A new analysis of the standard: its default rate and slope, everything else as above.
@@ -98,6 +118,9 @@ enum class TPoleUstawien {
     Wzmocnienie,
     Bity,
     BityZaklocen,
+    Snr,
+    SzumMv,
+    DrzeniePs,
 };
 
 // The inclusive limits of a whole-number setting for a standard.
@@ -105,8 +128,18 @@ struct TZakres {
     std::int64_t Min;
     std::int64_t Max;
 };
-// maksBitow: the largest bit count the caller allows (the settings page keeps LiczbaBitowMax).
+// maksBitow: the largest bit count the caller allows (the settings page keeps LiczbaBitowMax,
+// the command line LiczbaBitowMaxWiersza).
 TZakres ZakresPola(TPoleUstawien pole, int standard, std::int32_t maksBitow = LiczbaBitowMax);
+
+// The inclusive limits of a real-valued setting (Snr in dB, SzumMv in mV, DrzeniePs in ps);
+// the jitter's limit, half a code symbol (a half bit's half for 10BaseT), follows the
+// standard and its bit rate szybkosc (Mbps).
+struct TZakresRzeczywisty {
+    double Min;
+    double Max;
+};
+TZakresRzeczywisty ZakresPolaRzeczywistego(TPoleUstawien pole, int standard, std::int32_t szybkosc);
 
 // One violated limit: the setting and a one-line English reason ("a whole number from
 // 100 to 1000"), to be prefixed with the setting's name by the caller.

@@ -71,6 +71,29 @@ std::string FormatujStalo(double wartosc, int miejsca)
     return wynik;
 }
 
+std::string FormatujNaukowo(double wartosc, int miejsca)
+{
+    if (wartosc == 0.0)
+        return "0";
+    if (!std::isfinite(wartosc))
+        return FormatujStalo(wartosc, 0);
+    // printf rounds the mantissa and carries into the exponent (9.96e-4 to 1.0e-03).
+    char bufor[64];
+    std::snprintf(bufor, sizeof bufor, "%.*e", std::clamp(miejsca, 0, 17), wartosc);
+    const char* e = std::strchr(bufor, 'e');
+    std::string wynik(static_cast<const char*>(bufor), e);
+    if (const auto kropka = wynik.find('.'); kropka != std::string::npos)
+        wynik[kropka] = SeparatorDziesietny();
+    const int wykladnik = std::atoi(e + 1);
+    if (wykladnik == 0)
+        return wynik;
+    static constexpr const char* Indeksy[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    wynik += "×10";
+    for (const char c : std::to_string(wykladnik))
+        wynik += c == '-' ? "⁻" : Indeksy[c - '0'];
+    return wynik;
+}
+
 std::string FormatujDoPliku(float wartosc)
 {
     char bufor[32];

@@ -13,6 +13,9 @@ void UstawSeparatorDziesietny(char separator);
 
 // wartosc rounded to 15 significant digits, written with exactly miejsca decimals.
 std::string FormatujStalo(double wartosc, int miejsca);
+// wartosc as a mantissa with miejsca decimals times a power of ten written in superscript
+// digits ("3,0×10⁻³"; the power left out when it is 0); 0 as "0".
+std::string FormatujNaukowo(double wartosc, int miejsca);
 // The shortest text that reads back to the same float, always with '.': for data files.
 std::string FormatujDoPliku(float wartosc);
 // A whole number as text.

@@ -99,6 +99,11 @@ TEST(LintavoxSim, BadValuesExitWithTwoAndWriteNothing)
              QStringList{QStringLiteral("--attenuation"), folder.filePath(QStringLiteral("brak.att"))},
              QStringList{QStringLiteral("--cable"), QStringLiteral("Cat9")},
              QStringList{QStringLiteral("--touchstone"), folder.filePath(QStringLiteral("brak.s2p"))},
+             QStringList{QStringLiteral("--bits"), QStringLiteral("1000001")},
+             QStringList{QStringLiteral("--snr"), QStringLiteral("-40")},
+             QStringList{QStringLiteral("--noise-mv"), QStringLiteral("nan")},
+             QStringList{QStringLiteral("--jitter-ps"), QStringLiteral("1e6")},
+             QStringList{QStringLiteral("--source"), QStringLiteral("prbs8")},
          }) {
         const TWynikProcesu w = Uruchom(argumenty + QStringList{QStringLiteral("--json"), json});
         EXPECT_EQ(w.Kod, 2) << argumenty.join(QLatin1Char(' ')).toStdString();
@@ -164,6 +169,36 @@ TEST(LintavoxSim, TheCableAndTheTouchstoneFileAreRecordedUnderSettings)
     EXPECT_EQ(touchstone[QStringLiteral("characteristics")].toArray(),
               (QJsonArray{QStringLiteral("attenuation"), QStringLiteral("echo")}));
     EXPECT_EQ(s[QStringLiteral("attenuation")].toArray().last().toArray()[1].toDouble(), -8.0);
+}
+
+TEST(LintavoxSim, CountedErrorsWithoutStreams)
+{
+    QTemporaryDir folder;
+    const QString json = folder.filePath(QStringLiteral("out.json"));
+    const TWynikProcesu w = Uruchom({QStringLiteral("--standard"), QStringLiteral("1000BaseT"), QStringLiteral("--bits"),
+                                     QStringLiteral("20000"), QStringLiteral("--source"), QStringLiteral("prbs15"),
+                                     QStringLiteral("--seed"), QStringLiteral("2"), QStringLiteral("--snr"),
+                                     QStringLiteral("30"), QStringLiteral("--no-streams"), QStringLiteral("--json"), json});
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Wyjscie.contains("Zliczone błędy: "));
+    EXPECT_TRUE(w.Wyjscie.contains(" z 20000 bitów"));
+    EXPECT_TRUE(w.Wyjscie.contains("BER zliczony: "));
+    const QJsonObject o = Json(json);
+    EXPECT_EQ(o[QStringLiteral("compared_bits")].toInt(), 20000);
+    EXPECT_TRUE(o[QStringLiteral("counted_errors")].isDouble());
+    EXPECT_LE(o[QStringLiteral("ber_ci_low")].toDouble(), o[QStringLiteral("ber_counted")].toDouble());
+    EXPECT_GE(o[QStringLiteral("ber_ci_high")].toDouble(), o[QStringLiteral("ber_counted")].toDouble());
+    const QJsonObject ustawienia = o[QStringLiteral("settings")].toObject();
+    EXPECT_EQ(ustawienia[QStringLiteral("source")].toString(), QStringLiteral("prbs15"));
+    EXPECT_EQ(ustawienia[QStringLiteral("snr_db")].toDouble(), 30.0);
+    EXPECT_FALSE(o.contains(QStringLiteral("input_streams")));
+    EXPECT_FALSE(o.contains(QStringLiteral("histogram")));
+    const QJsonArray tory = o[QStringLiteral("lanes")].toArray();
+    ASSERT_EQ(tory.size(), 4);
+    for (const QJsonValue& tor : tory) {
+        EXPECT_FALSE(tor.toObject().contains(QStringLiteral("received")));
+        EXPECT_TRUE(tor.toObject()[QStringLiteral("sampling_phase")].isDouble());
+    }
 }
 
 TEST(LintavoxSim, SameSeedOrSameBitFilesGiveTheSameJson)

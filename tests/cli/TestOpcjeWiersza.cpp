@@ -56,10 +56,10 @@ TEST(OpcjeWiersza, LimitsOfTheSettingsPage)
 {
     EXPECT_TRUE(Parsuj({"--standard", "3", "--rate", "5000"}).Opcje.has_value());
     Odrzucone({"--standard", "3", "--rate", "999"}, "--rate");
-    Odrzucone({"--bits", "1001"}, "--bits");
+    Odrzucone({"--bits", "1000001"}, "--bits");
     Odrzucone({"--bits", "99"}, "--bits");
     Odrzucone({"--bits", "1e3"}, "--bits");
-    EXPECT_TRUE(Parsuj({"--bits", "1000"}).Opcje.has_value());
+    EXPECT_TRUE(Parsuj({"--bits", "1000000"}).Opcje.has_value());
     Odrzucone({"--echo-delay", "50"}, "--echo-delay");
     EXPECT_TRUE(Parsuj({"--standard", "10BaseT", "--echo-delay", "50"}).Opcje.has_value());
     Odrzucone({"--slope", "3999"}, "--slope");
@@ -231,4 +231,36 @@ TEST(OpcjeWiersza, OutputsAreCheckedAgainstEveryInputBeforeTheRun)
     EXPECT_EQ(PrzeszkodaWyjscia(folder.string(), {}), folder.string() + " is a directory, not a regular file");
     EXPECT_EQ(PrzeszkodaWyjscia((folder / "nowy.json").string(), wejscia), "");
     std::filesystem::remove_all(folder);
+}
+
+TEST(OpcjeWiersza, SourcesNoiseAndJitter)
+{
+    const TWynikParsowania w = Parsuj({"--source", "prbs31", "--snr", "12.5", "--jitter-ps", "250", "--no-streams"});
+    ASSERT_TRUE(w.Opcje.has_value()) << w.Tekst;
+    const TUstawieniaSymulacji& u = w.Opcje->Ustawienia;
+    EXPECT_EQ(u.Zrodlo, TZrodloBitow::Prbs31);
+    EXPECT_EQ(u.SzumIDrzenie.SnrDb, 12.5);
+    EXPECT_FALSE(u.SzumIDrzenie.SzumMv.has_value());
+    EXPECT_EQ(u.SzumIDrzenie.DrzeniePs, 250.0);
+    EXPECT_TRUE(w.Opcje->BezStrumieni);
+    EXPECT_FALSE(Parsuj({}).Opcje->BezStrumieni);
+    EXPECT_EQ(Parsuj({"--noise-mv", "3.5"}).Opcje->Ustawienia.SzumIDrzenie.SzumMv, 3.5);
+    for (const char* zrodlo : {"prbs7", "prbs9", "prbs15", "prbs23"})
+        EXPECT_TRUE(Parsuj({"--source", zrodlo}).Opcje.has_value()) << zrodlo;
+
+    Odrzucone({"--source", "prbs11"}, "--source");
+    Odrzucone({"--snr", "-21"}, "--snr");
+    Odrzucone({"--snr", "101"}, "--snr");
+    Odrzucone({"--snr", "nan"}, "--snr");
+    Odrzucone({"--snr", "10dB"}, "--snr");
+    Odrzucone({"--noise-mv", "-1"}, "--noise-mv");
+    Odrzucone({"--noise-mv", "1e9"}, "--noise-mv");
+    Odrzucone({"--noise-mv", "inf"}, "--noise-mv");
+    Odrzucone({"--snr", "10", "--noise-mv", "3"}, "--noise-mv");
+    Odrzucone({"--jitter-ps", "-5"}, "--jitter-ps");
+    // Half a symbol of 100BaseTX at 125 Mbaud is 4000 ps; of 10BaseT's half bits at 10 Mbps 25000 ps.
+    EXPECT_TRUE(Parsuj({"--jitter-ps", "4000"}).Opcje.has_value());
+    Odrzucone({"--jitter-ps", "4001"}, "--jitter-ps");
+    EXPECT_TRUE(Parsuj({"--standard", "10BaseT", "--jitter-ps", "25000"}).Opcje.has_value());
+    EXPECT_NE(Parsuj({"--jitter-ps", "4001"}).Tekst.find("'4001' is not a number from 0 to 4000 ps"), std::string::npos);
 }

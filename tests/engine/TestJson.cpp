@@ -165,3 +165,81 @@ TEST(JsonSymulacji, ResultHoldsEveryLaneAndFigure)
     EXPECT_EQ(d["input_streams"].size(), w->Wejsciowe.size());
     EXPECT_EQ(d["ber"].get<double>(), w->BER);
 }
+
+TEST(JsonSymulacji, SourcesAndImpairmentsReadBackAndEarlierDocumentsStillRead)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(2);
+    u.Zrodlo = TZrodloBitow::Prbs23;
+    u.SzumIDrzenie.SnrDb = 12.5;
+    u.SzumIDrzenie.DrzeniePs = 250.0;
+    json dokument = {{"standard", "100BaseTX (bez 4B5B)"}, {"settings", UstawieniaJson(u)}};
+    EXPECT_EQ(dokument["settings"]["source"], "prbs23");
+    EXPECT_TRUE(dokument["settings"]["noise_mv"].is_null());
+    std::string blad;
+    auto odczytane = UstawieniaZJson(json::parse(TekstJson(dokument)), blad);
+    ASSERT_TRUE(odczytane.has_value()) << blad;
+    EXPECT_EQ(odczytane->Zrodlo, TZrodloBitow::Prbs23);
+    EXPECT_EQ(odczytane->SzumIDrzenie.SnrDb, 12.5);
+    EXPECT_FALSE(odczytane->SzumIDrzenie.SzumMv.has_value());
+    EXPECT_EQ(odczytane->SzumIDrzenie.DrzeniePs, 250.0);
+
+    // Written before the impairments existed: they read as off.
+    for (const char* pole : {"snr_db", "noise_mv", "jitter_ps"})
+        dokument["settings"].erase(pole);
+    odczytane = UstawieniaZJson(dokument, blad);
+    ASSERT_TRUE(odczytane.has_value()) << blad;
+    EXPECT_FALSE(odczytane->SzumIDrzenie.SnrDb || odczytane->SzumIDrzenie.SzumMv);
+    EXPECT_EQ(odczytane->SzumIDrzenie.DrzeniePs, 0.0);
+
+    // Limits as the settings check has them; long runs read unless the caller keeps the page's limit.
+    const std::pair<std::function<void(json&)>, const char*> zmiany[] = {
+        {[](json& d) { d["settings"]["snr_db"] = 120; }, "snr_db: a number from -20 to 100 dB"},
+        {[](json& d) { d["settings"]["noise_mv"] = "loud"; }, "noise_mv: must be a number"},
+        {[](json& d) { d["settings"]["jitter_ps"] = 5001; }, "jitter_ps: a number from 0 to 5000 ps"},
+        {[](json& d) { d["settings"]["source"] = "prbs11"; }, "source: must be random, zeros, ones, prbs7, prbs9"},
+    };
+    for (const auto& [zmiana, oczekiwany] : zmiany) {
+        json d = dokument;
+        zmiana(d);
+        EXPECT_FALSE(UstawieniaZJson(d, blad).has_value()) << oczekiwany;
+        EXPECT_EQ(blad.rfind(oczekiwany, 0), 0u) << blad;
+    }
+    dokument["settings"]["bits"] = 1000000;
+    EXPECT_TRUE(UstawieniaZJson(dokument, blad).has_value()) << blad;
+    EXPECT_FALSE(UstawieniaZJson(dokument, blad, LiczbaBitowMax).has_value());
+}
+
+TEST(JsonSymulacji, CountedFiguresAndAResultWithoutStreams)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(1);
+    u.Ziarno = 3;
+    u.SzumIDrzenie.SnrDb = 8.0;
+    const auto w = Symuluj(u, nullptr, {});
+    ASSERT_NE(w, nullptr);
+    const json pelny = WynikJson(*w);
+    EXPECT_EQ(pelny["counted_errors"], w->Zliczone.Bledy);
+    EXPECT_EQ(pelny["compared_bits"], 100);
+    EXPECT_EQ(pelny["ber_counted"].get<double>(), w->Zliczone.BER);
+    EXPECT_EQ(pelny["ber_ci_low"].get<double>(), w->Zliczone.Dolna);
+    EXPECT_EQ(pelny["ber_ci_high"].get<double>(), w->Zliczone.Gorna);
+    EXPECT_EQ(pelny["lanes"][0]["sampling_phase"].get<double>(), w->Tory[0].FazaProbkowania);
+    EXPECT_EQ(pelny["lanes"][0]["symbol_delay"], w->Tory[0].OpoznienieSymboli);
+    EXPECT_EQ(pelny["counted_errors_sentence"].get<std::string>().rfind("Zliczone błędy: ", 0), 0u);
+    EXPECT_EQ(pelny["settings"]["snr_db"], 8.0);
+
+    const json krotki = WynikJson(*w, false);
+    for (const char* pole : {"input_streams", "histogram", "cumulative"}) {
+        EXPECT_TRUE(pelny.contains(pole)) << pole;
+        EXPECT_FALSE(krotki.contains(pole)) << pole;
+    }
+    EXPECT_FALSE(krotki["lanes"][0].contains("amplified"));
+    EXPECT_EQ(krotki["lanes"][0]["sampling_phase"], pelny["lanes"][0]["sampling_phase"]);
+    // Every figure is the same; only the streams are gone.
+    json bezStrumieni = pelny;
+    for (const char* pole : {"input_streams", "histogram", "cumulative"})
+        bezStrumieni.erase(pole);
+    for (json& tor : bezStrumieni["lanes"])
+        for (const char* pole : {"sent", "received", "regenerated", "amplified", "decoded", "reference"})
+            tor.erase(pole);
+    EXPECT_EQ(bezStrumieni, krotki);
+}

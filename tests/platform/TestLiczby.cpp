@@ -30,6 +30,22 @@ TEST_F(Separator, FixedDecimalsWithTheLocaleSeparator)
     EXPECT_EQ(FormatujStalo(0.0, 2), "0.00");
 }
 
+TEST_F(Separator, ScientificWithSuperscriptPowers)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(FormatujNaukowo(3e-3, 1), "3,0×10⁻³");
+    EXPECT_EQ(FormatujNaukowo(6.19e-4, 1), "6,2×10⁻⁴");
+    // Rounding carries into the power.
+    EXPECT_EQ(FormatujNaukowo(9.96e-4, 1), "1,0×10⁻³");
+    EXPECT_EQ(FormatujNaukowo(2.9957e10, 1), "3,0×10¹⁰");
+    EXPECT_EQ(FormatujNaukowo(1.15e-21, 2), "1,15×10⁻²¹");
+    EXPECT_EQ(FormatujNaukowo(4.5, 1), "4,5");
+    EXPECT_EQ(FormatujNaukowo(0.0, 1), "0");
+    UstawSeparatorDziesietny('.');
+    EXPECT_EQ(FormatujNaukowo(8.75e-300, 0), "9×10⁻³⁰⁰");
+    EXPECT_EQ(FormatujNaukowo(-2e5, 1), "-2.0×10⁵");
+}
+
 TEST_F(Separator, ParsingAcceptsBothSeparatorsAndRejectsJunk)
 {
     UstawSeparatorDziesietny(',');

@@ -71,6 +71,24 @@ TEST(Receiver, NoiseGivesErrorsThatTheCountSees)
     }
 }
 
+TEST(Receiver, ManchesterUnderNoiseFollowsTheTextbookCurve)
+{
+    // Square half-bits: the signal's variance is (2.5 V / 2)^2, and the decision on the
+    // difference of the two halves errs with probability erfc(sqrt(SNR)) / 2.
+    const std::vector<std::int32_t> bity = LosoweBity(100000, 17);
+    const TKod& k = Kody[0];
+    for (const double snrDb : {3.24, 6.0}) {
+        const double snr = std::pow(10.0, snrDb / 10.0);
+        const double sigma = 1.25 / std::sqrt(snr);
+        const std::vector<std::int32_t> symbole = SymboleKodera(k.Typ, bity);
+        const TSygnalToru s = Sygnal(symbole, k.Poziomy, 10.0, 0.0, 0.0, sigma, 5);
+        const TProbkiSymboli p = Probkuj(s, k.Kod, k.Poziomy, {0.5, 0});
+        const TZliczenieBledow z = PorownajBity(OdzyskajBity(k.Kod, {p}), bity, 0, 100000);
+        const double przewidywany = 0.5 * std::erfc(std::sqrt(snr));
+        EXPECT_NEAR(static_cast<double>(z.Bledy) / 1e5, przewidywany, 4.0 * std::sqrt(przewidywany / 1e5)) << snrDb;
+    }
+}
+
 TEST(Receiver, InvalidCodeGroupCountsItsFourBitsAsErrors)
 {
     // Code bits of three groups: nibble 5, the invalid group 00000, nibble 15; then MLT-3.
