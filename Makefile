@@ -1,6 +1,7 @@
 # make run  - install what is missing, build, start the program
 # make test - install what is missing, build, run every test, then all of them again under ASan+UBSan,
 #             then the computation, engine and command-line tests under ThreadSanitizer
+# make bench - the Google Benchmarks; make bench-long - three 1,000,000-bit command-line runs
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -11,7 +12,7 @@ CTEST_FLAGS = --output-on-failure -j $(JOBS)
 # Reports from inside the uninstrumented system Qt are suppressed, each for its reason there.
 TSAN_OPTIONS_TEST = suppressions=$(CURDIR)/tests/tsan-qt.supp second_deadlock_stack=1
 
-.PHONY: deps build build-asan build-tsan test test-asan test-tsan run bench clean
+.PHONY: deps build build-asan build-tsan test test-asan test-tsan run bench bench-long clean
 
 deps:
 	@scripts/install-deps
@@ -45,6 +46,9 @@ run: build
 
 bench: build
 	for b in $(BUILD)/bin/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+bench-long: build
+	bench/long-run $(BUILD) 3
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
