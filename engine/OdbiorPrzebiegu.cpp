@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Odbiornik.h"
+#include "ParametryKanalu.h"
 #include "Standardy.h"
 #include "Statystyka.h"
 
@@ -33,14 +34,15 @@ TPoziomy Poziomy(const TStandard& s)
 }
 
 // The signal that reached the receive amplifier, scaled by the amplifier's gain, every
-// stored sample of it: the symbols at the edges of the data need their neighbours.
-TSygnalToru SygnalToru(const TTorWyniku& tor, double okres)
+// stored sample of it: the symbols at the edges of the data need their neighbours. The
+// channel's samples sit at i / S symbol periods, stored sample 0 at time 0.
+TSygnalToru SygnalToru(const TTorWyniku& tor, std::int32_t probkiNaOkres, double okres)
 {
     TFltFltStrumien& wejscie = *tor.Wejscie();
     TFltFltStrumien& wzmocniony = *tor.Wzmocniony;
     const std::int32_t n = wejscie.ZwrocDlugosc();
     TSygnalToru s;
-    if (n < 2)
+    if (n == 0)
         return s;
     // The amplifier multiplies every visible sample by one gain; its outputs give it back.
     double wejsciowe = 0.0;
@@ -50,10 +52,6 @@ TSygnalToru SygnalToru(const TTorWyniku& tor, double okres)
         wzmocnione += std::abs(wzmocniony.Zwroc(i).Y);
     }
     const double wzmocnienie = wejsciowe > 0.0 ? wzmocnione / wejsciowe : 1.0;
-    // The channel's samples sit at i / S symbol periods, stored sample 0 at time 0.
-    const float x0 = wejscie.Zwroc(0).X;
-    const float x1 = wejscie.Zwroc(n - 1).X;
-    const double probkiNaOkres = std::round(static_cast<double>(n - 1) / static_cast<double>(x1 - x0));
     s.ProbkiNaSymbol = probkiNaOkres * okres;
     const std::int32_t przed = wejscie.ZwrocPoczatek();
     s.OdProbki = przed;
@@ -91,11 +89,12 @@ void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLi
     const TKodLinii kod = KodLinii(standard);
     const TPoziomy poziomy = Poziomy(standard);
     const double okres = OkresSymboluKodu(u.Standard);
+    const std::int32_t probkiNaOkres = ParametryKanalu(static_cast<float>(w.SzybkoscSymboli)).S;
 
     // One lane's samples at a time: only its decision values outlive it.
     std::vector<TProbkiSymboli> decyzje;
     for (TTorWyniku& tor : w.Tory) {
-        const TSygnalToru sygnal = SygnalToru(tor, okres);
+        const TSygnalToru sygnal = SygnalToru(tor, probkiNaOkres, okres);
         const TSynchronizacja synchronizacja =
             Synchronizuj(sygnal, kod, poziomy, SymboleSchodow(*tor.Wzorzec, okres));
         tor.FazaProbkowania = synchronizacja.Faza;
