@@ -138,7 +138,7 @@ TBityOdebrane Slicer(const std::vector<std::array<float, 4>>& r, const std::vect
     for (std::size_t i = 0; i < r.size(); ++i) {
         TSymbol4D t{};
         for (std::size_t k = 0; k < 4; ++k)
-            t[k] = static_cast<std::int8_t>(std::clamp(std::floor(r[i][k] + 0.5f), -2.0f, 2.0f));
+            t[k] = static_cast<std::int8_t>(Decyzja(r[i][k], -2, 2));
         const std::int16_t slowo = kod.Slowa[IndeksPunktu(t)];
         if (slowo < 0)
             wynik.Bity.insert(wynik.Bity.end(), 8, std::int8_t{-1});

@@ -49,7 +49,7 @@ TBityOdebrane BityNRZI(const TProbkiSymboli& s)
     wynik.Pierwszy = odPoczatku ? 0 : s.Pierwszy + 1;
     std::int32_t poprzedni = 0;
     for (std::size_t k = 0; k < s.Wartosci.size(); ++k) {
-        const auto poziom = static_cast<std::int32_t>(std::clamp(std::floor(s.Wartosci[k] + 0.5f), -1.0f, 1.0f));
+        const std::int32_t poziom = Decyzja(s.Wartosci[k], -1, 1);
         if (k > 0 || odPoczatku)
             wynik.Bity.push_back(poziom != poprzedni ? 1 : 0);
         poprzedni = poziom;

@@ -18,6 +18,11 @@ enum class TKodLinii {
 std::int32_t SymbolMinKodu(TKodLinii kod);
 std::int32_t SymbolMaxKodu(TKodLinii kod);
 
+// The level a decision value (symbol units) decides between min and max: the nearest, a
+// value half-way between two going to the higher one as the decoder's does, and a value
+// that is not a number to the lowest.
+std::int32_t Decyzja(double wartosc, std::int32_t min, std::int32_t max);
+
 // Where a code's symbols sit on the line: symbol s is sent at s * Krok + Przesuniecie volts.
 struct TPoziomy {
     double Krok = 1.0;         // V per symbol step (negative when the levels descend)

@@ -55,12 +55,6 @@ void KazdySymbol(const TSygnalToru& s, const TPoziomy& poziomy, double przesunie
     }
 }
 
-double NajblizszyPoziom(double u, std::int32_t min, std::int32_t max)
-{
-    // A value half-way between two levels goes to the higher one, as the decoder's does.
-    return std::clamp(std::floor(u + 0.5), static_cast<double>(min), static_cast<double>(max));
-}
-
 double WybierzFaze(const TSygnalToru& s, TKodLinii kod, const TPoziomy& poziomy, std::int64_t od, std::int64_t do_)
 {
     const std::int32_t min = SymbolMinKodu(kod);
@@ -70,7 +64,7 @@ double WybierzFaze(const TSygnalToru& s, TKodLinii kod, const TPoziomy& poziomy,
         double suma = 0.0;
         std::int64_t liczba = 0;
         KazdySymbol(s, poziomy, static_cast<double>(j) / LiczbaFaz, od, do_, [&](std::int64_t, double u) {
-            const double e = u - NajblizszyPoziom(u, min, max);
+            const double e = u - Decyzja(u, min, max);
             suma += e * e;
             ++liczba;
         });
@@ -135,6 +129,15 @@ std::int32_t ZnajdzOpoznienie(const TSygnalToru& s, const TPoziomy& poziomy, dou
 
 } // namespace
 
+std::int32_t Decyzja(double wartosc, std::int32_t min, std::int32_t max)
+{
+    // Compared, never converted, so that no value can make an out-of-range integer.
+    std::int32_t s = min;
+    while (s < max && wartosc >= s + 0.5)
+        ++s;
+    return s;
+}
+
 std::int32_t SymbolMinKodu(TKodLinii kod)
 {
     switch (kod) {
@@ -196,7 +199,7 @@ TProbkiSymboli Probkuj(const TSygnalToru& sygnal, TKodLinii kod, const TPoziomy&
         double iloczyn = 0.0;
         double kwadraty = 0.0;
         for (const float u : wynik.Wartosci) {
-            const double s = NajblizszyPoziom(u, min, max);
+            const double s = Decyzja(u, min, max);
             iloczyn += u * s;
             kwadraty += s * s;
         }

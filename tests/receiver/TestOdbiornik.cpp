@@ -128,3 +128,22 @@ TEST(Receiver, BitsOutsideWhatWasRecoveredCountAsErrors)
     EXPECT_EQ(z.Bledy, 5);
     EXPECT_EQ(z.Porownane, 8);
 }
+
+TEST(Receiver, DecisionsOfAnyValue)
+{
+    EXPECT_EQ(Decyzja(0.49, -1, 1), 0);
+    EXPECT_EQ(Decyzja(0.5, -1, 1), 1); // half-way goes up, as the decoder's table does
+    EXPECT_EQ(Decyzja(-0.5, -1, 1), 0);
+    EXPECT_EQ(Decyzja(-0.51, -1, 1), -1);
+    EXPECT_EQ(Decyzja(1e300, -2, 2), 2);
+    EXPECT_EQ(Decyzja(-HUGE_VAL, -2, 2), -2);
+    EXPECT_EQ(Decyzja(std::nan(""), -2, 2), -2);
+
+    // A lane whose values are not numbers still gives one bit per position, never a crash.
+    TProbkiSymboli zle;
+    zle.Wartosci = {std::nanf(""), HUGE_VALF, -HUGE_VALF, std::nanf(""), 0.0f, 1.0f, std::nanf(""), 2.0f, -1.0f, 0.0f};
+    for (const TKodLinii kod : {TKodLinii::Manchester, TKodLinii::MLT3, TKodLinii::MLT3z4B5B})
+        EXPECT_FALSE(OdzyskajBity(kod, {zle}).Bity.empty());
+    for (const bool viterbi : {true, false})
+        EXPECT_EQ(OdzyskajBity(TKodLinii::PAM5, {zle, zle, zle, zle}, viterbi).Bity.size(), 80u);
+}
