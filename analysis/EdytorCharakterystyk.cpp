@@ -1,10 +1,13 @@
 // The characteristic editor of the settings page: points added, edited and removed
 // through the point dialog, the list read back into its stream (and mirrored into the
-// adaptive amplifier), the selection rules of the buttons and the model files.
+// adaptive amplifier), the selection rules of the buttons, the model files, the cable
+// presets and the Touchstone import.
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QTimer>
@@ -16,10 +19,13 @@
 #include "Charakterystyki.h"
 #include "PlikModelu.h"
 #include "TDodajPunktForm.h"
+#include "TImportTouchstoneForm.h"
+#include "TKabelForm.h"
 #include "StronaUstawien.h"
 #include "TStatToolBar.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
+#include "ZrodlaCharakterystyk.h"
 
 namespace {
 
@@ -79,6 +85,8 @@ void TStronaUstawien::PolaczEdytor()
         connect(z->UsunBtn, &QPushButton::clicked, this, [this, z] { UsunPunkt(*z); });
         connect(z->WczytajBtn, &QPushButton::clicked, this, [this, z] { WczytajBtnClick(*z); });
         connect(z->ZapiszBtn, &QPushButton::clicked, this, [this, z] { ZapiszBtnClick(*z); });
+        if (z->ImportujBtn)
+            connect(z->ImportujBtn, &QPushButton::clicked, this, [this, z] { ImportujBtnClick(*z); });
         connect(z->RekalkulacjaBtn, &QPushButton::clicked, this, [this, pole] { emit RekalkulacjaZadana(pole); });
         connect(z->ListView, &QTreeWidget::itemSelectionChanged, this, [this, z] { ZaznaczenieListy(*z); });
         // A double click or Enter edits the selected row, as "Edytuj" would: never while
@@ -91,6 +99,7 @@ void TStronaUstawien::PolaczEdytor()
         z->ListView->installEventFilter(new TEnterNaLiscie(edytuj, z->ListView));
     }
     connect(WzmAdaptCheckBox, &QCheckBox::toggled, this, &TStronaUstawien::WzmAdaptCheckBoxClick);
+    connect(KabelBtn, &QPushButton::clicked, this, &TStronaUstawien::KabelBtnClick);
 }
 
 bool TStronaUstawien::TrybAdaptacyjny() const
@@ -126,8 +135,24 @@ void TStronaUstawien::ZmianaPunktow(TZakladkaCharakterystyki& z)
     StatToolBar->SimBut->setEnabled(true);
     z.RekalkulacjaBtn->setEnabled(true);
     UkryjOdpowiedz(z);
+    ZmianaZrodla(z, {});
     emit CharakterystykaZmieniona();
     OdczytajListe(z);
+}
+
+void TStronaUstawien::ZmianaZrodla(const TZakladkaCharakterystyki& z, const std::string& plik)
+{
+    if (&z == &Wzmocnienie) {
+        Pochodzenie.PlikRegeneracji = plik;
+        return;
+    }
+    const TListyZrodla lista{&z == &Tlumienie, &z == &Przesluchy, &z == &Echo};
+    ZapomnijZrodla(Pochodzenie, lista);
+    std::string& plikListy = lista.Tlumienie    ? Pochodzenie.PlikTlumienia
+                             : lista.Przesluchy ? Pochodzenie.PlikPrzesluchow
+                                                : Pochodzenie.PlikEcha;
+    plikListy = plik;
+    PokazZrodlo();
 }
 
 void TStronaUstawien::OdczytajListe(TZakladkaCharakterystyki& z)
@@ -210,6 +235,7 @@ void TStronaUstawien::WzmAdaptCheckBoxClick(bool zaznaczone)
         UstawPunkty(*CharWzmocnienie, Lustro(PunktyStrumienia(*CharTlumienie)));
         PokazCharakterystyke(z, *CharWzmocnienie);
         UstawDostepnosc(z.RekalkulacjaBtn, true);
+        ZmianaZrodla(z, {});
     } else {
         z.ListView->setEnabled(true);
         UstawDostepnosc(z.WczytajBtn, true);
@@ -268,6 +294,8 @@ void TStronaUstawien::WczytajBtnClick(TZakladkaCharakterystyki& z)
         const TBladModelu blad = WczytajCharakterystyke(plik, *z.Strumien);
         if (blad != TBladModelu::Brak)
             PokazKomunikat(nullptr, QString::fromStdString(OpisBleduModelu(blad)));
+        else
+            ZmianaZrodla(z, SciezkaPliku(plik).string());
         PokazCharakterystyke(z, *z.Strumien);
         if (&z == &Tlumienie && TrybAdaptacyjny())
             OdczytajListe(z);
@@ -276,4 +304,71 @@ void TStronaUstawien::WczytajBtnClick(TZakladkaCharakterystyki& z)
     PrzywrocKontrolki();
     StatToolBar->SimBut->setEnabled(true);
     z.RekalkulacjaBtn->setEnabled(true);
+}
+
+void TStronaUstawien::KabelBtnClick()
+{
+    const std::optional<std::int32_t> mbps = SprawdzonaSzybkosc();
+    if (!mbps)
+        return;
+    TKabelForm dialog(Standard, *mbps, OferowaneListy(), Pochodzenie.Kabel ? Pochodzenie.Kabel->Kabel : TParametryKabla{},
+                      this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    TUstawieniaSymulacji u = UstawieniaSymulacji();
+    UstawKabel(u, dialog.Kabel(), dialog.Listy());
+    ZastosujKanal(u);
+}
+
+void TStronaUstawien::ImportujBtnClick(TZakladkaCharakterystyki& z)
+{
+    const std::optional<std::int32_t> mbps = SprawdzonaSzybkosc();
+    if (!mbps)
+        return;
+    const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, QStringLiteral("Import charakterystyki z pliku Touchstone"),
+                                     FolderTouchstone.isEmpty() ? QDir::homePath() : FolderTouchstone,
+                                     QStringLiteral("Pliki Touchstone (*.s1p *.s2p *.s4p *.s8p *.ts);;Wszystkie pliki (*)"),
+                                     {});
+    if (plik.isEmpty())
+        return;
+    FolderTouchstone = QFileInfo(plik).absolutePath();
+    const QString nazwa = QFileInfo(plik).fileName();
+    // The file is read once, before its options are asked: a bad one is told at once,
+    // and the options offer what this file holds.
+    TBladTouchstone wada;
+    const std::optional<TDaneTouchstone> dane = CzytajTouchstone(SciezkaPliku(plik), wada);
+    if (!dane) {
+        PokazKomunikat(z.ImportujBtn, nazwa + QStringLiteral(": ") +
+                                          QString::fromStdString(OpisBleduTouchstone(wada, TJezyk::Polski)));
+        return;
+    }
+    TImportTouchstoneForm dialog(*dane, nazwa, OferowaneListy(), {&z == &Tlumienie, &z == &Przesluchy, &z == &Echo},
+                                 this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::string blad;
+    const std::optional<TImportCharakterystyk> import = ImportujCharakterystyki(
+        *dane, SciezkaPliku(plik), dialog.Opcje(), Standard, *mbps, TJezyk::Polski, blad);
+    if (!import) {
+        PokazKomunikat(z.ImportujBtn, nazwa + QStringLiteral(": ") + QString::fromStdString(blad));
+        return;
+    }
+    TUstawieniaSymulacji u = UstawieniaSymulacji();
+    UstawImport(u, *import, dialog.Listy());
+    ZastosujKanal(u);
+
+    const TListyZrodla ktore = dialog.Listy();
+    QStringList wypelnione;
+    if (ktore.Tlumienie)
+        wypelnione << QStringLiteral("tłumienie");
+    if (ktore.Przesluchy)
+        wypelnione << QStringLiteral("przesłuchy");
+    if (ktore.Echo)
+        wypelnione << QStringLiteral("echo");
+    QMessageBox podsumowanie(QMessageBox::Information, QStringLiteral("Import pliku Touchstone"),
+                             QString::fromStdString(import->Opis) + QStringLiteral("\nWypełniono: ") +
+                                 wypelnione.join(QStringLiteral(", ")) + QStringLiteral("."),
+                             QMessageBox::Ok, this);
+    podsumowanie.setObjectName(QStringLiteral("PodsumowanieImportu"));
+    podsumowanie.exec();
 }

@@ -21,11 +21,13 @@
 #include "Liczby.h"
 #include "PostepQt.h"
 #include "Standardy.h"
+#include "TKabelForm.h"
 #include "TKanalPageControl.h"
 #include "TStatToolBar.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
 #include "Wykres.h"
+#include "ZrodlaCharakterystyk.h"
 
 namespace {
 
@@ -124,6 +126,10 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
     for (const TZakladkaCharakterystyki* z : zakladki)
         KontrolkiBlokowane.push_back(z->ZapiszBtn);
     for (const TZakladkaCharakterystyki* z : zakladki)
+        if (z->ImportujBtn)
+            KontrolkiBlokowane.push_back(z->ImportujBtn);
+    KontrolkiBlokowane.push_back(KabelBtn);
+    for (const TZakladkaCharakterystyki* z : zakladki)
         KontrolkiBlokowane.insert(KontrolkiBlokowane.end(), {z->DodajBtn, z->EdytujBtn, z->UsunBtn});
     for (const TZakladkaCharakterystyki* z : zakladki)
         KontrolkiBlokowane.push_back(z->RekalkulacjaBtn);
@@ -168,6 +174,7 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
     PrzesluchyCheckBox = PoleNaZakladce(QStringLiteral("PrzesluchyCheckBox"), Przesluchy.TabSheet);
     EchoCheckBox = PoleNaZakladce(QStringLiteral("EchoCheckBox"), Echo.TabSheet);
     WzmocnienieCheckBox = PoleNaZakladce(QStringLiteral("WzmocnienieCheckBox"), Wzmocnienie.TabSheet);
+    KanalPageControl->setCornerWidget(ZbudujPrzyciskKabla(KanalPageControl), Qt::TopRightCorner);
 
     // The attenuation, crosstalk and echo charts show losses up to 0 dB.
     for (TWykres* wykres : {Tlumienie.CharWykres, Przesluchy.CharWykres, Echo.CharWykres})
@@ -189,6 +196,23 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
     WzmAdaptCheckBox = new QCheckBox(QStringLiteral("Wzmacniacz adaptacyjny"), Wzmocnienie.TabSheet);
     WzmAdaptCheckBox->setObjectName(QStringLiteral("WzmAdaptCheckBox"));
     Wzmocnienie.KolumnaListy->addWidget(WzmAdaptCheckBox);
+}
+
+QWidget* TStronaUstawien::ZbudujPrzyciskKabla(QWidget* rodzic)
+{
+    auto* naroznik = new QWidget(rodzic);
+    ZrodloLabel = Etykieta(QString(), naroznik);
+    ZrodloLabel->setObjectName(QStringLiteral("ZrodloLabel"));
+    KabelBtn = new QPushButton(QStringLiteral("Kabel…"), naroznik);
+    KabelBtn->setObjectName(QStringLiteral("KabelBtn"));
+    KabelBtn->setAutoDefault(false);
+    KabelBtn->setToolTip(QStringLiteral("Tłumienie, przesłuchy i echo kabla danej kategorii, długości i temperatury"));
+    auto* uklad = new QHBoxLayout(naroznik);
+    uklad->setContentsMargins(0, 0, 2, 2);
+    uklad->setSpacing(8);
+    uklad->addWidget(ZrodloLabel);
+    uklad->addWidget(KabelBtn);
+    return naroznik;
 }
 
 QLineEdit* TStronaUstawien::PoleLiczbowe(const QString& nazwa, QWidget* rodzic)
@@ -225,6 +249,11 @@ void TStronaUstawien::UstawOpcje(int standard)
     UstawEfekt(Wzmocnienie.TabSheet, WzmocnienieCheckBox, Opcje.Regeneracja);
     UstawEfekt(Echo.TabSheet, EchoCheckBox, Opcje.Echo);
     UstawEfekt(Przesluchy.TabSheet, PrzesluchyCheckBox, Opcje.Przesluchy);
+    const TLinieStandardu limity = LinieGraniczneStandardu(standard);
+    const QString nazwa = Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa);
+    UstawLimit(Tlumienie, limity.Tlumienie, nazwa);
+    UstawLimit(Przesluchy, limity.Przesluchy, nazwa);
+    UstawLimit(Echo, limity.Echo, nazwa);
 }
 
 void TStronaUstawien::UstawStandard()
@@ -292,16 +321,31 @@ void TStronaUstawien::Zastosuj(const TUstawieniaSymulacji& u)
     if (Opcje.Regeneracja != 0)
         WzmocnienieCheckBox->setChecked(u.Regeneracja);
 
-    // A list that already holds the points stays as it is, with its recalculation. The
-    // adaptive amplifier's list is the mirror of the line, whatever u holds for it.
+    // The adaptive amplifier's list is the mirror of the line, whatever u holds for it.
     const bool adaptacyjny = Opcje.Regeneracja != 0 && u.Adaptacyjny;
-    const TCharakterystyka wzmocnienie =
-        adaptacyjny ? Lustro(u.Charakterystyki.Tlumienie) : u.Charakterystyki.Wzmocnienie;
+    const bool zmiana = ZastosujCharakterystyki(u.Charakterystyki, adaptacyjny);
+    if (Opcje.Regeneracja != 0)
+        WzmAdaptCheckBox->setChecked(adaptacyjny);
+
+    Ziarno = u.Ziarno;
+    Bity = u.Bity;
+    BityZaklocen = u.BityZaklocen;
+    Pochodzenie = u.Pochodzenie;
+    PokazZrodlo();
+    if (zmiana) {
+        StatToolBar->SimBut->setEnabled(true);
+        emit CharakterystykaZmieniona();
+    }
+}
+
+bool TStronaUstawien::ZastosujCharakterystyki(const TCharakterystykiKanalu& c, bool adaptacyjny)
+{
+    const TCharakterystyka wzmocnienie = adaptacyjny ? Lustro(c.Tlumienie) : c.Wzmocnienie;
     bool zmiana = false;
     const std::pair<TZakladkaCharakterystyki*, const TCharakterystyka*> listy[] = {
-        {&Tlumienie, &u.Charakterystyki.Tlumienie},
-        {&Przesluchy, &u.Charakterystyki.Przesluchy},
-        {&Echo, &u.Charakterystyki.Echo},
+        {&Tlumienie, &c.Tlumienie},
+        {&Przesluchy, &c.Przesluchy},
+        {&Echo, &c.Echo},
         {&Wzmocnienie, &wzmocnienie},
     };
     for (const auto& [z, punkty] : listy) {
@@ -312,17 +356,58 @@ void TStronaUstawien::Zastosuj(const TUstawieniaSymulacji& u)
         UstawDostepnosc(z->RekalkulacjaBtn, true);
         zmiana = true;
     }
-    if (Opcje.Regeneracja != 0)
-        WzmAdaptCheckBox->setChecked(adaptacyjny);
+    return zmiana;
+}
 
-    Ziarno = u.Ziarno;
-    Bity = u.Bity;
-    BityZaklocen = u.BityZaklocen;
+void TStronaUstawien::ZastosujKanal(const TUstawieniaSymulacji& u)
+{
+    const bool zmiana = ZastosujCharakterystyki(u.Charakterystyki, TrybAdaptacyjny());
     Pochodzenie = u.Pochodzenie;
+    PokazZrodlo();
     if (zmiana) {
         StatToolBar->SimBut->setEnabled(true);
         emit CharakterystykaZmieniona();
     }
+}
+
+TListyZrodla TStronaUstawien::OferowaneListy() const
+{
+    return {true, Opcje.Przesluchy != 0, Opcje.Echo != 0};
+}
+
+void TStronaUstawien::PokazZrodlo()
+{
+    // The lists a source gave, named only when it did not give all the page has.
+    const auto listy = [this](const TListyZrodla& l) {
+        if (l == OferowaneListy())
+            return QString();
+        QStringList nazwy;
+        if (l.Tlumienie)
+            nazwy << QStringLiteral("tłumienie");
+        if (l.Przesluchy)
+            nazwy << QStringLiteral("przesłuchy");
+        if (l.Echo)
+            nazwy << QStringLiteral("echo");
+        return QStringLiteral(" (") + nazwy.join(QStringLiteral(", ")) + QStringLiteral(")");
+    };
+    QStringList zrodla;
+    if (const auto& k = Pochodzenie.Kabel)
+        zrodla << QStringLiteral("Kabel ") + OpisKabla(k->Kabel) + listy(k->Listy);
+    if (const auto& t = Pochodzenie.Touchstone) {
+        const std::filesystem::path plik(t->Plik);
+        zrodla << QString::fromStdString(plik.filename().string()) + listy(t->Listy);
+    }
+    ZrodloLabel->setText(zrodla.join(QStringLiteral("; ")));
+}
+
+std::optional<std::int32_t> TStronaUstawien::SprawdzonaSzybkosc()
+{
+    const std::optional<std::int32_t> mbps = Wartosc(SzybkoscEdit);
+    const TZakres zakres = ZakresPola(TPoleUstawien::Szybkosc, Standard);
+    if (mbps && *mbps >= zakres.Min && *mbps <= zakres.Max)
+        return mbps;
+    PokazKomunikat(SzybkoscEdit, QStringLiteral("Nieprawidłowa wartość"));
+    return std::nullopt;
 }
 
 QWidget* TStronaUstawien::PolePoprawiane(TPoleUstawien pole)
@@ -438,7 +523,7 @@ TCharakterystyka TStronaUstawien::PrzygotujRekalkulacje(TPoleUstawien charaktery
     ZablokujKontrolki();
     // Nothing may draw a released stream: the series let go of theirs first.
     z.OdpowiedzWykres->ModyfikujSerie(0, nullptr, 0, psSolid);
-    z.CharWykres->ModyfikujSerie(1, nullptr, 0, psSolid);
+    z.CharWykres->ModyfikujSerie(SeriaOdpowiedzi, nullptr, 0, psSolid);
     z.Wynik.reset();
     // The worker gets its own copy of the points: the list stays browsable meanwhile.
     return PunktyStrumienia(*z.Strumien);

@@ -19,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class TKanalPageControl;
 class TPostepQt;
 class TStatToolBar;
@@ -96,6 +97,7 @@ signals:
 
 private:
     void ZbudujModelKanalu(QWidget* rodzic);
+    QWidget* ZbudujPrzyciskKabla(QWidget* rodzic);
     QLineEdit* PoleLiczbowe(const QString& nazwa, QWidget* rodzic);
     QCheckBox* PoleNaZakladce(const QString& nazwa, QWidget* zakladka);
     void UstawEfekt(QWidget* zakladka, QCheckBox* pole, std::int32_t wartosc);
@@ -124,9 +126,30 @@ private:
     void ZapiszBtnClick(TZakladkaCharakterystyki& zakladka);
     void WzmAdaptCheckBoxClick(bool zaznaczone);
     void ZmianaPunktow(TZakladkaCharakterystyki& zakladka);
+    // The tab's list now comes from the file plik (empty: typed or mirrored): the record
+    // of where the lists came from follows.
+    void ZmianaZrodla(const TZakladkaCharakterystyki& zakladka, const std::string& plik);
     void ZaznaczenieListy(TZakladkaCharakterystyki& zakladka);
     bool TrybAdaptacyjny() const;
     QString FolderModelu(const TZakladkaCharakterystyki& zakladka) const;
+    // Made characteristics (EdytorCharakterystyk.cpp): the cable dialog for the whole
+    // analysis and a Touchstone file on one tab, both through the engine, whose lists and
+    // record of their source the page then shows.
+    void KabelBtnClick();
+    void ImportujBtnClick(TZakladkaCharakterystyki& zakladka);
+    // The typed rate when it is within the standard's limits; otherwise the rate field
+    // shows "Nieprawidłowa wartość" and none returns. Made lists are sized to it.
+    std::optional<std::int32_t> SprawdzonaSzybkosc();
+    // The lists the options offer (attenuation always).
+    TListyZrodla OferowaneListy() const;
+    // The characteristics and the record of u onto the page, as Zastosuj puts them.
+    void ZastosujKanal(const TUstawieniaSymulacji& u);
+    // The four lists onto their tabs, a list already holding its points left as it is
+    // (with its recalculation); the amplifier mirrors the line when adaptacyjny. Returns
+    // whether any list changed.
+    bool ZastosujCharakterystyki(const TCharakterystykiKanalu& c, bool adaptacyjny);
+    // The cable or file the lists came from, beside "Kabel…".
+    void PokazZrodlo();
     // Sets a control's enabled state, or while the page is locked the state that
     // PrzywrocKontrolki will give it.
     void UstawDostepnosc(QWidget* kontrolka, bool wlaczona);
@@ -156,6 +179,8 @@ private:
     QLabel* PrzesuniecieLabel;
     QLabel* NsLabel;
     QCheckBox* WzmAdaptCheckBox;
+    QPushButton* KabelBtn;
+    QLabel* ZrodloLabel;
 
     TStatToolBar* StatToolBar;
     TPostepQt* PostepQt;
@@ -165,6 +190,8 @@ private:
     std::optional<std::vector<std::int32_t>> Bity;
     std::optional<std::vector<std::int32_t>> BityZaklocen;
     TPochodzenie Pochodzenie;
+    // Where the last Touchstone file came from: the next one is looked for there.
+    QString FolderTouchstone;
 
     std::vector<QWidget*> KontrolkiBlokowane;
     std::vector<bool> StanyPrzedBlokada;

@@ -1,9 +1,11 @@
 #include "ZakladkaCharakterystyki.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -14,6 +16,7 @@
 
 #include "KoloryWykresow.h"
 #include "Liczby.h"
+#include "PlotnoQt.h"
 #include "SzablonyWykresow.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
@@ -65,6 +68,21 @@ private:
     TWykres* Wykres;
 };
 
+// The legend's sample of the limit: a short dashed line drawn as the chart draws it.
+QIcon ProbkaLimitu()
+{
+    QPixmap obraz(24, 12);
+    obraz.fill(Qt::transparent);
+    QPainter malarz(&obraz);
+    TPlotnoQt plotno(malarz);
+    plotno.UstawStylPiora(psDash);
+    plotno.UstawKolorPiora(KolorGranatowy);
+    plotno.UstawGruboscPiora(1);
+    plotno.PrzesunDo(0, 6);
+    plotno.LiniaDo(24, 6);
+    return QIcon(obraz);
+}
+
 } // namespace
 
 void WysrodkujOdpowiedz(QScrollArea* box)
@@ -102,6 +120,12 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ZapiszBtn = Przycisk(QStringLiteral("Zapisz"), QStringLiteral("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     z.RekalkulacjaBtn = Przycisk(QStringLiteral("Rekalkulacja"),
                                  QStringLiteral("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    if (!regeneracja) {
+        z.ImportujBtn = Przycisk(QStringLiteral("Importuj Touchstone…"),
+                                 QStringLiteral("Importuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+        z.ImportujBtn->setToolTip(QStringLiteral("Charakterystyka z pliku parametrów S (.s1p, .s2p, .s4p, .s8p), "
+                                                 "np. z pomiaru analizatorem sieci"));
+    }
     // Editing needs a selected row.
     for (QPushButton* przycisk : {z.DodajBtn, z.EdytujBtn, z.UsunBtn})
         przycisk->setEnabled(false);
@@ -114,6 +138,8 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     przyciski->addWidget(z.WczytajBtn, 1, 0);
     przyciski->addWidget(z.ZapiszBtn, 1, 1);
     przyciski->addWidget(z.RekalkulacjaBtn, 1, 2);
+    if (z.ImportujBtn)
+        przyciski->addWidget(z.ImportujBtn, 2, 0, 1, 3);
 
     z.KolumnaListy = new QVBoxLayout;
     z.KolumnaListy->setSpacing(6);
@@ -125,6 +151,11 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.CharWykres = new TWykres(z.TabSheet);
     z.CharWykres->setObjectName(nazwa + QStringLiteral("CharWykres"));
     SzablonCharakterystyki(*z.CharWykres, regeneracja);
+    z.CharWykres->DodajSerie(nullptr, KolorZielony, psSolid);
+    z.CharWykres->DodajSerie(nullptr, KolorCzerwony, psSolid);
+    z.CharWykres->DodajSerie(nullptr, KolorGranatowy, psDash);
+    z.Limit = std::make_unique<TFltFltStrumien>();
+    z.Limit->UstawNazwe("Limit");
 
     z.ScrollBox = new QScrollArea(z.TabSheet);
     z.ScrollBox->setObjectName(nazwa + QStringLiteral("ScrollBox"));
@@ -153,10 +184,29 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
             WysrodkujOdpowiedz(box);
     });
 
+    z.LimitCheckBox = new QCheckBox(QStringLiteral("Limit"), z.TabSheet);
+    z.LimitCheckBox->setObjectName(QStringLiteral("Limit") + nazwa + QStringLiteral("CheckBox"));
+    z.LimitCheckBox->setIcon(ProbkaLimitu());
+    z.LimitCheckBox->setIconSize(QSize(24, 12));
+    z.LimitCheckBox->setChecked(true);
+    z.LimitCheckBox->hide();
+    TWykres* wykres = z.CharWykres;
+    TFltFltStrumien* limit = z.Limit.get();
+    QObject::connect(z.LimitCheckBox, &QCheckBox::toggled, wykres, [wykres, limit](bool widoczny) {
+        wykres->ModyfikujSerie(SeriaLimitu, widoczny && limit->ZwrocDlugosc() > 0 ? limit : nullptr, 0, psSolid);
+        wykres->update();
+    });
+
+    auto* podWykresem = new QHBoxLayout;
+    podWykresem->setContentsMargins(0, 0, 0, 0);
+    podWykresem->addWidget(z.TabSet, 0, Qt::AlignLeft | Qt::AlignTop);
+    podWykresem->addStretch(1);
+    podWykresem->addWidget(z.LimitCheckBox);
+
     auto* kolumnaWykresu = new QVBoxLayout;
     kolumnaWykresu->setSpacing(0);
     kolumnaWykresu->addLayout(obszarWykresu, 1);
-    kolumnaWykresu->addWidget(z.TabSet, 0, Qt::AlignLeft);
+    kolumnaWykresu->addLayout(podWykresem);
 
     auto* uklad = new QHBoxLayout(z.TabSheet);
     uklad->setContentsMargins(6, 6, 6, 6);
@@ -183,10 +233,22 @@ void PokazCharakterystyke(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien
     PokazPunktyNaWykresie(z, strumien);
 }
 
+void UstawLimit(TZakladkaCharakterystyki& z, const TCharakterystyka& limit, const QString& standard)
+{
+    UstawPunkty(*z.Limit, limit);
+    const bool jest = !limit.empty();
+    z.LimitCheckBox->setVisible(jest);
+    z.LimitCheckBox->setToolTip(QStringLiteral("Granica łącza według ") + standard +
+                                QStringLiteral(": linia przerywana na wykresie"));
+    z.CharWykres->ModyfikujSerie(SeriaLimitu, jest && z.LimitCheckBox->isChecked() ? z.Limit.get() : nullptr, 0,
+                                 psSolid);
+    z.CharWykres->update();
+}
+
 void PokazPunktyNaWykresie(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien)
 {
-    z.CharWykres->UsunSerie(1);
-    z.CharWykres->ZastapLubDodajSerie(0, &strumien, KolorZielony, psSolid);
+    z.CharWykres->ModyfikujSerie(SeriaOdpowiedzi, nullptr, 0, psSolid);
+    z.CharWykres->ModyfikujSerie(SeriaPunktow, &strumien, 0, psSolid);
     z.CharWykres->update();
 }
 
@@ -194,8 +256,7 @@ void PokazWynikRekalkulacji(TZakladkaCharakterystyki& z)
 {
     z.OdpowiedzWykres->ZastapLubDodajSerie(0, z.Wynik->OdpowiedzImpulsowa, KolorCzerwony, psSolid);
     z.OdpowiedzWykres->update();
-    // Series 0 stays the user's points.
-    z.CharWykres->ZastapLubDodajSerie(1, z.Wynik->Charakterystyka, KolorCzerwony, psSolid);
+    z.CharWykres->ModyfikujSerie(SeriaOdpowiedzi, z.Wynik->Charakterystyka, 0, psSolid);
     z.CharWykres->update();
     if (z.TabSet->count() == 1)
         z.TabSet->addTab(QStringLiteral("Znormalizowana odpowiedź impulsowa"));
@@ -251,24 +312,20 @@ TPrzyciskiWyboru PrzyciskiWyboru(int wiersz, int liczbaWierszy, bool staleWiersz
     return {true, true, true};
 }
 
-namespace {
-
-std::filesystem::path Sciezka(const QString& plik)
+std::filesystem::path SciezkaPliku(const QString& plik)
 {
     return std::filesystem::path(QFile::encodeName(plik).toStdString());
 }
 
-} // namespace
-
 TBladModelu ZapiszCharakterystyke(const QString& plik, TFltFltStrumien& strumien)
 {
-    return ZapiszModel(Sciezka(plik), PunktyStrumienia(strumien));
+    return ZapiszModel(SciezkaPliku(plik), PunktyStrumienia(strumien));
 }
 
 TBladModelu WczytajCharakterystyke(const QString& plik, TFltFltStrumien& strumien)
 {
     TCharakterystyka punkty;
-    const TBladModelu blad = WczytajModel(Sciezka(plik), punkty);
+    const TBladModelu blad = WczytajModel(SciezkaPliku(plik), punkty);
     if (blad == TBladModelu::Brak)
         UstawPunkty(strumien, punkty);
     return blad;

@@ -1,16 +1,19 @@
 // One tab of the channel model: the point list of a characteristic with its buttons,
-// its chart on a logarithmic frequency axis with the tab strip under it, and the
-// impulse-response view that a recalculation fills.
+// its chart on a logarithmic frequency axis with the standard's limit and the tab strip
+// under it, and the impulse-response view that a recalculation fills.
 #pragma once
 
 #include <QString>
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
 
 #include "Charakterystyki.h"
 #include "PlikModelu.h"
 #include "VartoChannel.h"
 
+class QCheckBox;
 class QGridLayout;
 class QPushButton;
 class QScrollArea;
@@ -31,6 +34,13 @@ struct TOpisModelu {
     QString TytulOdczytu;
 };
 
+// The series of a characteristic chart, always in this order: the user's points in green,
+// the recalculated response in red (no stream until a recalculation), the standard's limit
+// dashed (no stream where the standard sets none or the user switched it off).
+inline constexpr std::int32_t SeriaPunktow = 0;
+inline constexpr std::int32_t SeriaOdpowiedzi = 1;
+inline constexpr std::int32_t SeriaLimitu = 2;
+
 struct TZakladkaCharakterystyki {
     QWidget* TabSheet = nullptr;
     QTreeWidget* ListView = nullptr;
@@ -40,7 +50,14 @@ struct TZakladkaCharakterystyki {
     QPushButton* RekalkulacjaBtn = nullptr;
     QPushButton* WczytajBtn = nullptr;
     QPushButton* ZapiszBtn = nullptr;
+    // "Importuj Touchstone…"; none on the regeneration tab, which no measurement gives.
+    QPushButton* ImportujBtn = nullptr;
     TWykres* CharWykres = nullptr;
+    // The legend entry "Limit" under the chart, which also shows or hides the limit;
+    // hidden where the standard sets none.
+    QCheckBox* LimitCheckBox = nullptr;
+    // The standard's limit as the chart draws it, named "Limit".
+    std::unique_ptr<TFltFltStrumien> Limit;
     // Starts with "Charakterystyka"; a recalculation adds the impulse-response tab.
     QTabBar* TabSet = nullptr;
     QScrollArea* ScrollBox = nullptr;
@@ -60,20 +77,23 @@ struct TZakladkaCharakterystyki {
 // ("Tlumienie" gives TlumienieTabSheet, TlumienieListView, WczytajTlumienieBtn, ...).
 TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, QWidget* rodzic);
 
+// The standard's limit for this characteristic (gains, losses negative) onto the chart,
+// shown unless the user switched it off; an empty list takes the limit and its legend
+// entry away. standard: the standard's name for the legend's hint.
+void UstawLimit(TZakladkaCharakterystyki& zakladka, const TCharakterystyka& limit, const QString& standard);
+
 // Scrolls the impulse-response view so that 0 µs stands in the middle.
 void WysrodkujOdpowiedz(QScrollArea* box);
 
 // The stream into the list (frequency and level with three decimals, row 0 focused) and
-// onto the chart as series 0 in green; the impulse-response view and the recalculated
-// series go away.
+// onto the chart as its points; the impulse-response view and the recalculated curve go.
 void PokazCharakterystyke(TZakladkaCharakterystyki& zakladka, TFltFltStrumien& strumien);
 
 // The list read back: frequencies and levels of its rows as stored (losses negated).
 TCharakterystyka PunktyListy(const TZakladkaCharakterystyki& zakladka);
-// Series 0 of the characteristic chart becomes the stream in green, series 1 (the
-// recalculated response) goes; repaints.
+// The chart's points become the stream, the recalculated curve goes; repaints.
 void PokazPunktyNaWykresie(TZakladkaCharakterystyki& zakladka, TFltFltStrumien& strumien);
-// The tab's last recalculation, Wynik: its realised response in red over the points, its
+// The tab's last recalculation, Wynik: its realised response over the points, its
 // impulse response, and the tab that turns to the latter.
 void PokazWynikRekalkulacji(TZakladkaCharakterystyki& zakladka);
 // Takes away the impulse-response tab of the strip and hides its view.
@@ -94,6 +114,9 @@ struct TPrzyciskiWyboru {
     bool Usun = false;
 };
 TPrzyciskiWyboru PrzyciskiWyboru(int wiersz, int liczbaWierszy, bool staleWiersze);
+
+// A file the user chose, as the engine opens it.
+std::filesystem::path SciezkaPliku(const QString& plik);
 
 // Model files of a characteristic; on an error the stream stays as it was.
 TBladModelu ZapiszCharakterystyke(const QString& plik, TFltFltStrumien& strumien);

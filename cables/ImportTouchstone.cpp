@@ -108,6 +108,22 @@ std::optional<TPonizejPomiaru> PonizejPomiaruZNazwy(std::string_view nazwa)
     return std::nullopt;
 }
 
+TParametryImportu ParametryImportu(int liczbaPortow)
+{
+    switch (liczbaPortow) {
+    case 1:
+        return {{}, "S11", {}};
+    case 2:
+        return {"S21", "S11", {}};
+    case 4:
+        return {"Sdd21", "Sdd11", {}};
+    case 8:
+        return {"Sdd21", "Sdd11", "Sdd31"};
+    default:
+        return {};
+    }
+}
+
 std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std::string_view plik,
                                                 const TOpcjeImportu& opcje, TBladTouchstone& blad)
 {
@@ -128,33 +144,30 @@ std::optional<TWynikImportu> ImportujTouchstone(const TDaneTouchstone& dane, std
     p.FMaxFiltruMHz = opcje.FMaxFiltruMHz;
     p.LiczbaPunktow = std::max<std::size_t>(opcje.LiczbaPunktow, 2);
 
-    const auto element = [&](int i, int j) { return [&dane, i, j](std::size_t k) { return dane.Element(k, i, j); }; };
-    const auto roznicowy = [&](int i, int j) {
-        return [&dane, i, j, kolejnosc = *opcje.Porty](std::size_t k) { return Sdd(dane, k, i, j, kolejnosc); };
-    };
-    std::vector<TZrodloListy> zrodla;
-    switch (n) {
-    case 1:
-        zrodla = {{&TWynikImportu::Echo, "S11", element(1, 1)}};
-        break;
-    case 2:
-        zrodla = {{&TWynikImportu::Tlumienie, "S21", element(2, 1)}, {&TWynikImportu::Echo, "S11", element(1, 1)}};
-        break;
-    case 4:
-    case 8:
-        if (!opcje.Porty) {
-            blad = {TWadaTouchstone::KolejnoscPortow, 0, {}, static_cast<std::size_t>(n), 0};
-            return std::nullopt;
-        }
-        p.Porty = opcje.Porty;
-        zrodla = {{&TWynikImportu::Tlumienie, "Sdd21", roznicowy(2, 1)}, {&TWynikImportu::Echo, "Sdd11", roznicowy(1, 1)}};
-        if (n == 8)
-            zrodla.push_back({&TWynikImportu::Przesluchy, "Sdd31", roznicowy(3, 1)});
-        break;
-    default:
+    const TParametryImportu nazwy = ParametryImportu(n);
+    if (nazwy.Tlumienie.empty() && nazwy.Echo.empty()) {
         blad = {TWadaTouchstone::PortyNieobslugiwane, 0, {}, static_cast<std::size_t>(n), 0};
         return std::nullopt;
     }
+    // A pair of single-ended ports is one differential port of the mixed-mode view.
+    const bool roznicowe = n >= 4;
+    if (roznicowe && !opcje.Porty) {
+        blad = {TWadaTouchstone::KolejnoscPortow, 0, {}, static_cast<std::size_t>(n), 0};
+        return std::nullopt;
+    }
+    p.Porty = roznicowe ? opcje.Porty : std::nullopt;
+    const auto parametr = [&](int i, int j) -> TParametr {
+        if (roznicowe)
+            return [&dane, i, j, kolejnosc = *opcje.Porty](std::size_t k) { return Sdd(dane, k, i, j, kolejnosc); };
+        return [&dane, i, j](std::size_t k) { return dane.Element(k, i, j); };
+    };
+    std::vector<TZrodloListy> zrodla;
+    if (!nazwy.Tlumienie.empty())
+        zrodla.push_back({&TWynikImportu::Tlumienie, nazwy.Tlumienie, parametr(2, 1)});
+    if (!nazwy.Echo.empty())
+        zrodla.push_back({&TWynikImportu::Echo, nazwy.Echo, parametr(1, 1)});
+    if (!nazwy.Przesluchy.empty())
+        zrodla.push_back({&TWynikImportu::Przesluchy, nazwy.Przesluchy, parametr(3, 1)});
 
     // The frequencies kept: within the filter's range, distinct at three decimals.
     std::vector<std::size_t> indeksy;

@@ -70,6 +70,16 @@ struct TWynikImportu {
     TPodsumowanieImportu Podsumowanie;
 };
 
+// The parameter each list comes from in a file of this many ports ("S21", "Sdd21", "S11",
+// "Sdd11", "Sdd31"); empty for a list such a file does not give, and for every list of a
+// port count the import does not take.
+struct TParametryImportu {
+    std::string Tlumienie;
+    std::string Echo;
+    std::string Przesluchy;
+};
+TParametryImportu ParametryImportu(int liczbaPortow);
+
 // The lists a file holds: a one-port file echo only; a two-port file taken as already
 // differential, attenuation and echo; a four-port file in mixed mode, attenuation and echo of
 // its pair; an eight-port file also the near-end coupling between its two pairs. On any

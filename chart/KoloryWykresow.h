@@ -12,6 +12,8 @@ inline constexpr TColor KolorZielony = 0x008000;
 inline constexpr TColor KolorBordowy = 0x000080;
 // Regenerated signals.
 inline constexpr TColor KolorNiebieski = 0xFF0000;
+// The standards' limit lines, dashed.
+inline constexpr TColor KolorGranatowy = 0x800000;
 // Grids and the eye diagram's axis.
 inline constexpr TColor KolorSrebrny = 0xC0C0C0;
 // The frames of the legend's swatches.

@@ -6,30 +6,6 @@
 
 namespace {
 
-// The lists named in `ktore` now come from somewhere else: their files are forgotten, and
-// a cable or a Touchstone file that no longer supplies any list is dropped from the record.
-void Zapomnij(TPochodzenie& z, TListyZrodla ktore)
-{
-    if (ktore.Tlumienie)
-        z.PlikTlumienia.clear();
-    if (ktore.Przesluchy)
-        z.PlikPrzesluchow.clear();
-    if (ktore.Echo)
-        z.PlikEcha.clear();
-    const auto odejmij = [&](auto& zrodlo) {
-        if (!zrodlo)
-            return;
-        TListyZrodla& l = zrodlo->Listy;
-        l.Tlumienie = l.Tlumienie && !ktore.Tlumienie;
-        l.Przesluchy = l.Przesluchy && !ktore.Przesluchy;
-        l.Echo = l.Echo && !ktore.Echo;
-        if (!l.Jakiekolwiek())
-            zrodlo.reset();
-    };
-    odejmij(z.Kabel);
-    odejmij(z.Touchstone);
-}
-
 // The record holds one cable and one file: the same one again adds its new lists to those
 // it gave before, another one takes the record over.
 template <typename TZrodlo>
@@ -54,6 +30,28 @@ void Odbij(TUstawieniaSymulacji& u, TListyZrodla ktore)
 }
 
 } // namespace
+
+void ZapomnijZrodla(TPochodzenie& z, TListyZrodla ktore)
+{
+    if (ktore.Tlumienie)
+        z.PlikTlumienia.clear();
+    if (ktore.Przesluchy)
+        z.PlikPrzesluchow.clear();
+    if (ktore.Echo)
+        z.PlikEcha.clear();
+    const auto odejmij = [&](auto& zrodlo) {
+        if (!zrodlo)
+            return;
+        TListyZrodla& l = zrodlo->Listy;
+        l.Tlumienie = l.Tlumienie && !ktore.Tlumienie;
+        l.Przesluchy = l.Przesluchy && !ktore.Przesluchy;
+        l.Echo = l.Echo && !ktore.Echo;
+        if (!l.Jakiekolwiek())
+            zrodlo.reset();
+    };
+    odejmij(z.Kabel);
+    odejmij(z.Touchstone);
+}
 
 float NajwyzszaCzestotliwoscFiltru(int standard, std::int32_t mbps)
 {
@@ -88,7 +86,7 @@ void UstawKabel(TUstawieniaSymulacji& u, const TParametryKabla& kabel, TListyZro
     if (ktore.Echo)
         c.Echo = std::move(listy.Echo);
     Odbij(u, ktore);
-    Zapomnij(u.Pochodzenie, ktore);
+    ZapomnijZrodla(u.Pochodzenie, ktore);
     Dopisz(u.Pochodzenie.Kabel, TKabelPochodzenia{kabel, ktore});
 }
 
@@ -96,9 +94,23 @@ std::optional<TImportCharakterystyk> ImportujCharakterystyki(const std::filesyst
                                                              int standard, std::int32_t mbps, TJezyk jezyk,
                                                              std::string& blad)
 {
+    TBladTouchstone b;
+    const auto dane = CzytajTouchstone(plik, b);
+    if (!dane) {
+        blad = OpisBleduTouchstone(b, jezyk);
+        return std::nullopt;
+    }
+    return ImportujCharakterystyki(*dane, plik, opcje, standard, mbps, jezyk, blad);
+}
+
+std::optional<TImportCharakterystyk> ImportujCharakterystyki(const TDaneTouchstone& dane,
+                                                             const std::filesystem::path& plik, TOpcjeImportu opcje,
+                                                             int standard, std::int32_t mbps, TJezyk jezyk,
+                                                             std::string& blad)
+{
     opcje.FMaxFiltruMHz = NajwyzszaCzestotliwoscFiltru(standard, mbps);
     TBladTouchstone b;
-    const auto wynik = ImportujTouchstone(plik, opcje, b);
+    const auto wynik = ImportujTouchstone(dane, plik.filename().string(), opcje, b);
     if (!wynik) {
         blad = OpisBleduTouchstone(b, jezyk);
         return std::nullopt;
@@ -135,7 +147,7 @@ void UstawImport(TUstawieniaSymulacji& u, const TImportCharakterystyk& import, T
     if (ktore.Echo)
         c.Echo = *import.Echo;
     Odbij(u, ktore);
-    Zapomnij(u.Pochodzenie, ktore);
+    ZapomnijZrodla(u.Pochodzenie, ktore);
     TTouchstonePochodzenia z = import.Pochodzenie;
     z.Listy = ktore;
     Dopisz(u.Pochodzenie.Touchstone, std::move(z));

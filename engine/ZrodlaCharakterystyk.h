@@ -49,10 +49,22 @@ std::optional<TImportCharakterystyk> ImportujCharakterystyki(const std::filesyst
                                                              int standard, std::int32_t mbps, TJezyk jezyk,
                                                              std::string& blad);
 
+// The same from data already read from the file plik (its name and path go into the
+// summary and the record).
+std::optional<TImportCharakterystyk> ImportujCharakterystyki(const TDaneTouchstone& dane,
+                                                             const std::filesystem::path& plik, TOpcjeImportu opcje,
+                                                             int standard, std::int32_t mbps, TJezyk jezyk,
+                                                             std::string& blad);
+
 // Puts the imported lists named in `ktore` (and given by the file) into u; in adaptive mode
 // the regenerator mirrors the new attenuation. u records the file for those lists and
 // forgets the model files or the cable preset they replace.
 void UstawImport(TUstawieniaSymulacji& u, const TImportCharakterystyk& import, TListyZrodla ktore = {true, true, true});
+
+// The lists named in `ktore` now come from somewhere else (a model file, points typed by
+// hand): their files are forgotten, and a cable or a Touchstone file that no longer
+// supplies any list is dropped from the record.
+void ZapomnijZrodla(TPochodzenie& z, TListyZrodla ktore);
 
 // The standard's link limits as characteristics, for the dashed "Limit" series of the
 // characteristic charts; an empty list where the standard sets none. Both 100BaseTX

@@ -550,10 +550,10 @@ private slots:
 
         const WynikRekalkulacji* wynik = okno->StronaUstawien().Rekalkulacja(TPoleUstawien::Tlumienie);
         QVERIFY(wynik);
-        QCOMPARE(z.CharWykres->LiczbaSerii(), 2);
-        QVERIFY(TeSamePunkty(z.CharWykres->Seria(0)->Strumien, okno->Punkty(TPoleUstawien::Tlumienie)));
-        QCOMPARE(z.CharWykres->Seria(1)->Strumien, wynik->Charakterystyka);
-        QCOMPARE(z.CharWykres->Seria(1)->Kolor, TColor{0x0000FF});
+        QCOMPARE(z.CharWykres->LiczbaSerii(), 3);
+        QVERIFY(TeSamePunkty(z.CharWykres->Seria(SeriaPunktow)->Strumien, okno->Punkty(TPoleUstawien::Tlumienie)));
+        QCOMPARE(z.CharWykres->Seria(SeriaOdpowiedzi)->Strumien, wynik->Charakterystyka);
+        QCOMPARE(z.CharWykres->Seria(SeriaOdpowiedzi)->Kolor, TColor{0x0000FF});
         QCOMPARE(z.OdpowiedzWykres->LiczbaSerii(), 1);
         QCOMPARE(z.OdpowiedzWykres->Seria(0)->Strumien, wynik->OdpowiedzImpulsowa);
         QCOMPARE(z.TabSet->count(), 2);
@@ -585,12 +585,13 @@ private slots:
         TWypelnienie w{QStringLiteral("9"), QStringLiteral("6")};
         WypelnijDialog(z.EdytujBtn, w);
         QVERIFY(w.Przyjete);
-        QCOMPARE(z.CharWykres->LiczbaSerii(), 1);
+        QVERIFY(!z.CharWykres->Seria(SeriaOdpowiedzi)->Strumien);
         QCOMPARE(z.TabSet->count(), 1);
         QVERIFY(z.RekalkulacjaBtn->isEnabled());
         z.RekalkulacjaBtn->click();
         QTRY_VERIFY_WITH_TIMEOUT(!okno->RekalkulacjaTrwa(), CzasRekalkulacjiMs);
-        QCOMPARE(z.CharWykres->LiczbaSerii(), 2);
+        QCOMPARE(z.CharWykres->LiczbaSerii(), 3);
+        QCOMPARE(z.CharWykres->Seria(SeriaOdpowiedzi)->Strumien, okno->StronaUstawien().Rekalkulacja(TPoleUstawien::Tlumienie)->Charakterystyka);
         QCOMPARE(z.OdpowiedzWykres->LiczbaSerii(), 1);
         QCOMPARE(z.TabSet->count(), 2);
     }
@@ -615,7 +616,7 @@ private slots:
         // Whatever the worker finished is dropped: only the user's points show.
         QTest::qWait(20);
         QVERIFY(!okno->StronaUstawien().Rekalkulacja(TPoleUstawien::Echo));
-        QCOMPARE(z.CharWykres->LiczbaSerii(), 1);
+        QVERIFY(!z.CharWykres->Seria(SeriaOdpowiedzi)->Strumien);
         QCOMPARE(z.TabSet->count(), 1);
     }
 

@@ -405,8 +405,9 @@ private slots:
         QCOMPARE(okno->Punkty(TPoleUstawien::Echo).size(), std::size_t{3});
 
         for (const TZakladkaCharakterystyki* z : {&okno->Tlumienie, &okno->Przesluchy, &okno->Echo, &okno->Wzmocnienie}) {
-            QCOMPARE(z->CharWykres->LiczbaSerii(), 1);
-            QCOMPARE(z->CharWykres->Seria(0)->Kolor, TColor{0x008000});
+            QCOMPARE(z->CharWykres->LiczbaSerii(), 3);
+            QCOMPARE(z->CharWykres->Seria(SeriaPunktow)->Kolor, TColor{0x008000});
+            QVERIFY(!z->CharWykres->Seria(SeriaOdpowiedzi)->Strumien);
             QCOMPARE(z->CharWykres->OsX.TypOsi(), toLog);
             QCOMPARE(z->ListView->currentIndex().row(), 0);
             QCOMPARE(z->TabSet->count(), 1);

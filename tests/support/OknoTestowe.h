@@ -68,6 +68,8 @@ struct TKontrolkiOkna {
           EchoCheckBox(Kontrolka<QCheckBox>(okno, QStringLiteral("EchoCheckBox"))),
           WzmocnienieCheckBox(Kontrolka<QCheckBox>(okno, QStringLiteral("WzmocnienieCheckBox"))),
           WzmAdaptCheckBox(Kontrolka<QCheckBox>(okno, QStringLiteral("WzmAdaptCheckBox"))),
+          KabelBtn(Kontrolka<QPushButton>(okno, QStringLiteral("KabelBtn"))),
+          ZrodloLabel(Kontrolka<QLabel>(okno, QStringLiteral("ZrodloLabel"))),
           SimBut(Kontrolka<QPushButton>(okno, QStringLiteral("SimBut"))),
           AnulujBut(Kontrolka<QPushButton>(okno, QStringLiteral("AnulujBut"))),
           ProgLabel(Kontrolka<QLabel>(okno, QStringLiteral("ProgLabel"))),
@@ -119,6 +121,9 @@ struct TKontrolkiOkna {
     QCheckBox* EchoCheckBox;
     QCheckBox* WzmocnienieCheckBox;
     QCheckBox* WzmAdaptCheckBox;
+    // "Kabel…" and the cable or file the lists came from, beside it.
+    QPushButton* KabelBtn;
+    QLabel* ZrodloLabel;
     QPushButton* SimBut;
     QPushButton* AnulujBut;
     QLabel* ProgLabel;
@@ -166,6 +171,8 @@ private:
         z.RekalkulacjaBtn = Kontrolka<QPushButton>(okno, QStringLiteral("Rekalkulacja") + nazwa + QStringLiteral("Btn"));
         z.WczytajBtn = Kontrolka<QPushButton>(okno, QStringLiteral("Wczytaj") + nazwa + QStringLiteral("Btn"));
         z.ZapiszBtn = Kontrolka<QPushButton>(okno, QStringLiteral("Zapisz") + nazwa + QStringLiteral("Btn"));
+        z.ImportujBtn = KontrolkaLubBrak<QPushButton>(okno, QStringLiteral("Importuj") + nazwa + QStringLiteral("Btn"));
+        z.LimitCheckBox = Kontrolka<QCheckBox>(okno, QStringLiteral("Limit") + nazwa + QStringLiteral("CheckBox"));
         z.CharWykres = static_cast<TWykres*>(Kontrolka<QWidget>(okno, nazwa + QStringLiteral("CharWykres")));
         z.TabSet = Kontrolka<QTabBar>(okno, nazwa + QStringLiteral("TabSet"));
         z.ScrollBox = Kontrolka<QScrollArea>(okno, nazwa + QStringLiteral("ScrollBox"));
