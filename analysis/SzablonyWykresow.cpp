@@ -1,5 +1,7 @@
 #include "SzablonyWykresow.h"
 
+#include <algorithm>
+
 #include "KoloryWykresow.h"
 #include "Vartostream.h"
 #include "Wykres.h"
@@ -81,6 +83,11 @@ void SzablonCharakterystyki(TWykres& w, bool regeneracja)
     w.OsY.UstawSkala(20.0f);
     w.OsY.UstawSkalaPom(10.0f);
     w.OsY.Znaczniki.UstawPrecyzjaOpisu(0);
+}
+
+void UstawZakresCzestotliwosci(TWykres& w, float najwyzsza)
+{
+    w.OsX.UstawMax(std::max(CzestotliwoscMax, najwyzsza));
 }
 
 void SzablonOdpowiedzi(TWykres& w)

@@ -9,6 +9,9 @@ class TWykres;
 // A channel characteristic: a logarithmic frequency axis from 0 to 200 MHz (0 linear);
 // losses from -100 to 0 dB, or the regenerator's gains from 0 to 100 dB.
 void SzablonCharakterystyki(TWykres& w, bool regeneracja);
+// The frequency axis of a characteristic chart reaches the highest frequency of its
+// points, najwyzsza (MHz), when that lies above the template's 200 MHz.
+void UstawZakresCzestotliwosci(TWykres& w, float najwyzsza);
 // A recalculated filter's normalised impulse response: -0.5 to 0.5 µs, -0.25 to 1.
 void SzablonOdpowiedzi(TWykres& w);
 

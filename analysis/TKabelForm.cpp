@@ -294,6 +294,7 @@ void TKabelForm::OdswiezPodglad()
                                                          &limity.Tlumienie, &limity.Przesluchy, &limity.Echo};
     for (std::size_t i = 0; i < dane.size(); ++i)
         UstawPunkty(*Podglad[i], pokazane[i % 3] ? *dane[i] : TCharakterystyka{});
+    UstawZakresCzestotliwosci(*PodgladWykres, listy.Tlumienie.empty() ? 0.0f : listy.Tlumienie.back().X);
     PodgladWykres->update();
 
     if (!kabel) {

@@ -73,13 +73,16 @@ QIcon ProbkaLimitu()
 {
     QPixmap obraz(24, 12);
     obraz.fill(Qt::transparent);
-    QPainter malarz(&obraz);
-    TPlotnoQt plotno(malarz);
-    plotno.UstawStylPiora(psDash);
-    plotno.UstawKolorPiora(KolorGranatowy);
-    plotno.UstawGruboscPiora(1);
-    plotno.PrzesunDo(0, 6);
-    plotno.LiniaDo(24, 6);
+    {
+        // The canvas draws its line when it goes, before the painter ends.
+        QPainter malarz(&obraz);
+        TPlotnoQt plotno(malarz);
+        plotno.UstawStylPiora(psDash);
+        plotno.UstawKolorPiora(KolorGranatowy);
+        plotno.UstawGruboscPiora(1);
+        plotno.PrzesunDo(0, 6);
+        plotno.LiniaDo(24, 6);
+    }
     return QIcon(obraz);
 }
 
@@ -249,6 +252,8 @@ void PokazPunktyNaWykresie(TZakladkaCharakterystyki& z, TFltFltStrumien& strumie
 {
     z.CharWykres->ModyfikujSerie(SeriaOdpowiedzi, nullptr, 0, psSolid);
     z.CharWykres->ModyfikujSerie(SeriaPunktow, &strumien, 0, psSolid);
+    const std::int32_t n = strumien.ZwrocDlugosc();
+    UstawZakresCzestotliwosci(*z.CharWykres, n > 0 ? strumien.Zwroc(n - 1).X : 0.0f);
     z.CharWykres->update();
 }
 

@@ -1,15 +1,20 @@
 // Screenshots of the program for visual checks (not installed): runs the real start-up
 // under a display (Xvfb), drives it the way a user would and saves PNG pictures of the
 // splash window, the main window with the start dialog, an analysis of each standard,
-// the options dialog, a run in progress, and every result page and the exported report
-// of a completed run of each standard into the folder given as the only argument. It
-// also times runs from the simulation button to the views on screen and writes the
-// figures to czasy.txt there.
+// the options dialog, a run in progress, every result page and the exported report of a
+// completed run of each standard, and the cable dialog and a Touchstone import with the
+// characteristics they give beside the standard's limits, into the folder given as the
+// only argument. It also times runs from the simulation button to the views on screen
+// and writes the figures to czasy.txt there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -26,6 +31,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
+#include <complex>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -38,6 +45,8 @@
 #include "StronaUstawien.h"
 #include "StronyPasm.h"
 #include "TForm1.h"
+#include "TImportTouchstoneForm.h"
+#include "TKabelForm.h"
 #include "TMainForm.h"
 #include "TPageControl.h"
 #include "TRadioGroup.h"
@@ -99,6 +108,23 @@ void Kliknij(QWidget* cel)
                            Qt::NoModifier);
     QApplication::sendEvent(cel, &wcisniecie);
     QApplication::sendEvent(cel, &zwolnienie);
+}
+
+// Once a modal window of class T is up and painted, krok runs on it (and must close it).
+template <class T>
+void PrzyOknie(std::function<void(T&)> krok)
+{
+    auto* zegar = new QTimer(qApp);
+    zegar->setInterval(20);
+    QObject::connect(zegar, &QTimer::timeout, [zegar, krok = std::move(krok)] {
+        auto* okno = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!okno)
+            return;
+        zegar->stop();
+        zegar->deleteLater();
+        QTimer::singleShot(300, okno, [okno, krok] { krok(*okno); });
+    });
+    zegar->start();
 }
 
 // Lets the program run until the analysis's simulation has ended.
@@ -182,6 +208,94 @@ void ZapiszWyniki(TMainForm& okno, int standard, int numer)
     const QImage raport = MapaWynikow(*analiza, QGuiApplication::primaryScreen()->geometry().width());
     if (!raport.save(QDir(FolderWynikow).filePath(przedrostek + QStringLiteral("7-raport.png"))))
         std::fprintf(stderr, "cannot write the report of %s\n", qPrintable(NazwaPliku(standard)));
+}
+
+// A four-port Touchstone file of one pair as a network analyser measures it (ports 1,3 to
+// 2,4, from 10 MHz): 80 m of cable by the category 5e insertion-loss law with a little
+// ripple and the delay of its length, and a return loss near 20 dB.
+QString PlikTouchstone(const QString& folder)
+{
+    const QString sciezka = QDir(folder).filePath(QStringLiteral("para-80m.s4p"));
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly | QIODevice::Text))
+        return {};
+    QTextStream t(&plik);
+    t << "! Pair 1 of an 80 m patch, measured from port 1,3 to 2,4\n# MHz S RI R 50\n";
+    const double pi = std::acos(-1.0);
+    for (int k = 1; k <= 100; ++k) {
+        const double f = 10.0 * k;
+        const double il = 0.8 * (1.967 * std::sqrt(f) + 0.023 * f + 0.050 / std::sqrt(f)) + 0.15 * std::sin(f / 23.0);
+        const double rl = 20.0 - 0.012 * f + 1.5 * std::sin(f / 37.0);
+        const std::complex<double> przejscie = std::polar(std::pow(10.0, -il / 20.0), -2.0 * pi * f * 0.4);
+        const std::complex<double> odbicie = std::polar(std::pow(10.0, -rl / 20.0), f / 50.0);
+        const std::complex<double> zero;
+        const std::complex<double> s[4][4] = {{odbicie, przejscie, zero, zero},
+                                              {przejscie, odbicie, zero, zero},
+                                              {zero, zero, odbicie, przejscie},
+                                              {zero, zero, przejscie, odbicie}};
+        t << f;
+        for (const auto& wiersz : s) {
+            for (const auto& e : wiersz)
+                t << ' ' << e.real() << ' ' << e.imag();
+            t << '\n';
+        }
+    }
+    return sciezka;
+}
+
+// The path of a user who wants 80 m of Cat6 at 1000BaseT: "Kabel…", the category and the
+// length, OK; the three characteristics with their limits and the run's eye. Then a
+// Touchstone file on the attenuation tab: its options, its summary and its curve.
+void ZapiszKabelITouchstone(TMainForm& okno, const QString& folderDanych)
+{
+    okno.ClientArea->closeAllSubWindows();
+    TSimChildForm* analiza = NowaAnaliza(okno, 3);
+    analiza->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    TStronaUstawien& strona = analiza->StronaUstawien();
+    PrzyOknie<TKabelForm>([&okno](TKabelForm& d) {
+        d.KategoriaComboBox->setCurrentIndex(d.KategoriaComboBox->findText(QStringLiteral("Cat6")));
+        d.DlugoscEdit->setText(QStringLiteral("80"));
+        Uspokoj(d);
+        Zapisz(Ekran(&okno), QStringLiteral("17-kabel.png"));
+        d.OKBtn->click();
+    });
+    strona.findChild<QPushButton*>(QStringLiteral("KabelBtn"))->click();
+    const std::pair<TPoleUstawien, QString> zakladki[] = {{TPoleUstawien::Tlumienie, QStringLiteral("18-kabel-tlumienie.png")},
+                                                          {TPoleUstawien::Przesluchy, QStringLiteral("19-kabel-przesluchy.png")},
+                                                          {TPoleUstawien::Echo, QStringLiteral("20-kabel-echo.png")}};
+    for (const auto& [zakladka, nazwa] : zakladki) {
+        strona.PokazZakladke(zakladka);
+        Uspokoj(okno);
+        Zapisz(Ekran(&okno), nazwa);
+    }
+    analiza->SimButClick();
+    CzekajNaWyniki(analiza);
+    analiza->Strony().setCurrentWidget(&analiza->StronaOkowa());
+    Uspokoj(okno);
+    Zapisz(Ekran(&okno), QStringLiteral("21-kabel-okowy.png"));
+
+    analiza->Strony().setCurrentWidget(&strona);
+    strona.PokazZakladke(TPoleUstawien::Tlumienie);
+    const QString plik = PlikTouchstone(folderDanych);
+    PrzyOknie<QFileDialog>([plik](QFileDialog& d) {
+        // Typed as a user would: selectFile leaves the name alone while its edit has the focus.
+        d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(plik);
+        static_cast<QDialog&>(d).accept();
+    });
+    PrzyOknie<TImportTouchstoneForm>([&okno](TImportTouchstoneForm& d) {
+        d.EchoCheckBox->setChecked(true);
+        Uspokoj(d);
+        Zapisz(Ekran(&okno), QStringLiteral("22-touchstone-opcje.png"));
+        PrzyOknie<QMessageBox>([&okno](QMessageBox& m) {
+            Zapisz(Ekran(&okno), QStringLiteral("23-touchstone-podsumowanie.png"));
+            m.button(QMessageBox::Ok)->click();
+        });
+        d.ImportujBtn->click();
+    });
+    strona.findChild<QPushButton*>(QStringLiteral("ImportujTlumienieBtn"))->click();
+    Uspokoj(okno);
+    Zapisz(Ekran(&okno), QStringLiteral("24-touchstone-tlumienie.png"));
 }
 
 // The median time to the views, over several runs in one window, for the default
@@ -303,7 +417,7 @@ int main(int argc, char* argv[])
                 Zapisz(Ekran(&okno), QStringLiteral("10-options.png"));
                 opcje->AnulujButton->click();
             }
-            Pozniej(100, [&okno] {
+            Pozniej(100, [&okno, &folderProgramu] {
                 // A long run caught with its progress on show.
                 okno.ClientArea->closeAllSubWindows();
                 TSimChildForm* analiza = NowaAnaliza(okno, 3);
@@ -325,6 +439,7 @@ int main(int argc, char* argv[])
                 Zapisz(Ekran(&okno), QStringLiteral("12-highlight.png"));
                 for (int standard = 0; standard < 4; ++standard)
                     ZapiszWyniki(okno, standard, 13 + standard);
+                ZapiszKabelITouchstone(okno, folderProgramu.path());
                 ZmierzCzasy(okno);
                 QApplication::exit(0);
             });

@@ -114,3 +114,39 @@ TEST(ZrodlaCharakterystyk, LimitLinesByStandard)
     EXPECT_TRUE(Rowne({LinieGraniczneStandardu(1).Tlumienie.back()}, {{100.0f, -24.0f}}));
     EXPECT_FALSE(LinieGraniczneStandardu(3).Echo.empty());
 }
+
+TEST(ZrodlaCharakterystyk, ListsFromElsewhereLeaveTheRecord)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(3);
+    UstawKabel(u, {TKategoriaKabla::Cat6, 80.0, 20.0});
+    TPochodzenie& z = u.Pochodzenie;
+    z.PlikEcha = "echo.att";
+    z.PlikRegeneracji = "wzmacniacz.amp";
+    ZapomnijZrodla(z, {true, false, false});
+    ASSERT_TRUE(z.Kabel.has_value());
+    EXPECT_EQ(z.Kabel->Listy, (TListyZrodla{false, true, true}));
+    EXPECT_EQ(z.PlikEcha, "echo.att");
+    ZapomnijZrodla(z, {false, true, true});
+    EXPECT_FALSE(z.Kabel.has_value()); // it gives no list any more
+    EXPECT_TRUE(z.PlikEcha.empty());
+    EXPECT_EQ(z.PlikRegeneracji, "wzmacniacz.amp"); // not one of the three lists
+}
+
+TEST(ZrodlaCharakterystyk, AFileReadOnceImportsAsFromItsPath)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "lintavox-zrodla-dane";
+    std::filesystem::create_directories(folder);
+    const auto plik = folder / "para.s1p";
+    std::ofstream(plik) << "# MHz S DB\n1 -20 0\n50 -12 0\n";
+    TBladTouchstone wada;
+    const auto dane = CzytajTouchstone(plik, wada);
+    ASSERT_TRUE(dane.has_value());
+    std::string blad;
+    const auto zDanych = ImportujCharakterystyki(*dane, plik, {}, 1, 100, TJezyk::Polski, blad);
+    const auto zPliku = ImportujCharakterystyki(plik, {}, 1, 100, TJezyk::Polski, blad);
+    ASSERT_TRUE(zDanych && zPliku);
+    EXPECT_TRUE(Rowne(*zDanych->Echo, *zPliku->Echo));
+    EXPECT_EQ(zDanych->Opis, zPliku->Opis);
+    EXPECT_EQ(zDanych->Pochodzenie, zPliku->Pochodzenie);
+    std::filesystem::remove_all(folder);
+}
