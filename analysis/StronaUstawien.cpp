@@ -33,6 +33,7 @@ namespace {
 
 constexpr int DlugoscPola = 4;  // characters of every numeric field
 constexpr int SzerokoscPola = 56;
+constexpr int SzerokoscZrodla = 360; // pixels of the cable's or file's name beside the tabs
 
 QLabel* Etykieta(const QString& tekst, QWidget* rodzic)
 {
@@ -397,7 +398,10 @@ void TStronaUstawien::PokazZrodlo()
         const std::filesystem::path plik(t->Plik);
         zrodla << QString::fromStdString(plik.filename().string()) + listy(t->Listy);
     }
-    ZrodloLabel->setText(zrodla.join(QStringLiteral("; ")));
+    // Long names are cut short beside the tabs; the hint holds them whole.
+    const QString tekst = zrodla.join(QStringLiteral("; "));
+    ZrodloLabel->setToolTip(tekst);
+    ZrodloLabel->setText(ZrodloLabel->fontMetrics().elidedText(tekst, Qt::ElideMiddle, SzerokoscZrodla));
 }
 
 std::optional<std::int32_t> TStronaUstawien::SprawdzonaSzybkosc()

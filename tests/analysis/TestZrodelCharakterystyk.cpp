@@ -317,7 +317,7 @@ private slots:
             QVERIFY(TeSame(Listy(*okno), przed));
             QVERIFY(!Pochodzenie(*okno).Kabel);
             QVERIFY(!okno->SimBut->isEnabled());
-            QVERIFY(okno->ZrodloLabel->text().isEmpty());
+            QVERIFY(okno->ZrodloLabel->toolTip().isEmpty());
             return;
         }
         const double m = std::round(*ParsujLiczbe(dlugosc.toStdString()) * 10.0) / 10.0;
@@ -335,7 +335,7 @@ private slots:
         QVERIFY(z.Kabel);
         QVERIFY(z.Kabel->Kabel == kabel);
         QVERIFY((z.Kabel->Listy == TListyZrodla{true, true, true}));
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("Kabel ") + OpisKabla(kabel));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel ") + OpisKabla(kabel));
         QVERIFY(okno->SimBut->isEnabled());
         QVERIFY(okno->Tlumienie.RekalkulacjaBtn->isEnabled());
         QVERIFY(k.Podsumowanie.contains(QStringLiteral("tłumienie ")));
@@ -366,7 +366,7 @@ private slots:
         QVERIFY(z.Kabel);
         QCOMPARE(z.Kabel->Kabel.Kategoria, TKategoriaKabla::Cat5);
         QVERIFY((z.Kabel->Listy == TListyZrodla{true, true, false}));
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("Kabel Cat5, 100 m, 20 °C (tłumienie, przesłuchy)"));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat5, 100 m, 20 °C (tłumienie, przesłuchy)"));
 
         // Nothing ticked, nothing to do.
         TKabel zaden;
@@ -389,7 +389,7 @@ private slots:
         QVERIFY(k.Przyjete);
         QVERIFY(Listy(*okno).Przesluchy == przesluchy);
         QVERIFY((Pochodzenie(*okno).Kabel->Listy == TListyZrodla{true, false, true}));
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("Kabel Cat6, 80 m, 20 °C"));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat6, 80 m, 20 °C"));
     }
 
     void kabelWTrybieAdaptacyjnym()
@@ -415,6 +415,12 @@ private slots:
         QCOMPARE(komunikat.Tekst, QStringLiteral("Nieprawidłowa wartość"));
         QVERIFY(!dialog.Wykonane);
         QTRY_COMPARE(QApplication::focusWidget(), okno->SzybkoscEdit);
+
+        // Nothing is made while the window works.
+        okno->StronaUstawien().ZablokujKontrolki();
+        QVERIFY(!okno->KabelBtn->isEnabled() && !okno->Tlumienie.ImportujBtn->isEnabled());
+        okno->StronaUstawien().PrzywrocKontrolki();
+        QVERIFY(okno->KabelBtn->isEnabled() && okno->Echo.ImportujBtn->isEnabled());
     }
 
     void filtrKlawiszyKabla_data()
@@ -514,7 +520,7 @@ private slots:
         QCOMPARE(QString::fromStdString(z.Touchstone->Plik), plik);
         QVERIFY((z.Touchstone->Listy == TListyZrodla{true, false, true}));
         QCOMPARE(z.Touchstone->PonizejPomiaru, TPonizejPomiaru::Stala);
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("kabel.s2p (tłumienie, echo)"));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("kabel.s2p (tłumienie, echo)"));
         QVERIFY(okno->SimBut->isEnabled());
     }
 
@@ -620,7 +626,7 @@ private slots:
         QCOMPARE((QStringList{okno->Echo.ListView->topLevelItem(3)->text(0), okno->Echo.ListView->topLevelItem(3)->text(1)}),
                  wiersze);
         QVERIFY(!okno->SimBut->isEnabled());
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("Kabel Cat6, 80 m, 20 °C"));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat6, 80 m, 20 °C"));
     }
 
     void anulowanieImportu_data()
@@ -679,7 +685,7 @@ private slots:
         QVERIFY(z.Kabel);
         QVERIFY((z.Kabel->Listy == TListyZrodla{false, true, true}));
         QCOMPARE(QString::fromStdString(z.PlikTlumienia), plik);
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("Kabel Cat6, 80 m, 20 °C (przesłuchy, echo)"));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat6, 80 m, 20 °C (przesłuchy, echo)"));
 
         // An edited point is the user's own, not the cable's.
         okno->Przesluchy.ListView->setCurrentItem(okno->Przesluchy.ListView->topLevelItem(5));
@@ -691,7 +697,7 @@ private slots:
         QVERIFY(edycja.Wykonane);
         z = Pochodzenie(*okno);
         QVERIFY((z.Kabel->Listy == TListyZrodla{false, false, true}));
-        QCOMPARE(okno->ZrodloLabel->text(), QStringLiteral("Kabel Cat6, 80 m, 20 °C (echo)"));
+        QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat6, 80 m, 20 °C (echo)"));
 
         // The same with the attenuation: its file is forgotten too, and the last list of
         // the cable takes the cable out of the record.
@@ -709,7 +715,7 @@ private slots:
         });
         okno->Echo.EdytujBtn->click();
         QVERIFY(!Pochodzenie(*okno).Kabel);
-        QVERIFY(okno->ZrodloLabel->text().isEmpty());
+        QVERIFY(okno->ZrodloLabel->toolTip().isEmpty());
     }
 
 private:
