@@ -357,17 +357,9 @@ void TStronaUstawien::ImportujBtnClick(TZakladkaCharakterystyki& z)
     UstawImport(u, *import, dialog.Listy());
     ZastosujKanal(u);
 
-    const TListyZrodla ktore = dialog.Listy();
-    QStringList wypelnione;
-    if (ktore.Tlumienie)
-        wypelnione << QStringLiteral("tłumienie");
-    if (ktore.Przesluchy)
-        wypelnione << QStringLiteral("przesłuchy");
-    if (ktore.Echo)
-        wypelnione << QStringLiteral("echo");
     QMessageBox podsumowanie(QMessageBox::Information, QStringLiteral("Import pliku Touchstone"),
                              QString::fromStdString(import->Opis) + QStringLiteral("\nWypełniono: ") +
-                                 wypelnione.join(QStringLiteral(", ")) + QStringLiteral("."),
+                                 NazwyList(dialog.Listy()) + QStringLiteral("."),
                              QMessageBox::Ok, this);
     podsumowanie.setObjectName(QStringLiteral("PodsumowanieImportu"));
     podsumowanie.exec();

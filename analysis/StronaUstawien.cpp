@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "FiltrKlawiszy.h"
+#include "Kontrolki.h"
 #include "Liczby.h"
 #include "PostepQt.h"
 #include "Standardy.h"
@@ -34,13 +35,6 @@ namespace {
 constexpr int DlugoscPola = 4;  // characters of every numeric field
 constexpr int SzerokoscPola = 56;
 constexpr int SzerokoscZrodla = 360; // pixels of the cable's or file's name beside the tabs
-
-QLabel* Etykieta(const QString& tekst, QWidget* rodzic)
-{
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setTextFormat(Qt::PlainText);
-    return etykieta;
-}
 
 QString Tekst(std::string_view tekst)
 {
@@ -181,12 +175,10 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
     for (TWykres* wykres : {Tlumienie.CharWykres, Przesluchy.CharWykres, Echo.CharWykres})
         wykres->OsY.UstawMax(0.0f);
 
-    PrzesuniecieLabel = Etykieta(QStringLiteral("Przesunięcie:"), Echo.TabSheet);
-    PrzesuniecieLabel->setObjectName(QStringLiteral("PrzesuniecieLabel"));
+    PrzesuniecieLabel = Etykieta(QStringLiteral("Przesunięcie:"), Echo.TabSheet, QStringLiteral("PrzesuniecieLabel"));
     EchoEdit1 = PoleLiczbowe(QStringLiteral("EchoEdit1"), Echo.TabSheet);
     EchoEdit1->setText(QStringLiteral("0"));
-    NsLabel = Etykieta(QStringLiteral("ns"), Echo.TabSheet);
-    NsLabel->setObjectName(QStringLiteral("NsLabel"));
+    NsLabel = Etykieta(QStringLiteral("ns"), Echo.TabSheet, QStringLiteral("NsLabel"));
     auto* opoznienie = new QHBoxLayout;
     opoznienie->addWidget(PrzesuniecieLabel);
     opoznienie->addWidget(EchoEdit1);
@@ -202,8 +194,7 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
 QWidget* TStronaUstawien::ZbudujPrzyciskKabla(QWidget* rodzic)
 {
     auto* naroznik = new QWidget(rodzic);
-    ZrodloLabel = Etykieta(QString(), naroznik);
-    ZrodloLabel->setObjectName(QStringLiteral("ZrodloLabel"));
+    ZrodloLabel = Etykieta(QString(), naroznik, QStringLiteral("ZrodloLabel"));
     KabelBtn = new QPushButton(QStringLiteral("Kabel…"), naroznik);
     KabelBtn->setObjectName(QStringLiteral("KabelBtn"));
     KabelBtn->setAutoDefault(false);
@@ -380,16 +371,7 @@ void TStronaUstawien::PokazZrodlo()
 {
     // The lists a source gave, named only when it did not give all the page has.
     const auto listy = [this](const TListyZrodla& l) {
-        if (l == OferowaneListy())
-            return QString();
-        QStringList nazwy;
-        if (l.Tlumienie)
-            nazwy << QStringLiteral("tłumienie");
-        if (l.Przesluchy)
-            nazwy << QStringLiteral("przesłuchy");
-        if (l.Echo)
-            nazwy << QStringLiteral("echo");
-        return QStringLiteral(" (") + nazwy.join(QStringLiteral(", ")) + QStringLiteral(")");
+        return l == OferowaneListy() ? QString() : QStringLiteral(" (") + NazwyList(l) + QStringLiteral(")");
     };
     QStringList zrodla;
     if (const auto& k = Pochodzenie.Kabel)
@@ -402,6 +384,18 @@ void TStronaUstawien::PokazZrodlo()
     const QString tekst = zrodla.join(QStringLiteral("; "));
     ZrodloLabel->setToolTip(tekst);
     ZrodloLabel->setText(ZrodloLabel->fontMetrics().elidedText(tekst, Qt::ElideMiddle, SzerokoscZrodla));
+}
+
+QString TStronaUstawien::NazwyList(const TListyZrodla& listy)
+{
+    QStringList nazwy;
+    if (listy.Tlumienie)
+        nazwy << QStringLiteral("tłumienie");
+    if (listy.Przesluchy)
+        nazwy << QStringLiteral("przesłuchy");
+    if (listy.Echo)
+        nazwy << QStringLiteral("echo");
+    return nazwy.join(QStringLiteral(", "));
 }
 
 std::optional<std::int32_t> TStronaUstawien::SprawdzonaSzybkosc()

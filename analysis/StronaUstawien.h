@@ -150,6 +150,8 @@ private:
     bool ZastosujCharakterystyki(const TCharakterystykiKanalu& c, bool adaptacyjny);
     // The cable or file the lists came from, beside "Kabel…".
     void PokazZrodlo();
+    // "tłumienie, echo": the lists named, in the tabs' order.
+    static QString NazwyList(const TListyZrodla& listy);
     // Sets a control's enabled state, or while the page is locked the state that
     // PrzywrocKontrolki will give it.
     void UstawDostepnosc(QWidget* kontrolka, bool wlaczona);

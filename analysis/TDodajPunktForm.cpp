@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "Kontrolki.h"
 #include "Liczby.h"
 #include "UslugiQt.h"
 
@@ -21,14 +22,6 @@ constexpr int SzerokoscPola = 72;
 constexpr double WartoscMin = 0.0;   // dB
 constexpr double WartoscMax = 100.0; // dB
 constexpr int Miejsca = 3;           // decimals of every number the lists show
-
-QLabel* Etykieta(const QString& tekst, const QString& nazwa, QWidget* rodzic)
-{
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setObjectName(nazwa);
-    etykieta->setTextFormat(Qt::PlainText);
-    return etykieta;
-}
 
 // The edit's number as the list will show it, with three decimals.
 std::optional<double> ZaokraglonaWartosc(const QLineEdit& pole)
@@ -47,10 +40,10 @@ TDodajPunktForm::TDodajPunktForm(QWidget* rodzic) : QDialog(rodzic)
     setWindowTitle(QStringLiteral("Dodaj punkt filtru"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    CzestotliwoscLabel = Etykieta(QStringLiteral("Częstotliwość: "), QStringLiteral("CzestotliwoscLabel"), this);
-    MHzLabel = Etykieta(QStringLiteral("MHz"), QStringLiteral("MHzLabel"), this);
-    WartoscLabel = Etykieta(QStringLiteral("Tłumienie:"), QStringLiteral("WartoscLabel"), this);
-    DBLabel = Etykieta(QStringLiteral("dB"), QStringLiteral("DBLabel"), this);
+    CzestotliwoscLabel = Etykieta(QStringLiteral("Częstotliwość: "), this, QStringLiteral("CzestotliwoscLabel"));
+    MHzLabel = Etykieta(QStringLiteral("MHz"), this, QStringLiteral("MHzLabel"));
+    WartoscLabel = Etykieta(QStringLiteral("Tłumienie:"), this, QStringLiteral("WartoscLabel"));
+    DBLabel = Etykieta(QStringLiteral("dB"), this, QStringLiteral("DBLabel"));
     CzestotliwoscEdit = new QLineEdit(this);
     CzestotliwoscEdit->setObjectName(QStringLiteral("CzestotliwoscEdit"));
     WartoscEdit = new QLineEdit(this);
@@ -63,14 +56,10 @@ TDodajPunktForm::TDodajPunktForm(QWidget* rodzic) : QDialog(rodzic)
     }
 
     // Enter anywhere in the dialog acts as "OK"; Escape rejects it, as QDialog does.
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    AnulujBtn = new QPushButton(QStringLiteral("Anuluj"), this);
-    AnulujBtn->setObjectName(QStringLiteral("AnulujBtn"));
-    AnulujBtn->setAutoDefault(false);
+    const TPrzyciskiDialogu przyciski = PrzyciskiDialogu(*this, QStringLiteral("OK"));
+    OKBtn = przyciski.OK;
+    AnulujBtn = przyciski.Anuluj;
     connect(OKBtn, &QPushButton::clicked, this, &TDodajPunktForm::OKBtnClick);
-    connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* pola = new QGridLayout;
     pola->setHorizontalSpacing(6);
@@ -82,16 +71,11 @@ TDodajPunktForm::TDodajPunktForm(QWidget* rodzic) : QDialog(rodzic)
     pola->addWidget(WartoscEdit, 1, 1);
     pola->addWidget(DBLabel, 1, 2);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch(1);
-    przyciski->addWidget(OKBtn);
-    przyciski->addWidget(AnulujBtn);
-
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(12, 12, 12, 12);
     uklad->setSpacing(12);
     uklad->addLayout(pola);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(przyciski.Uklad);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "FiltrKlawiszy.h"
+#include "Kontrolki.h"
 #include "Liczby.h"
 #include "UslugiQt.h"
 
@@ -53,9 +54,7 @@ TImportTouchstoneForm::TImportTouchstoneForm(const TDaneTouchstone& dane, const 
         opis += QStringLiteral(" (od ") + TekstStalo(dane.CzestotliwosciMHz.front(), 3) + QStringLiteral(" do ") +
                 TekstStalo(dane.CzestotliwosciMHz.back(), 3) + QStringLiteral(" MHz)");
     }
-    PlikLabel = new QLabel(opis, this);
-    PlikLabel->setObjectName(QStringLiteral("PlikLabel"));
-    PlikLabel->setTextFormat(Qt::PlainText);
+    PlikLabel = Etykieta(opis, this, QStringLiteral("PlikLabel"));
 
     auto* porty = new QGroupBox(QStringLiteral("Kolejność portów pary (pliki 4- i 8-portowe)"), this);
     Porty1324Radio = Opcja(QStringLiteral("1,3 → 2,4: linia z portu 1 do 2 i z portu 3 do 4"),
@@ -84,9 +83,7 @@ TImportTouchstoneForm::TImportTouchstoneForm(const TDaneTouchstone& dane, const 
     PunktyEdit->setAlignment(Qt::AlignRight);
     PunktyEdit->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::Cyfry, PunktyEdit));
     auto* punkty = new QHBoxLayout;
-    auto* etykietaPunktow = new QLabel(QStringLiteral("Najwięcej punktów na listę:"), this);
-    etykietaPunktow->setTextFormat(Qt::PlainText);
-    punkty->addWidget(etykietaPunktow);
+    punkty->addWidget(Etykieta(QStringLiteral("Najwięcej punktów na listę:"), this));
     punkty->addWidget(PunktyEdit);
     punkty->addStretch(1);
 
@@ -119,23 +116,14 @@ TImportTouchstoneForm::TImportTouchstoneForm(const TDaneTouchstone& dane, const 
     for (QCheckBox* pole : {TlumienieCheckBox, EchoCheckBox, PrzesluchyCheckBox})
         ukladList->addWidget(pole);
 
-    ImportujBtn = new QPushButton(QStringLiteral("Importuj"), this);
-    ImportujBtn->setObjectName(QStringLiteral("ImportujBtn"));
-    ImportujBtn->setDefault(true);
-    AnulujBtn = new QPushButton(QStringLiteral("Anuluj"), this);
-    AnulujBtn->setObjectName(QStringLiteral("AnulujBtn"));
-    AnulujBtn->setAutoDefault(false);
+    const TPrzyciskiDialogu przyciski = PrzyciskiDialogu(*this, QStringLiteral("Importuj"), QStringLiteral("ImportujBtn"));
+    ImportujBtn = przyciski.OK;
+    AnulujBtn = przyciski.Anuluj;
     connect(ImportujBtn, &QPushButton::clicked, this, &TImportTouchstoneForm::ImportujBtnClick);
-    connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
     const auto dostepnosc = [this] { ImportujBtn->setEnabled(Listy().Jakiekolwiek()); };
     for (QCheckBox* pole : {TlumienieCheckBox, EchoCheckBox, PrzesluchyCheckBox})
         connect(pole, &QCheckBox::toggled, this, dostepnosc);
     dostepnosc();
-
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch(1);
-    przyciski->addWidget(ImportujBtn);
-    przyciski->addWidget(AnulujBtn);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(12, 12, 12, 12);
@@ -145,7 +133,7 @@ TImportTouchstoneForm::TImportTouchstoneForm(const TDaneTouchstone& dane, const 
     uklad->addWidget(ponizej);
     uklad->addLayout(punkty);
     uklad->addWidget(listy);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(przyciski.Uklad);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "KoloryWykresow.h"
+#include "Kontrolki.h"
 #include "Liczby.h"
 #include "PlotnoQt.h"
 #include "Standardy.h"
@@ -49,11 +50,11 @@ QString Tekst(std::string_view tekst)
     return QString::fromUtf8(tekst.data(), static_cast<qsizetype>(tekst.size()));
 }
 
-QLabel* Etykieta(const QString& tekst, QWidget* rodzic)
+// "m  (od 1 do 200)": a field's unit and its limits.
+QString Zakres(const QString& jednostka, double min, double max)
 {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setTextFormat(Qt::PlainText);
-    return etykieta;
+    return jednostka + QStringLiteral("  (od ") + Krotko(min, 0) + QStringLiteral(" do ") + Krotko(max, 0) +
+           QStringLiteral(")");
 }
 
 QLineEdit* Pole(const QString& nazwa, QWidget* rodzic)
@@ -151,19 +152,14 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
                                    Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa).toHtmlEscaped(),
                                this);
     legenda->setTextFormat(Qt::RichText);
-    PodsumowanieLabel = Etykieta(QString(), this);
-    PodsumowanieLabel->setObjectName(QStringLiteral("PodsumowanieLabel"));
+    PodsumowanieLabel = Etykieta(QString(), this, QStringLiteral("PodsumowanieLabel"));
     PodsumowanieLabel->setWordWrap(true);
     PodsumowanieLabel->setMinimumHeight(2 * PodsumowanieLabel->fontMetrics().lineSpacing());
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    AnulujBtn = new QPushButton(QStringLiteral("Anuluj"), this);
-    AnulujBtn->setObjectName(QStringLiteral("AnulujBtn"));
-    AnulujBtn->setAutoDefault(false);
+    const TPrzyciskiDialogu przyciski = PrzyciskiDialogu(*this, QStringLiteral("OK"));
+    OKBtn = przyciski.OK;
+    AnulujBtn = przyciski.Anuluj;
     connect(OKBtn, &QPushButton::clicked, this, &TKabelForm::OKBtnClick);
-    connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* pola = new QGridLayout;
     pola->setHorizontalSpacing(6);
@@ -172,16 +168,10 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
     pola->addWidget(KategoriaComboBox, 0, 1);
     pola->addWidget(Etykieta(QStringLiteral("Długość:"), this), 1, 0);
     pola->addWidget(DlugoscEdit, 1, 1);
-    pola->addWidget(Etykieta(QStringLiteral("m  (od ") + Krotko(DlugoscKablaMin, 0) + QStringLiteral(" do ") +
-                                 Krotko(DlugoscKablaMax, 0) + QStringLiteral(")"),
-                             this),
-                    1, 2);
+    pola->addWidget(Etykieta(Zakres(QStringLiteral("m"), DlugoscKablaMin, DlugoscKablaMax), this), 1, 2);
     pola->addWidget(Etykieta(QStringLiteral("Temperatura:"), this), 2, 0);
     pola->addWidget(TemperaturaEdit, 2, 1);
-    pola->addWidget(Etykieta(QStringLiteral("°C  (od ") + Krotko(TemperaturaKablaMin, 0) + QStringLiteral(" do ") +
-                                 Krotko(TemperaturaKablaMax, 0) + QStringLiteral(")"),
-                             this),
-                    2, 2);
+    pola->addWidget(Etykieta(Zakres(QStringLiteral("°C"), TemperaturaKablaMin, TemperaturaKablaMax), this), 2, 2);
     pola->addWidget(Etykieta(QStringLiteral("Wypełnij:"), this), 3, 0);
     auto* listy = new QHBoxLayout;
     listy->setSpacing(12);
@@ -191,11 +181,6 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
     pola->addLayout(listy, 3, 1, 1, 2);
     pola->setColumnStretch(2, 1);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch(1);
-    przyciski->addWidget(OKBtn);
-    przyciski->addWidget(AnulujBtn);
-
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(12, 12, 12, 12);
     uklad->setSpacing(8);
@@ -204,7 +189,7 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
     uklad->addWidget(legenda);
     uklad->addWidget(PodsumowanieLabel);
     uklad->addSpacing(4);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(przyciski.Uklad);
 
     connect(KategoriaComboBox, &QComboBox::currentIndexChanged, this, &TKabelForm::OdswiezPodglad);
     for (QLineEdit* pole : {DlugoscEdit, TemperaturaEdit})

@@ -189,6 +189,18 @@ void WypelnijKabel(TOknoTestowe& okno, TKabel& k)
     QVERIFY(dialog.Wykonane);
 }
 
+// Gives row wiersz of the tab the value through "Edytuj".
+void EdytujWartosc(TZakladkaCharakterystyki& z, int wiersz, const QString& wartosc)
+{
+    z.ListView->setCurrentItem(z.ListView->topLevelItem(wiersz));
+    TPrzyOknieModalnym<TDodajPunktForm> edycja([&wartosc](TDodajPunktForm& d) {
+        d.WartoscEdit->setText(wartosc);
+        d.OKBtn->click();
+    });
+    z.EdytujBtn->click();
+    QVERIFY(edycja.Wykonane);
+}
+
 } // namespace
 
 class TestZrodelCharakterystyk : public QObject {
@@ -688,32 +700,16 @@ private slots:
         QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat6, 80 m, 20 °C (przesłuchy, echo)"));
 
         // An edited point is the user's own, not the cable's.
-        okno->Przesluchy.ListView->setCurrentItem(okno->Przesluchy.ListView->topLevelItem(5));
-        TPrzyOknieModalnym<TDodajPunktForm> edycja([](TDodajPunktForm& d) {
-            d.WartoscEdit->setText(QStringLiteral("50"));
-            d.OKBtn->click();
-        });
-        okno->Przesluchy.EdytujBtn->click();
-        QVERIFY(edycja.Wykonane);
+        EdytujWartosc(okno->Przesluchy, 5, QStringLiteral("50"));
         z = Pochodzenie(*okno);
         QVERIFY((z.Kabel->Listy == TListyZrodla{false, false, true}));
         QCOMPARE(okno->ZrodloLabel->toolTip(), QStringLiteral("Kabel Cat6, 80 m, 20 °C (echo)"));
 
         // The same with the attenuation: its file is forgotten too, and the last list of
         // the cable takes the cable out of the record.
-        okno->Tlumienie.ListView->setCurrentItem(okno->Tlumienie.ListView->topLevelItem(1));
-        TPrzyOknieModalnym<TDodajPunktForm> druga([](TDodajPunktForm& d) {
-            d.WartoscEdit->setText(QStringLiteral("3"));
-            d.OKBtn->click();
-        });
-        okno->Tlumienie.EdytujBtn->click();
+        EdytujWartosc(okno->Tlumienie, 1, QStringLiteral("3"));
         QVERIFY(Pochodzenie(*okno).PlikTlumienia.empty());
-        okno->Echo.ListView->setCurrentItem(okno->Echo.ListView->topLevelItem(1));
-        TPrzyOknieModalnym<TDodajPunktForm> trzecia([](TDodajPunktForm& d) {
-            d.WartoscEdit->setText(QStringLiteral("19"));
-            d.OKBtn->click();
-        });
-        okno->Echo.EdytujBtn->click();
+        EdytujWartosc(okno->Echo, 1, QStringLiteral("19"));
         QVERIFY(!Pochodzenie(*okno).Kabel);
         QVERIFY(okno->ZrodloLabel->toolTip().isEmpty());
     }
