@@ -2,23 +2,35 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
+#include "EksportWykresu.h"
 #include "PlotnoQt.h"
 #include "StronyPasm.h"
 #include "TSimChildForm.h"
 #include "UslugiQt.h"
+#include "ZapisPlikuQt.h"
 
 namespace {
 
 constexpr int WysokoscMapyWSzerokosciach = 7;
+// Dots per inch of a PDF of the printed pages: a laser printer's, so that the pages come
+// out as they would from one.
+constexpr int RozdzielczoscPdf = 600;
+
+const QString TypMapyBitowej = QStringLiteral("Bitmapy (*.bmp)");
+const QString TypPdf = QStringLiteral("PDF (*.pdf)");
 
 int SzerokoscEkranu()
 {
@@ -98,53 +110,80 @@ QImage MapaWynikow(TSimChildForm& okno, int szerokoscEkranu)
     return {};
 }
 
-bool DrukujWyniki(TSimChildForm& okno, QPrinter& drukarka)
+bool DrukujStrony(TSimChildForm& okno, QPagedPaintDevice& strony)
 {
     QPainter malarz;
-    if (!malarz.begin(&drukarka))
+    if (!malarz.begin(&strony))
         return false;
     {
         TPlotnoQt plotno(malarz);
-        RysujWydruk(okno, plotno, drukarka.width(), SzerokoscEkranu(), [&] {
+        RysujWydruk(okno, plotno, strony.width(), SzerokoscEkranu(), [&] {
             // A move hands the lines the canvas has gathered to the painter, so they
             // land on the page they belong to.
             plotno.PrzesunDo(0, 0);
-            drukarka.newPage();
+            strony.newPage();
         });
     }
     return malarz.end();
 }
 
-void DrukujWyniki(TSimChildForm& okno)
+bool ZapiszPdfWynikow(TSimChildForm& okno, QIODevice& wyjscie)
 {
-    const QPrinterInfo domyslna = QPrinterInfo::defaultPrinter();
-    if (domyslna.isNull()) {
-        PokazKomunikat(nullptr, QStringLiteral("Brak zainstalowanej drukarki - wyników nie wydrukowano."));
+    QPdfWriter pdf(&wyjscie);
+    UstawPdf(pdf, QPageSize(QPageSize::A4), RozdzielczoscPdf);
+    pdf.setTitle(okno.windowTitle());
+    return DrukujStrony(okno, pdf);
+}
+
+void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic)
+{
+    DrukujWyniki(okno, rodzic, QPrinterInfo::defaultPrinter());
+}
+
+void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic, const QPrinterInfo& drukarka)
+{
+    if (drukarka.isNull()) {
+        if (ZapytajTakNie(rodzic, QStringLiteral("Brak zainstalowanej drukarki - wyników nie wydrukowano.\n"
+                                                 "Czy zapisać je w pliku PDF?")))
+            ZapiszWyniki(okno, rodzic, TFormatWynikow::Pdf);
         return;
     }
-    QPrinter drukarka(domyslna);
-    drukarka.setDocName(okno.windowTitle());
-    if (!DrukujWyniki(okno, drukarka))
-        PokazKomunikat(nullptr, QStringLiteral("Nie udało się wydrukować wyników na drukarce ") +
-                                    domyslna.printerName() + QStringLiteral("."));
+    QPrinter wydruk(drukarka);
+    wydruk.setDocName(okno.windowTitle());
+    if (!DrukujStrony(okno, wydruk))
+        PokazKomunikat(rodzic, QStringLiteral("Nie udało się wydrukować wyników na drukarce ") +
+                                   drukarka.printerName() + QStringLiteral("."));
 }
 
-bool EksportujWyniki(TSimChildForm& okno, const QString& plik)
+bool EksportujWyniki(TSimChildForm& okno, const QString& plik, TFormatWynikow format)
 {
-    const QImage obraz = MapaWynikow(okno, SzerokoscEkranu());
-    if (obraz.isNull()) {
-        PokazKomunikat(nullptr, QStringLiteral("Brak pamięci na mapę bitową wyników - plik nie został zapisany."));
-        return false;
+    std::optional<TBladZapisu> blad;
+    if (format == TFormatWynikow::Pdf) {
+        blad = ZapiszPlik(plik, [&](QIODevice& wyjscie) { return ZapiszPdfWynikow(okno, wyjscie); });
+    } else {
+        const QImage obraz = MapaWynikow(okno, SzerokoscEkranu());
+        if (obraz.isNull()) {
+            PokazKomunikat(nullptr, QStringLiteral("Brak pamięci na mapę bitową wyników - plik nie został zapisany."));
+            return false;
+        }
+        blad = ZapiszPlik(plik, [&](QIODevice& wyjscie) { return obraz.save(&wyjscie, "BMP"); });
     }
-    if (!obraz.save(plik, "BMP")) {
-        PokazKomunikat(nullptr, QStringLiteral("Nie udało się zapisać pliku ") + QDir::toNativeSeparators(plik) +
-                                    QStringLiteral("."));
-        return false;
-    }
-    return true;
+    if (blad)
+        PokazKomunikat(nullptr, OpisBleduZapisu(plik, *blad));
+    return !blad;
 }
 
-void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic)
+TFormatWynikow FormatPlikuWynikow(const QString& plik, TFormatWynikow wybrany)
+{
+    const QString rozszerzenie = QFileInfo(plik).suffix().toLower();
+    if (rozszerzenie == RozszerzenieTypu(TypPdf))
+        return TFormatWynikow::Pdf;
+    if (rozszerzenie == RozszerzenieTypu(TypMapyBitowej))
+        return TFormatWynikow::MapaBitowa;
+    return wybrany;
+}
+
+void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic, TFormatWynikow format)
 {
     const QString nazwaFolderu = QStringLiteral("Wyniki");
     QDir(FolderProgramu()).mkpath(nazwaFolderu);
@@ -153,11 +192,13 @@ void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic)
     PrzygotujDialogPliku(WynikSaveDialog);
     WynikSaveDialog.setAcceptMode(QFileDialog::AcceptSave);
     WynikSaveDialog.setFileMode(QFileDialog::AnyFile);
-    WynikSaveDialog.setNameFilter(QStringLiteral("Bitmapy (*.bmp)"));
-    WynikSaveDialog.setDefaultSuffix(QStringLiteral("bmp"));
+    UstawTypyPlikow(WynikSaveDialog, {TypMapyBitowej, TypPdf}, format == TFormatWynikow::Pdf ? 1 : 0);
     WynikSaveDialog.setDirectory(QDir(FolderProgramu()).filePath(nazwaFolderu));
     WynikSaveDialog.selectFile(QStringLiteral("wyniki"));
     if (WynikSaveDialog.exec() != QDialog::Accepted || WynikSaveDialog.selectedFiles().isEmpty())
         return;
-    EksportujWyniki(okno, WynikSaveDialog.selectedFiles().constFirst());
+    const QString plik = WynikSaveDialog.selectedFiles().constFirst();
+    const TFormatWynikow wybrany =
+        WynikSaveDialog.selectedNameFilter() == TypPdf ? TFormatWynikow::Pdf : TFormatWynikow::MapaBitowa;
+    EksportujWyniki(okno, plik, FormatPlikuWynikow(plik, wybrany));
 }

@@ -1,5 +1,5 @@
-// The results of an analysis as a report, on printed pages or as one tall bitmap: both
-// walk the window's one ordered list of report sections.
+// The results of an analysis as a report, on printed pages (paper or PDF) or as one tall
+// bitmap: all walk the window's one ordered list of report sections.
 #pragma once
 
 #include <functional>
@@ -9,7 +9,9 @@
 
 #include "Raport.h"
 
-class QPrinter;
+class QIODevice;
+class QPagedPaintDevice;
+class QPrinterInfo;
 class QWidget;
 class TSimChildForm;
 
@@ -29,14 +31,30 @@ int RysujMapeBitowa(TSimChildForm& okno, TPlotno& plotno, int W, int szerokoscEk
 // nothing is drawn; a null image when no bitmap that large can be made.
 QImage MapaWynikow(TSimChildForm& okno, int szerokoscEkranu);
 
-// Prints the report on the printer (pages, breaks and the document's end); false when
-// the printer cannot start the job.
-bool DrukujWyniki(TSimChildForm& okno, QPrinter& drukarka);
-// The main window's print command: the default printer with its default settings, or a
-// message when there is none or it fails.
-void DrukujWyniki(TSimChildForm& okno);
-// Writes the report as a Windows bitmap to the file; a message tells of a failure.
-bool EksportujWyniki(TSimChildForm& okno, const QString& plik);
+// The types of file the save command writes: one tall Windows bitmap, or the printed
+// pages as a PDF document.
+enum class TFormatWynikow { MapaBitowa, Pdf };
+
+// Prints the report on a paged device, a printer or a PDF writer: its pages, their breaks
+// and the document's end; false when the device cannot start or finish the job.
+bool DrukujStrony(TSimChildForm& okno, QPagedPaintDevice& strony);
+// The printed pages as a PDF document, text as text and lines as paths: A4 pages without
+// margins of their own, at a laser printer's dots per inch.
+bool ZapiszPdfWynikow(TSimChildForm& okno, QIODevice& wyjscie);
+
+// The main window's print command: the default printer with its default settings.
+void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic);
+// The same on the given printer. A null one means the machine has none: the user is told
+// so and offered the PDF instead.
+void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic, const QPrinterInfo& drukarka);
+
+// Writes the report to the file in the format, whole or not at all: a failure leaves an
+// earlier file as it was, and a message tells of it.
+bool EksportujWyniki(TSimChildForm& okno, const QString& plik, TFormatWynikow format);
+// The format of a file chosen in the save dialog: that of its extension (any case), else
+// that of the type chosen in the dialog.
+TFormatWynikow FormatPlikuWynikow(const QString& plik, TFormatWynikow wybrany);
 // The main window's save command: the save dialog over the folder "Wyniki" beside the
-// program (made when missing), then the export to the chosen file.
-void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic);
+// program (made when missing) offering bitmaps and PDF, with the given type chosen, then
+// the export to the chosen file.
+void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic, TFormatWynikow format = TFormatWynikow::MapaBitowa);

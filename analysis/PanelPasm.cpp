@@ -166,6 +166,8 @@ int TPanelPasm::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora, c
         for (TWykres* w : {&przebieg, &opis}) {
             w->EnableRepaint(false);
             ZmniejszMarginesy(*w, i, n, m, s.MarginesMaxNaOstatnim);
+            // A strip on paper is far shorter against its labels than on screen.
+            w->UstawRzadszeOpisyY(true);
         }
         const TFltFltStrumien& strumien = *s.Strumienie.at(i);
         const float maxX = strumien.SkalaX * static_cast<float>(s.Podzialki) + przebieg.OsX.Min();
@@ -177,8 +179,10 @@ int TPanelPasm::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora, c
             const int t = plotno.WysokoscTekstu(nazwa);
             plotno.PiszTekst(u.M, T + static_cast<int>(i + 1) * e - e / 2 - t / 2, nazwa);
         }
-        przebieg.EnableRepaint(true);
-        opis.EnableRepaint(true);
+        for (TWykres* w : {&przebieg, &opis}) {
+            w->UstawRzadszeOpisyY(false);
+            w->EnableRepaint(true);
+        }
     }
     const int dol = T + static_cast<int>(n) * e;
     const int wiersze = LegendaPasm ? LegendaPasm->rowCount() : 0;

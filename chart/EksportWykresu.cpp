@@ -9,13 +9,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "Liczby.h"
 #include "PlotnoQt.h"
 #include "Vartostream.h"
 #include "Wykres.h"
+#include "ZapisPlikuQt.h"
 
 namespace {
 
@@ -24,18 +24,15 @@ namespace {
 constexpr double MaksBokObrazu = 65535.0;
 constexpr double MaksPikseliObrazu = 268435456.0;
 
-// Writes through a temporary file that replaces plik only when pisz succeeded.
+// The program's whole-file write, its failure told in the chart's terms.
 std::optional<TBladEksportu> Zapisz(const QString& plik, const std::function<bool(QIODevice&)>& pisz)
 {
-    const QFileInfo cel(plik);
-    if (cel.exists() && !cel.isFile())
-        return TBladEksportu { TBladEksportu::NieZwyklyPlik, {} };
-    QSaveFile wyjscie(plik);
-    if (!wyjscie.open(QIODevice::WriteOnly))
-        return TBladEksportu { TBladEksportu::Zapis, wyjscie.errorString() };
-    if (!pisz(wyjscie) || !wyjscie.commit())
-        return TBladEksportu { TBladEksportu::Zapis, wyjscie.errorString() };
-    return std::nullopt;
+    const std::optional<TBladZapisu> blad = ZapiszPlik(plik, pisz);
+    if (!blad)
+        return std::nullopt;
+    return TBladEksportu { blad->Rodzaj == TBladZapisu::NieZwyklyPlik ? TBladEksportu::NieZwyklyPlik
+                                                                       : TBladEksportu::Zapis,
+        blad->Szczegoly };
 }
 
 // The background, then the chart as on screen, in the painter's coordinates. The
@@ -69,11 +66,8 @@ bool ZapiszPdf(TWykres& wykres, QIODevice& wyjscie)
 {
     QPdfWriter pdf(&wyjscie);
     const int dpi = wykres.logicalDpiY();
-    pdf.setResolution(dpi);
-    const QSizeF punkty(wykres.width() * 72.0 / dpi, wykres.height() * 72.0 / dpi);
-    pdf.setPageLayout(QPageLayout(QPageSize(punkty, QPageSize::Point, QString(), QPageSize::ExactMatch),
-        QPageLayout::Portrait, QMarginsF()));
-    pdf.setCreator(QStringLiteral("Lintavox"));
+    UstawPdf(pdf, QPageSize(QSizeF(wykres.width() * 72.0 / dpi, wykres.height() * 72.0 / dpi), QPageSize::Point,
+                      QString(), QPageSize::ExactMatch), dpi);
     QPainter malarz;
     if (!malarz.begin(&pdf))
         return false;
@@ -127,6 +121,13 @@ bool WspolneX(const TWykres& wykres, const std::vector<std::int32_t>& serie)
 }
 
 } // namespace
+
+void UstawPdf(QPdfWriter& pdf, const QPageSize& strona, int dpi)
+{
+    pdf.setResolution(dpi);
+    pdf.setPageLayout(QPageLayout(strona, QPageLayout::Portrait, QMarginsF()));
+    pdf.setCreator(QStringLiteral("Lintavox"));
+}
 
 std::optional<TFormatObrazu> FormatObrazu(const QString& plik)
 {

@@ -9,16 +9,22 @@
 #include <QImage>
 #include <QString>
 
+class QPageSize;
+class QPdfWriter;
 class TWykres;
 
 enum class TFormatObrazu { Png, Svg, Pdf };
 
-// Why a file was not written: the path names something other than a regular file, the
-// bitmap would be too large to hold, or the system refused (Szczegoly, in its words).
+// Why a file was not written: as for any file the program writes (TBladZapisu), or the
+// bitmap would be too large to hold.
 struct TBladEksportu {
     enum TRodzaj { NieZwyklyPlik, ZaDuzyObraz, Zapis } Rodzaj;
     QString Szczegoly;
 };
+
+// A PDF writer set to pages of the given size with no margins, dpi device pixels to the
+// inch, made by Lintavox.
+void UstawPdf(QPdfWriter& pdf, const QPageSize& strona, int dpi);
 
 // The format a file name asks for by its extension (any case), if it is one of the three.
 std::optional<TFormatObrazu> FormatObrazu(const QString& plik);

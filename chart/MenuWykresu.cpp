@@ -11,6 +11,7 @@
 #include "EksportWykresu.h"
 #include "UslugiQt.h"
 #include "Wykres.h"
+#include "ZapisPlikuQt.h"
 
 namespace {
 
@@ -38,14 +39,7 @@ QString WybierzPlik(TWykres& wykres, const QString& tytul, const QString& nazwa,
     PrzygotujDialogPliku(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filtry);
-    const auto rozszerzenieFiltra = [](const QString& filtr) {
-        const qsizetype gwiazdka = filtr.indexOf(QStringLiteral("*."));
-        return filtr.mid(gwiazdka + 2, filtr.indexOf(QLatin1Char(')'), gwiazdka) - gwiazdka - 2);
-    };
-    dialog.setDefaultSuffix(rozszerzenieFiltra(filtry.front()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected,
-        [&](const QString& filtr) { dialog.setDefaultSuffix(rozszerzenieFiltra(filtr)); });
+    UstawTypyPlikow(dialog, filtry, 0);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString plik = dialog.selectedFiles().constFirst();
@@ -59,13 +53,13 @@ void ZglosBlad(TWykres& wykres, const QString& plik, const std::optional<TBladEk
         return;
     switch (blad->Rodzaj) {
     case TBladEksportu::NieZwyklyPlik:
-        PokazKomunikat(&wykres, QStringLiteral("%1 nie jest zwykłym plikiem; nic nie zapisano.").arg(plik));
+        PokazKomunikat(&wykres, OpisBleduZapisu(plik, { TBladZapisu::NieZwyklyPlik, {} }));
         break;
     case TBladEksportu::ZaDuzyObraz:
         PokazKomunikat(&wykres, QStringLiteral("Obraz w tej skali byłby za duży; wybierz mniejszą skalę."));
         break;
     case TBladEksportu::Zapis:
-        PokazKomunikat(&wykres, QStringLiteral("Nie można zapisać pliku %1: %2").arg(plik, blad->Szczegoly));
+        PokazKomunikat(&wykres, OpisBleduZapisu(plik, { TBladZapisu::Zapis, blad->Szczegoly }));
         break;
     }
 }

@@ -2,6 +2,8 @@
 // from the chart's one mapping, so axes and series agree on every canvas.
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "Liczby.h"
@@ -42,6 +44,7 @@ struct TRysowanaOs {
     int Linia; // row of the X axis line, column of the Y axis line
     int SiatkaOd; // extent of a grid line across the axis
     int SiatkaDo;
+    bool RzadszeOpisy; // major labels that would overprint each other are thinned out
 };
 
 // Where the marks and labels of one kind (major or minor) lie across the axis.
@@ -158,6 +161,24 @@ TOpisWPrzecieciu Regula(const TOs& os, float v)
     return v == os.Przeciecie() ? os.Znaczniki.OpisWPrzecieciu() : owpNormalny;
 }
 
+// Every how many major ticks a label stands: 1, or, where labels thinned out would
+// otherwise come closer than their height and a quarter, the fewest ticks that keep them
+// that far apart. odstep: pixels between two major ticks.
+int KrokOpisow(const TRysowanaOs& os, const TCzcionka& czcionka, double odstep)
+{
+    if (!os.RzadszeOpisy)
+        return 1;
+    os.Plotno.UstawCzcionke(czcionka);
+    const int wysokosc = os.Plotno.WysokoscTekstu("0");
+    // Labels stand on whole pixels, which can take one off the gap between two.
+    const double potrzebny = wysokosc + wysokosc / 4 + 1;
+    if (odstep >= potrzebny)
+        return 1;
+    // Ticks that share a pixel share one label.
+    return odstep > 0.0 ? static_cast<int>(std::min<double>(std::ceil(potrzebny / odstep), MaksZnacznikow))
+                        : MaksZnacznikow;
+}
+
 // Major and minor ticks of a linear axis from Os.Min to maks. Tick values accumulate
 // in float32 and are compared exactly, so the last major tick lands on maks itself.
 template <typename Pozycja> void RysujZnacznikiLiniowe(const TRysowanaOs& os, float maks, Pozycja pozycja)
@@ -170,13 +191,25 @@ template <typename Pozycja> void RysujZnacznikiLiniowe(const TRysowanaOs& os, fl
 
     if ((ZGlownymi(z.Znaczniki()) || ZGlownymi(z.OpisyZnacznikow()) || ZGlownymi(siatka)) && KrokPoprawny(skala)) {
         const TRzadZnacznikow rzad = Rzad(os, true);
+        const double podzialki = (static_cast<double>(maks) - o.Min()) / skala;
+        const int krokOpisow = KrokOpisow(os, z.CzcionkaOpisuZnacznikowGlow,
+            podzialki > 0.0 ? std::abs(pozycja(maks) - pozycja(o.Min())) / podzialki
+                            : std::numeric_limits<double>::infinity());
+        // Thinned labels keep the one where the other axis crosses, unless that leaves
+        // a single label where counting from the first tick leaves two.
+        const double doPrzeciecia = (static_cast<double>(o.Przeciecie()) - o.Min()) / skala;
+        int pierwszyOpis = doPrzeciecia >= 0.0 && doPrzeciecia <= podzialki
+            ? static_cast<int>(std::lround(doPrzeciecia) % krokOpisow)
+            : 0;
+        if (pierwszyOpis + krokOpisow > std::ceil(podzialki))
+            pierwszyOpis = 0;
         float v = o.Min();
         for (int n = 0; v < maks + skala && n < MaksZnacznikow; ++n, v += skala) {
             if (v > maks)
                 v = maks;
             RysujZnacznik(os, rzad,
                 { pozycja(v), v, ZGlownymi(siatka) && v != o.Przeciecie(), ZGlownymi(z.Znaczniki()),
-                    ZGlownymi(z.OpisyZnacznikow()), Regula(o, v) });
+                    ZGlownymi(z.OpisyZnacznikow()) && n % krokOpisow == pierwszyOpis, Regula(o, v) });
         }
     }
 
@@ -236,7 +269,7 @@ void TWykres::RysujOsSiatkeX(
         return;
     const auto [od, doPiksela] = SiatkaPionowa(*this, height, top, k);
     const int yA = KonwersjaWspolY(OsY.Przeciecie(), top);
-    const TRysowanaOs os { plotno, OsX, OsY, true, k, yA, od, doPiksela };
+    const TRysowanaOs os { plotno, OsX, OsY, true, k, yA, od, doPiksela, false };
     RysujZnacznikiLiniowe(os, maxX, [&](float x) { return KonwersjaWspolX(x, left); });
     RysujLinieOsiX(*this, plotno, yA, width, left, k);
 }
@@ -248,7 +281,7 @@ void TWykres::RysujOsSiatkeXLog(
         return;
     const auto [od, doPiksela] = SiatkaPionowa(*this, height, top, k);
     const int yA = KonwersjaWspolY(OsY.Przeciecie(), top);
-    const TRysowanaOs os { plotno, OsX, OsY, true, k, yA, od, doPiksela };
+    const TRysowanaOs os { plotno, OsX, OsY, true, k, yA, od, doPiksela, false };
     const TZnacznikiOsi& z = OsX.Znaczniki;
     const int siatka = OsX.Siatka.LinieSiatki();
     const float skala = OsX.Skala();
@@ -309,7 +342,7 @@ void TWykres::RysujOsSiatkeY(
     const int od = Piksel(kk * marginesLewy + (naMarginesie ? 0.0 : kk * OsX.MarginesMin()) + left);
     const int doPiksela = Piksel(width - kk * marginesPrawy - (naMarginesie ? 0.0 : kk * OsX.MarginesMax()) + left);
     const int xA = KonwersjaWspolX(OsX.Przeciecie(), left);
-    const TRysowanaOs os { plotno, OsY, OsX, false, kk, xA, od, doPiksela };
+    const TRysowanaOs os { plotno, OsY, OsX, false, kk, xA, od, doPiksela, rzadszeOpisyY };
     RysujZnacznikiLiniowe(os, OsY.Max(), [&](float y) { return KonwersjaWspolY(y, top); });
 
     const int yE = Piksel(kk * marginesGorny + top);

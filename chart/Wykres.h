@@ -83,6 +83,12 @@ public:
     // Turns the chart's own painting off or on; does not repaint by itself. Callers that
     // paint the chart elsewhere with changed settings turn it off around that work.
     void EnableRepaint(bool wlaczone) { repaintEnabled = wlaczone; }
+    // Thins out the major labels of a linear Y axis where they would overprint each
+    // other: only every n-th tick keeps its label, counted from the one where the X axis
+    // crosses (or from OsY.Min), n the fewest that leaves a quarter of a line between
+    // two; the ticks all stay. Off: every tick is labelled, as on screen. A printed
+    // strip, shorter against its text than on screen, turns it on while it paints.
+    void UstawRzadszeOpisyY(bool wlaczone) { rzadszeOpisyY = wlaczone; }
 
     // Paints the chart into the rectangle (left, top, width, height) of another canvas,
     // in that canvas's pixels. x0 and y0 shift everything placed by value (curves,
@@ -155,6 +161,7 @@ private:
     std::vector<TSeria> Serie;
     TMapowanie Mapowanie;
     bool repaintEnabled = true;
+    bool rzadszeOpisyY = false;
     // The canvas of the paint in progress on the control itself, to tell it from others.
     const TPlotno* WlasnePlotno = nullptr;
 };

@@ -10,9 +10,13 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QTranslator>
 #include <QWidget>
+
+#include <initializer_list>
+#include <utility>
 
 #include "Liczby.h"
 
@@ -22,6 +26,24 @@ QString& FolderZastepczy()
 {
     static QString folder;
     return folder;
+}
+
+// The program's message box: its caption, no icon, a title bar with a close button only,
+// and the buttons under the texts given, without icons.
+void PrzygotujKomunikat(QMessageBox& okno, const std::initializer_list<std::pair<QMessageBox::StandardButton, QString>>& przyciski)
+{
+    okno.setWindowTitle(QStringLiteral("Lintavox"));
+    okno.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    for (const auto& [przycisk, tekst] : przyciski) {
+        QPushButton* b = okno.addButton(przycisk);
+        b->setText(tekst);
+        b->setIcon(QIcon());
+    }
+}
+
+QWidget* OknoNad(QWidget* pole)
+{
+    return pole ? pole->window() : QApplication::activeWindow();
 }
 
 } // namespace
@@ -40,18 +62,23 @@ void UstawFolderProgramu(const QString& folder)
 
 void PokazKomunikat(QWidget* pole, const QString& tekst)
 {
-    QWidget* rodzic = pole ? pole->window() : QApplication::activeWindow();
-    QMessageBox okno(QMessageBox::NoIcon, QStringLiteral("Lintavox"), tekst, QMessageBox::Ok, rodzic);
+    QMessageBox okno(QMessageBox::NoIcon, {}, tekst, QMessageBox::NoButton, OknoNad(pole));
     okno.setObjectName(QStringLiteral("Komunikat"));
-    okno.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QAbstractButton* ok = okno.button(QMessageBox::Ok);
-    ok->setText(QStringLiteral("OK"));
-    ok->setIcon(QIcon());
+    PrzygotujKomunikat(okno, {{QMessageBox::Ok, QStringLiteral("OK")}});
     okno.exec();
     if (pole) {
         pole->activateWindow();
         pole->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool ZapytajTakNie(QWidget* rodzic, const QString& tekst)
+{
+    QMessageBox okno(QMessageBox::NoIcon, {}, tekst, QMessageBox::NoButton, OknoNad(rodzic));
+    okno.setObjectName(QStringLiteral("Pytanie"));
+    PrzygotujKomunikat(okno, {{QMessageBox::Yes, QStringLiteral("Tak")}, {QMessageBox::No, QStringLiteral("Nie")}});
+    okno.setDefaultButton(QMessageBox::Yes);
+    return okno.exec() == QMessageBox::Yes;
 }
 
 TKursorEkranu KursorEkranu()
@@ -111,6 +138,25 @@ void PrzygotujDialogPliku(QFileDialog& dialog)
     static TIkonyPlikowPoNazwie ikony;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setIconProvider(&ikony);
+}
+
+QString RozszerzenieTypu(const QString& filtr)
+{
+    const qsizetype gwiazdka = filtr.indexOf(QStringLiteral("*."));
+    if (gwiazdka < 0)
+        return {};
+    const qsizetype koniec = filtr.indexOf(QLatin1Char(')'), gwiazdka);
+    return filtr.mid(gwiazdka + 2, koniec < 0 ? -1 : koniec - gwiazdka - 2);
+}
+
+void UstawTypyPlikow(QFileDialog& dialog, const QStringList& filtry, int wybrany)
+{
+    dialog.setNameFilters(filtry);
+    const QString typ = filtry.value(wybrany);
+    dialog.selectNameFilter(typ);
+    dialog.setDefaultSuffix(RozszerzenieTypu(typ));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filtr) { dialog.setDefaultSuffix(RozszerzenieTypu(filtr)); });
 }
 
 QString TekstStalo(double wartosc, int miejsca)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFileDialog;
 class QWidget;
@@ -20,6 +21,15 @@ void PokazKomunikat(QWidget* pole, const QString& tekst);
 // tests), with file types told by name alone. Guessing a type from a file's content
 // would read it, and some files (devices under /proc, pipes) block a reader for ever.
 void PrzygotujDialogPliku(QFileDialog& dialog);
+// Offers the file types of filtry, each like "Bitmapy (*.bmp)", with the one at wybrany
+// chosen; a name typed without an extension gets that of the type chosen at the time.
+void UstawTypyPlikow(QFileDialog& dialog, const QStringList& filtry, int wybrany);
+// The extension of a file type, without the dot: "bmp" for "Bitmapy (*.bmp)".
+QString RozszerzenieTypu(const QString& filtr);
+
+// A modal question over the window of rodzic (or the active window) with the buttons
+// "Tak" and "Nie"; true for "Tak".
+bool ZapytajTakNie(QWidget* rodzic, const QString& tekst);
 
 // The cursor shown over every window of the program.
 enum class TKursorEkranu { Domyslny, Uruchamianie };

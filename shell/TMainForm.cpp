@@ -180,7 +180,7 @@ void TMainForm::ZapiszWyniki()
 void TMainForm::DrukujWyniki()
 {
     if (TSimChildForm* analiza = AnalizaZWynikami())
-        ::DrukujWyniki(*analiza);
+        ::DrukujWyniki(*analiza, this);
 }
 
 void TMainForm::UruchomStart(bool pokazOtworz)

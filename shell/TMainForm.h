@@ -31,8 +31,8 @@ public:
     // Called by the splash window when the user dismisses it: the start dialog follows.
     void UstawPokazStart();
 
-    // "Zapisz" and "Drukuj": the active analysis's results as a bitmap file or on the
-    // default printer; nothing happens unless it shows results.
+    // "Zapisz" and "Drukuj": the active analysis's results as a bitmap or PDF file, or on
+    // the default printer (or, with none, as PDF); nothing happens unless it shows results.
     void ZapiszWyniki();
     void DrukujWyniki();
     // The active analysis when it shows results, or null.

@@ -2,10 +2,11 @@
 // under a display (Xvfb), drives it the way a user would and saves PNG pictures of the
 // splash window, the main window with the start dialog, an analysis of each standard,
 // the options dialog, a run in progress, every result page and the exported report of a
-// completed run of each standard, and the cable dialog and a Touchstone import with the
-// characteristics they give beside the standard's limits, into the folder given as the
-// only argument. It also times runs from the simulation button to the views on screen
-// and writes the figures to czasy.txt there.
+// completed run of each standard (as the bitmap, and as the PDF of its printed pages),
+// and the cable dialog and a Touchstone import with the characteristics they give beside
+// the standard's limits, into the folder given as the only argument. It also times runs
+// from the simulation button to the views on screen and writes the figures to czasy.txt
+// there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -54,6 +55,7 @@
 #include "TSplashForm.h"
 #include "TStartForm.h"
 #include "UslugiQt.h"
+#include "ZapisPlikuQt.h"
 
 namespace {
 
@@ -208,6 +210,11 @@ void ZapiszWyniki(TMainForm& okno, int standard, int numer)
     const QImage raport = MapaWynikow(*analiza, QGuiApplication::primaryScreen()->geometry().width());
     if (!raport.save(QDir(FolderWynikow).filePath(przedrostek + QStringLiteral("7-raport.png"))))
         std::fprintf(stderr, "cannot write the report of %s\n", qPrintable(NazwaPliku(standard)));
+    // And its printed pages as the PDF that the save command writes; scripts/screenshots
+    // turns each page into a picture.
+    const QString wydruk = QDir(FolderWynikow).filePath(przedrostek + QStringLiteral("8-wydruk.pdf"));
+    if (ZapiszPlik(wydruk, [&](QIODevice& wyjscie) { return ZapiszPdfWynikow(*analiza, wyjscie); }))
+        std::fprintf(stderr, "cannot write the printed pages of %s\n", qPrintable(NazwaPliku(standard)));
 }
 
 // A four-port Touchstone file of one pair as a network analyser measures it (ports 1,3 to

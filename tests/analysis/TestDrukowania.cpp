@@ -4,6 +4,7 @@
 // messages for a missing printer and a failed write.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -24,13 +26,16 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Drukowanie.h"
+#include "LimitPliku.h"
 #include "OknoTestowe.h"
 #include "PlotnoNagrywajace.h"
 #include "PlotnoQt.h"
@@ -198,6 +203,16 @@ std::vector<QStringList> StronyWydruku(TSimChildForm& okno, int W)
     });
     zamknijStrone();
     return strony;
+}
+
+// What a program writes on its standard output; empty when it cannot be run or fails.
+QByteArray Uruchom(const QString& program, const QStringList& argumenty)
+{
+    QProcess proces;
+    proces.start(program, argumenty);
+    if (!proces.waitForFinished(60000) || proces.exitStatus() != QProcess::NormalExit || proces.exitCode() != 0)
+        return {};
+    return proces.readAllStandardOutput();
 }
 
 const QString Tlumienia = QStringLiteral("Charakterystyka tłumienia");
@@ -414,6 +429,77 @@ private slots:
         QVERIFY(StanPasm(*okno) == przed);
     }
 
+    // The strips' level labels on a printed page, measured as a 600 dpi printer measures
+    // text: clear of each other, a quarter of a line apart, whatever the screen the charts
+    // are scaled from, each strip with at least two. The bitmap and the screen label every
+    // tick as before.
+    void opisyPasmWDruku_data()
+    {
+        QTest::addColumn<int>("standard");
+        QTest::addColumn<int>("ekran");
+        for (int standard = 0; standard < 4; ++standard)
+            for (const int ekran : {800, 1280, 1600, 1920})
+                QTest::addRow("%s, screen %d", std::string(Standardy[static_cast<std::size_t>(standard)].Nazwa).c_str(),
+                              ekran)
+                    << standard << ekran;
+    }
+
+    void opisyPasmWDruku()
+    {
+        QFETCH(int, standard);
+        QFETCH(int, ekran);
+        auto okno = OknoPoRunie(standard);
+        QVERIFY(okno);
+        const TObszarPasm& pasma = *okno->PasmaWejsciowe;
+        const TCzcionka czcionka = pasma.Panele.front()->OsY.Znaczniki.CzcionkaOpisuZnacznikowGlow;
+        // Label rows of each strip, top to bottom, drawn on a canvas W pixels wide.
+        const auto opisy = [&](TPlotnoNagrywajace& p, int W) {
+            const TUkladRaportu u = TUkladRaportu::Dla(W, ekran);
+            const int gora = u.M;
+            RysujWejsciowe(*okno, p, u, gora);
+            const int T = gora + 2 * WysokoscWiersza(p);
+            const int e = static_cast<int>(u.C * 0.15384615384615385);
+            p.UstawCzcionke(czcionka);
+            const int polowa = p.WysokoscTekstu("0") / 2;
+            // A label belongs to the strip its tick, in the label's middle, stands on.
+            std::vector<std::vector<int>> wiersze(pasma.Panele.size());
+            for (const auto& n : p.Napisy)
+                if (n.Czcionka == czcionka && n.X > u.M)
+                    wiersze.at(static_cast<std::size_t>((n.Y + polowa - T) / e)).push_back(n.Y);
+            for (auto& w : wiersze)
+                std::sort(w.begin(), w.end());
+            return wiersze;
+        };
+        TPlotnoNagrywajace drukarka(600);
+        const auto wydruk = opisy(drukarka, 4960);
+        drukarka.UstawCzcionke(czcionka);
+        const int wysokosc = drukarka.WysokoscTekstu("0");
+        int poprzedni = std::numeric_limits<int>::min() / 2;
+        for (const auto& wiersze : wydruk) {
+            QVERIFY(wiersze.size() >= 2);
+            for (const int y : wiersze) {
+                QVERIFY2(y - poprzedni >= wysokosc + wysokosc / 4,
+                         qPrintable(QStringLiteral("labels at rows %1 and %2, %3 high").arg(poprzedni).arg(y).arg(wysokosc)));
+                poprzedni = y;
+            }
+        }
+        const auto pelne = [](const TWykres& opis) {
+            return static_cast<std::size_t>(std::lround((opis.OsY.Max() - opis.OsY.Min()) / opis.OsY.Skala())) + 1;
+        };
+        TPlotnoNagrywajace mapa(96);
+        const auto bitmapa = opisy(mapa, ekran);
+        for (std::size_t i = 0; i < bitmapa.size(); ++i)
+            QCOMPARE(bitmapa[i].size(), pelne(*pasma.Panele[i]));
+        // The screen, which draws at the printer's text size here, still labels every tick.
+        TWykres& opis = *pasma.Panele.back();
+        TPlotnoNagrywajace ekranu(600);
+        opis.MalujJakNaEkranie(ekranu);
+        std::size_t naEkranie = 0;
+        for (const auto& n : ekranu.Napisy)
+            naEkranie += n.Czcionka == czcionka;
+        QCOMPARE(naEkranie, pelne(opis));
+    }
+
     // One row per legend entry: the swatch 16 × 16 at M, centred on the row, and the
     // caption three swatches to the right.
     void legenda_data()
@@ -621,7 +707,7 @@ private slots:
         QPrinter drukarka(QPrinter::ScreenResolution);
         drukarka.setOutputFormat(QPrinter::PdfFormat);
         drukarka.setOutputFileName(plik);
-        QVERIFY(DrukujWyniki(*okno, drukarka));
+        QVERIFY(DrukujStrony(*okno, drukarka));
         QFile pdf(plik);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray tresc = pdf.readAll();
@@ -629,16 +715,205 @@ private slots:
         QVERIFY(StanPasm(*okno) == przed);
     }
 
-    void brakDrukarki()
+    // The printed pages of a run of each standard as the save command's PDF: the pages
+    // the printer gets, each with the titles printing puts on it, on A4, the text as text
+    // with its fonts and no picture anywhere; the screen layout kept.
+    void pdfWynikow_data()
     {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("this machine has a default printer");
+        QTest::addColumn<int>("standard");
+        QTest::newRow("10BaseT") << 0;
+        QTest::newRow("100BaseTX") << 1;
+        QTest::newRow("100BaseTX (bez 4B5B)") << 2;
+        QTest::newRow("1000BaseT") << 3;
+    }
+
+    void pdfWynikow()
+    {
+        QFETCH(int, standard);
+        auto okno = OknoPoRunie(standard);
+        QVERIFY(okno);
+        const std::vector<TStanPasma> przed = StanPasm(*okno);
+        const QString plik = Folder.filePath(QStringLiteral("wyniki-%1.pdf").arg(standard));
+        QVERIFY(EksportujWyniki(*okno, plik, TFormatWynikow::Pdf));
+        QVERIFY(StanPasm(*okno) == przed);
+
+        QFile pdf(plik);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray tresc = pdf.readAll();
+        QVERIFY(tresc.startsWith("%PDF-"));
+        const std::vector<QStringList> strony = StronyWydruku(*okno, 4960);
+        QCOMPARE(tresc.count("/Type /Page\n"), static_cast<qsizetype>(strony.size()));
+        QCOMPARE(tresc.count("/MediaBox [0 0 595.000000 842.000000]"), static_cast<qsizetype>(strony.size()));
+        QVERIFY(tresc.contains("/FontFile2"));
+        QVERIFY(!tresc.contains("/Subtype /Image"));
+
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftotext.isEmpty() || pdftoppm.isEmpty())
+            QSKIP("poppler-utils (scripts/install-deps) is not installed: the pages are not read back");
+        for (std::size_t i = 0; i < strony.size(); ++i) {
+            const QString strona = QString::number(i + 1);
+            const QString tekst = QString::fromUtf8(
+                Uruchom(pdftotext, {QStringLiteral("-f"), strona, QStringLiteral("-l"), strona,
+                                    QStringLiteral("-enc"), QStringLiteral("UTF-8"), plik, QStringLiteral("-")}));
+            for (const QString& tytul : strony[i])
+                QVERIFY2(tekst.contains(tytul), qPrintable(QStringLiteral("page %1 lacks %2").arg(strona, tytul)));
+        }
+        // What the paths draw: the first page's chart, in ink on white.
+        QImage obraz;
+        QVERIFY(obraz.loadFromData(Uruchom(pdftoppm, {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
+                                                      QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                                      QStringLiteral("-png"), plik}),
+                                   "PNG"));
+        QCOMPARE(obraz.size(), QSize(248, 351));
+        int tusz = 0;
+        for (int y = 0; y < obraz.height(); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                tusz += qGray(obraz.pixel(x, y)) < 200;
+        QVERIFY(tusz > 500);
+    }
+
+    // A PDF that cannot be written leaves nothing behind and says why: no file in a
+    // missing folder; an earlier file of that name as it was, and no temporary, when the
+    // disk takes no more; a folder of that name untouched.
+    void bledyPdf()
+    {
         auto okno = OknoPoRunie(0);
         QVERIFY(okno);
-        TOdpowiedzNaKomunikat komunikat;
-        DrukujWyniki(*okno);
-        QVERIFY(komunikat.Pokazany());
-        QVERIFY(komunikat.Tekst.startsWith(QStringLiteral("Brak zainstalowanej drukarki")));
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        {
+            TOdpowiedzNaKomunikat komunikat;
+            const QString brak = folder.filePath(QStringLiteral("brak/wyniki.pdf"));
+            QVERIFY(!EksportujWyniki(*okno, brak, TFormatWynikow::Pdf));
+            QVERIFY(komunikat.Pokazany());
+            QVERIFY(komunikat.Tekst.startsWith(QStringLiteral("Nie udało się zapisać pliku ")));
+            QVERIFY(!QFileInfo::exists(brak));
+        }
+        const QString stary = folder.filePath(QStringLiteral("wyniki.pdf"));
+        const QByteArray poprzedni("poprzednie wyniki");
+        {
+            QFile f(stary);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(poprzedni), poprzedni.size());
+        }
+        {
+            // Fewer bytes than the fonts alone take.
+            const TLimitPliku limit(16 * 1024);
+            TOdpowiedzNaKomunikat komunikat;
+            QVERIFY(!EksportujWyniki(*okno, stary, TFormatWynikow::Pdf));
+            QVERIFY(komunikat.Pokazany());
+            QVERIFY(komunikat.Tekst.startsWith(QStringLiteral("Nie udało się zapisać pliku ")));
+        }
+        QFile f(stary);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), poprzedni);
+        f.close();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("wyniki.pdf")});
+
+        const QString katalog = folder.filePath(QStringLiteral("katalog.pdf"));
+        QVERIFY(QDir().mkdir(katalog));
+        {
+            TOdpowiedzNaKomunikat komunikat;
+            QVERIFY(!EksportujWyniki(*okno, katalog, TFormatWynikow::Pdf));
+            QVERIFY(komunikat.Tekst.contains(QStringLiteral("nie jest zwykłym plikiem")));
+        }
+        QVERIFY(QFileInfo(katalog).isDir());
+
+        // With room on the disk the earlier file is replaced.
+        QVERIFY(EksportujWyniki(*okno, stary, TFormatWynikow::Pdf));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("%PDF-"));
+    }
+
+    // Without a printer the print command says so and offers the PDF: "Nie" leaves it at
+    // that; "Tak" opens the save dialog with the PDF type chosen, and writes the PDF.
+    void brakDrukarki()
+    {
+        auto okno = OknoPoRunie(0);
+        QVERIFY(okno);
+        const QString plik = QDir(Folder.filePath(QStringLiteral("Wyniki"))).filePath(QStringLiteral("wyniki.pdf"));
+        QFile::remove(plik);
+        {
+            QString tekst;
+            TPrzyOknieModalnym<QMessageBox> nie([&](QMessageBox& m) {
+                tekst = m.text();
+                m.button(QMessageBox::No)->click();
+            });
+            TPrzyOknieModalnym<QFileDialog> zadenDialog([](QFileDialog& d) { d.reject(); });
+            DrukujWyniki(*okno, nullptr, QPrinterInfo());
+            QVERIFY(nie.Wykonane);
+            QCOMPARE(tekst, QStringLiteral("Brak zainstalowanej drukarki - wyników nie wydrukowano.\n"
+                                           "Czy zapisać je w pliku PDF?"));
+            QVERIFY(!zadenDialog.Wykonane);
+            QVERIFY(!QFile::exists(plik));
+        }
+        QString typ, rozszerzenie;
+        QStringList wybrane;
+        TPrzyOknieModalnym<QMessageBox> tak([](QMessageBox& m) { m.button(QMessageBox::Yes)->click(); });
+        TPrzyOknieModalnym<QFileDialog> zapisz([&](QFileDialog& d) {
+            typ = d.selectedNameFilter();
+            rozszerzenie = d.defaultSuffix();
+            wybrane = d.selectedFiles();
+            static_cast<QDialog&>(d).accept();
+        });
+        DrukujWyniki(*okno, nullptr, QPrinterInfo());
+        QVERIFY(tak.Wykonane);
+        QVERIFY(zapisz.Wykonane);
+        QCOMPARE(typ, QStringLiteral("PDF (*.pdf)"));
+        QCOMPARE(rozszerzenie, QStringLiteral("pdf"));
+        QCOMPARE(wybrane, QStringList{plik});
+        QFile pdf(plik);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    // The type of the saved file: the extension typed, whatever type the dialog shows;
+    // without one of the two, the type chosen in the dialog, whose extension a bare name
+    // gets.
+    void typPlikuWDialogu_data()
+    {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<QByteArray>("poczatek");
+        QTest::newRow("PDF chosen, a bare name") << 1 << QStringLiteral("raport") << QStringLiteral("raport.pdf")
+                                                 << QByteArray("%PDF-");
+        QTest::newRow("PDF chosen, .BMP typed") << 1 << QStringLiteral("raport.BMP") << QStringLiteral("raport.BMP")
+                                                << QByteArray("BM");
+        QTest::newRow("bitmap chosen, .pdf typed") << 0 << QStringLiteral("raport2.pdf")
+                                                   << QStringLiteral("raport2.pdf") << QByteArray("%PDF-");
+        QTest::newRow("PDF chosen, another extension") << 1 << QStringLiteral("raport.wyn")
+                                                       << QStringLiteral("raport.wyn") << QByteArray("%PDF-");
+        QTest::newRow("bitmap chosen, another extension") << 0 << QStringLiteral("raport2.wyn")
+                                                          << QStringLiteral("raport2.wyn") << QByteArray("BM");
+    }
+
+    void typPlikuWDialogu()
+    {
+        QFETCH(int, typ);
+        QFETCH(QString, nazwa);
+        QFETCH(QString, plik);
+        QFETCH(QByteArray, poczatek);
+        auto okno = OknoPoRunie(1, Opcje(0, 0, 0, 0, 0, 0));
+        QVERIFY(okno);
+        const QString sciezka = QDir(Folder.filePath(QStringLiteral("Wyniki"))).filePath(plik);
+        QFile::remove(sciezka);
+        TPrzyOknieModalnym<QFileDialog> zapisz([&](QFileDialog& d) {
+            // As the user picks a type from the list and types a name.
+            auto* typy = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            typy->setCurrentIndex(typ);
+            emit typy->activated(typ);
+            emit typy->textActivated(typy->currentText());
+            d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(nazwa);
+            static_cast<QDialog&>(d).accept();
+        });
+        ZapiszWyniki(*okno, nullptr);
+        QVERIFY(zapisz.Wykonane);
+        QFile f(sciezka);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.read(poczatek.size()), poczatek);
     }
 
     // "Zapisz": the dialog over "Wyniki" beside the program, made when missing; the
@@ -649,7 +924,7 @@ private slots:
         auto okno = OknoPoRunie(1);
         QVERIFY(okno);
         const QDir wyniki(Folder.filePath(QStringLiteral("Wyniki")));
-        QVERIFY(!wyniki.exists());
+        QVERIFY(QDir(wyniki.path()).removeRecursively());
         const QString plik = wyniki.filePath(QStringLiteral("wyniki.bmp"));
 
         TPrzyOknieModalnym<QFileDialog> anuluj([](QFileDialog& d) { d.reject(); });
@@ -658,12 +933,13 @@ private slots:
         QVERIFY(wyniki.exists());
         QVERIFY(!QFile::exists(plik));
 
-        QString tytul, filtr, rozszerzenie, folder;
+        QString tytul, filtr, typ, rozszerzenie, folder;
         QStringList wybrane;
         bool pyta = false;
         TPrzyOknieModalnym<QFileDialog> zapisz([&](QFileDialog& d) {
             tytul = d.windowTitle();
             filtr = d.nameFilters().join(QLatin1Char(';'));
+            typ = d.selectedNameFilter();
             rozszerzenie = d.defaultSuffix();
             folder = d.directory().absolutePath();
             wybrane = d.selectedFiles();
@@ -673,7 +949,8 @@ private slots:
         ZapiszWyniki(*okno, nullptr);
         QVERIFY(zapisz.Wykonane);
         QCOMPARE(tytul, QStringLiteral("Zapisywanie wynikow symulacji"));
-        QCOMPARE(filtr, QStringLiteral("Bitmapy (*.bmp)"));
+        QCOMPARE(filtr, QStringLiteral("Bitmapy (*.bmp);PDF (*.pdf)"));
+        QCOMPARE(typ, QStringLiteral("Bitmapy (*.bmp)"));
         QCOMPARE(rozszerzenie, QStringLiteral("bmp"));
         QCOMPARE(folder, wyniki.absolutePath());
         QCOMPARE(wybrane, QStringList{plik});
@@ -720,7 +997,7 @@ private slots:
         auto okno = OknoPoRunie(3);
         QVERIFY(okno);
         TOdpowiedzNaKomunikat komunikat;
-        QVERIFY(!EksportujWyniki(*okno, Folder.filePath(QStringLiteral("brak/wyniki.bmp"))));
+        QVERIFY(!EksportujWyniki(*okno, Folder.filePath(QStringLiteral("brak/wyniki.bmp")), TFormatWynikow::MapaBitowa));
         QVERIFY(komunikat.Pokazany());
         QVERIFY(komunikat.Tekst.startsWith(QStringLiteral("Nie udało się zapisać pliku ")));
 
@@ -772,6 +1049,16 @@ private slots:
         TPrzyOknieModalnym<QFileDialog> dialog([](QFileDialog& d) { d.reject(); });
         glowne.Zapisz1->trigger();
         QVERIFY(dialog.Wykonane);
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            // This machine has no printer: the command offers the PDF.
+            QString pytanie;
+            TPrzyOknieModalnym<QMessageBox> nie([&](QMessageBox& m) {
+                pytanie = m.text();
+                m.button(QMessageBox::No)->click();
+            });
+            glowne.Drukuj1->trigger();
+            QVERIFY(pytanie.contains(QStringLiteral("PDF")));
+        }
         glowne.ClientArea->closeAllSubWindows();
     }
 

@@ -1,6 +1,7 @@
 // Tick marks, labels, grid lines, axis lines and arrows, checked on the recording
 // canvas: its text is SzerokoscZnaku = 6 pixels per character and 12 pixels high.
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <QTest>
@@ -310,6 +311,70 @@ private slots:
         QCOMPARE(znaczniki[0].X2, doPiksela);
         QCOMPARE(plotno.Napisy.at(0).X, kolumnaOpisu);
         QCOMPARE(plotno.Napisy.at(0).Y, 190 - 6);
+    }
+
+    // Labels that would overprint each other, thinned out on request: every n-th tick
+    // keeps its label, counted from the axes' crossing, n the fewest that leaves a
+    // quarter of a line (3 pixels) between two labels; every tick stays. Off, as on
+    // screen, all are labelled.
+    void rzadszeOpisyY_data()
+    {
+        QTest::addColumn<float>("skala");
+        QTest::addColumn<int>("co");
+        // The plot runs from row 190 (-1) to row 10 (1), 90 pixels per unit.
+        QTest::newRow("45 pixels apart") << 0.5f << 1;
+        QTest::newRow("9 pixels apart") << 0.1f << 2;
+        QTest::newRow("2.8 pixels apart") << 0.03125f << 6;
+    }
+
+    void rzadszeOpisyY()
+    {
+        QFETCH(float, skala);
+        QFETCH(int, co);
+        TWykres w;
+        UstawOsY(w);
+        w.OsY.UstawSkala(skala);
+        w.OsY.Znaczniki.UstawZnaczniki(zGlowne);
+        w.OsY.Znaczniki.UstawOpisyZnacznikow(zGlowne);
+        const auto znaczniki = static_cast<std::size_t>(std::lround(2.0f / skala)) + 1;
+
+        TPlotnoNagrywajace wszystkie;
+        Maluj(w, wszystkie);
+        QCOMPARE(Linie(wszystkie, KolorOsiY, false).size(), znaczniki);
+        QCOMPARE(wszystkie.Napisy.size(), znaczniki);
+
+        w.UstawRzadszeOpisyY(true);
+        TPlotnoNagrywajace rzadsze;
+        Maluj(w, rzadsze);
+        QCOMPARE(Linie(rzadsze, KolorOsiY, false).size(), znaczniki);
+        // Counted from 0, where the X axis crosses.
+        const std::size_t zero = (znaczniki - 1) / 2;
+        std::vector<std::string> oczekiwane;
+        for (std::size_t i = zero % static_cast<std::size_t>(co); i < znaczniki; i += static_cast<std::size_t>(co))
+            oczekiwane.push_back(wszystkie.Napisy[i].Tekst);
+        QVERIFY(std::find(oczekiwane.begin(), oczekiwane.end(), "0.00") != oczekiwane.end());
+        QCOMPARE(Teksty(rzadsze), oczekiwane);
+        for (std::size_t i = 1; i < rzadsze.Napisy.size(); ++i)
+            QVERIFY(rzadsze.Napisy[i - 1].Y - rzadsze.Napisy[i].Y >= TPlotnoNagrywajace::WysokoscWiersza + 3);
+        // Crossing outside the range, the count starts at the minimum.
+        w.OsY.UstawPrzeciecie(3.0f);
+        rzadsze.Wyczysc();
+        Maluj(w, rzadsze);
+        QCOMPARE(rzadsze.Napisy.front().Tekst, std::string("-1.00"));
+        QCOMPARE(rzadsze.Napisy.size(), (znaczniki - 1) / static_cast<std::size_t>(co) + 1);
+        // Three ticks 10 pixels apart: the crossing alone would be labelled, the two ends are.
+        w.OsY.UstawPrzeciecie(0.0f);
+        w.OsY.UstawSkala(1.0f);
+        rzadsze.Wyczysc();
+        w.PaintToCanvas(rzadsze, 0, 0, 0, 0, 300, 40, w.OsX.Max(), -1, 1.0f);
+        QCOMPARE(Teksty(rzadsze), (std::vector<std::string> { "-1.00", "1.00" }));
+        // The X axis never thins its labels.
+        UstawOsX(w);
+        w.OsX.UstawSkala(0.1f);
+        w.OsX.Znaczniki.UstawOpisyZnacznikow(zGlowne);
+        TPlotnoNagrywajace osX;
+        Maluj(w, osX);
+        QCOMPARE(osX.Napisy.size(), std::size_t { 101 });
     }
 
     void osLogarytmiczna()

@@ -1,5 +1,7 @@
 #include "PlotnoNagrywajace.h"
 
+#include <cmath>
+
 void TPlotnoNagrywajace::PrzesunDo(int x, int y)
 {
     Ruchy.push_back({ false, x, y });
@@ -30,13 +32,23 @@ void TPlotnoNagrywajace::PiszTekst(int x, int y, std::string_view tekst)
     Napisy.push_back({ x, y, std::string(tekst), AktualnaCzcionka, Pedzel });
 }
 
+double TPlotnoNagrywajace::RozmiarWPikselach() const
+{
+    return Rozdzielczosc / 72.0 * AktualnaCzcionka.Rozmiar;
+}
+
 int TPlotnoNagrywajace::SzerokoscTekstu(std::string_view tekst)
 {
     int znaki = 0;
     for (const char c : tekst)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
             ++znaki;
-    return znaki * SzerokoscZnaku;
+    return Rozdzielczosc > 0 ? static_cast<int>(std::lround(znaki * 0.6 * RozmiarWPikselach())) : znaki * SzerokoscZnaku;
+}
+
+int TPlotnoNagrywajace::WysokoscTekstu(std::string_view)
+{
+    return Rozdzielczosc > 0 ? static_cast<int>(std::lround(1.17 * RozmiarWPikselach())) : WysokoscWiersza;
 }
 
 void TPlotnoNagrywajace::Wyczysc()

@@ -1,6 +1,7 @@
 // A canvas that draws nothing and records every call, so tests can check the exact
 // geometry of a drawing. Text metrics are fixed: SzerokoscZnaku pixels per character
-// and WysokoscWiersza pixels per line, whatever the font.
+// and WysokoscWiersza pixels per line, whatever the font; or, on a canvas made with a
+// resolution, those of a common sans-serif face at the font's size on such a device.
 #pragma once
 
 #include <string>
@@ -12,6 +13,11 @@ class TPlotnoNagrywajace final : public TPlotno {
 public:
     static constexpr int SzerokoscZnaku = 6;
     static constexpr int WysokoscWiersza = 12;
+
+    TPlotnoNagrywajace() = default;
+    // Text measured as on a device of dpi dots per inch: a line 1.17 and a character 0.6
+    // of the font's size, in the device's pixels.
+    explicit TPlotnoNagrywajace(int dpi) : Rozdzielczosc(dpi) {}
 
     // A straight line with the pen it was drawn with.
     struct TOdcinek {
@@ -57,7 +63,7 @@ public:
     TCzcionka Czcionka() const override { return AktualnaCzcionka; }
     void PiszTekst(int x, int y, std::string_view tekst) override;
     int SzerokoscTekstu(std::string_view tekst) override;
-    int WysokoscTekstu(std::string_view) override { return WysokoscWiersza; }
+    int WysokoscTekstu(std::string_view) override;
 
     // Forgets everything recorded; the pen, brush and font stay.
     void Wyczysc();
@@ -74,6 +80,10 @@ public:
     TColor Pedzel = 0xFFFFFF;
 
 private:
+    // The current font's size in device pixels; 0 with fixed metrics.
+    double RozmiarWPikselach() const;
+
+    int Rozdzielczosc = 0;
     TCzcionka AktualnaCzcionka;
     int PozycjaX = 0;
     int PozycjaY = 0;
