@@ -1,5 +1,7 @@
 #include "Raport.h"
 
+#include <algorithm>
+
 #include "KoloryWykresow.h"
 #include "Wykres.h"
 
@@ -30,6 +32,29 @@ int WysokoscWiersza(TPlotno& plotno)
 {
     PiszZwyklym(plotno);
     return plotno.WysokoscTekstu("A");
+}
+
+std::vector<std::string> WierszeTekstu(TPlotno& plotno, const std::string& tekst, int szerokosc)
+{
+    std::vector<std::string> wiersze;
+    std::string wiersz;
+    std::size_t od = 0;
+    for (;;) {
+        const std::size_t spacja = std::min(tekst.find(' ', od), tekst.size());
+        const std::string slowo = tekst.substr(od, spacja - od);
+        if (od == 0)
+            wiersz = slowo;
+        else if (plotno.SzerokoscTekstu(wiersz + ' ' + slowo) > szerokosc) {
+            wiersze.push_back(wiersz);
+            wiersz = slowo;
+        } else
+            wiersz += ' ' + slowo;
+        if (spacja == tekst.size())
+            break;
+        od = spacja + 1;
+    }
+    wiersze.push_back(wiersz);
+    return wiersze;
 }
 
 void RysujTytul(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul)

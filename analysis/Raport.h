@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "Plotno.h"
@@ -48,6 +49,9 @@ TCzcionka CzcionkaRaportu(bool pogrubiona, int rozmiar = RozmiarCzcionkiRaportu)
 int WysokoscWiersza(TPlotno& plotno);
 // Sets the report's plain text on white: the charts leave their own label font and brush.
 void PiszZwyklym(TPlotno& plotno);
+// The text in lines no wider than szerokosc pixels in the canvas's current font, broken
+// at spaces; a word wider than that stands alone on its line.
+std::vector<std::string> WierszeTekstu(TPlotno& plotno, const std::string& tekst, int szerokosc);
 // The bold title of a section, centred over the content at gora.
 void RysujTytul(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul);
 // A characteristic section: the title and the chart, the content's width and half as high.

@@ -196,8 +196,13 @@ int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora
         const int hWykladnika = plotno.WysokoscTekstu("A");
         plotno.PiszTekst(u.M + w1 + w2 + 20, y - hWykladnika / 2, ExpBERLabel->text().toStdString());
         plotno.UstawCzcionke(zwykla);
-        plotno.PiszTekst(u.M, y + 2 * h, BERLabel2->text().toStdString());
-        y += 4 * h;
+        // At a printer's size the sentence can be wider than the page: it goes on below.
+        y += 2 * h;
+        for (const std::string& wiersz : WierszeTekstu(plotno, BERLabel2->text().toStdString(), u.C)) {
+            plotno.PiszTekst(u.M, y, wiersz);
+            y += h;
+        }
+        y += h;
     }
     if (Opcje.Dekoder != 0) {
         PiszZwyklym(plotno);

@@ -633,6 +633,38 @@ private slots:
         QCOMPARE(wysokosc, y - gora);
     }
 
+    // A sentence wider than the content, as a tiny BER gives on a printed page, goes on
+    // in lines below, none wider than the content, the section taller by a line for each.
+    void dlugieZdanieBledow()
+    {
+        auto okno = OknoPoRunie(1, Opcje(1, 0, 0));
+        QVERIFY(okno);
+        const TUkladRaportu u = TUkladRaportu::Dla(1000, SzerokoscEkranu());
+        TPlotnoNagrywajace krotkie;
+        const int wysokosc = RysujWynikiBledow(*okno, krotkie, u, 0);
+        QVERIFY(Napis(krotkie, okno->BERLabel2->text()));
+
+        QString dlugie = QStringLiteral("Przy");
+        while (Szerokosc(dlugie) < 3 * u.C)
+            dlugie += QStringLiteral(" przekłamanego");
+        okno->BERLabel2->setText(dlugie);
+        TPlotnoNagrywajace p;
+        const int wysokoscDlugiego = RysujWynikiBledow(*okno, p, u, 0);
+        const int gora = Napis(p, okno->Label6->text())->Y + 2 * h;
+        QStringList wiersze;
+        for (const auto& n : p.Napisy) {
+            if (n.Y < gora)
+                continue;
+            const QString wiersz = QString::fromStdString(n.Tekst);
+            QCOMPARE(n.Y, gora + static_cast<int>(wiersze.size()) * h);
+            QVERIFY(Szerokosc(wiersz) <= u.C);
+            wiersze << wiersz;
+        }
+        QVERIFY(wiersze.size() >= 3);
+        QCOMPARE(wiersze.join(QLatin1Char(' ')), dlugie);
+        QCOMPARE(wysokoscDlugiego, wysokosc + static_cast<int>(wiersze.size() - 1) * h);
+    }
+
     // A later run with no error at all hides the error charts: the report says they are
     // unavailable instead of painting charts that hold nothing of this run.
     void bladMaksymalnyZero()
