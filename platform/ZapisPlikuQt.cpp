@@ -2,39 +2,36 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "OdczytPliku.h"
+#include "ZapisAtomowy.h"
 
 std::optional<TBladZapisu> ZapiszPlik(const QString& plik, const std::function<bool(QIODevice&)>& pisz)
 {
-    const QFileInfo cel(plik);
-    if (cel.exists() && !cel.isFile())
+    const std::string nazwa = QFile::encodeName(plik).toStdString();
+    const std::filesystem::path sciezka(nazwa);
+    if (!RodzajNieZwyklegoPliku(sciezka).empty())
         return TBladZapisu { TBladZapisu::NieZwyklyPlik, {} };
-    // The whole content first, then one unbuffered write: a file takes a write cut short
-    // (a full disk, a size limit) without an error, and only the count of bytes it took
-    // tells, which a buffered write or a painter writing bit by bit would not check.
     QBuffer tresc;
     tresc.open(QIODevice::WriteOnly);
     if (!pisz(tresc))
         return TBladZapisu { TBladZapisu::Zapis, {} };
-    const QByteArray& dane = tresc.data();
-    QSaveFile wyjscie(plik);
-    const auto blad = [&] {
-        return TBladZapisu { TBladZapisu::Zapis,
-            wyjscie.error() == QFileDevice::NoError ? QString() : wyjscie.errorString() };
-    };
-    if (!wyjscie.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return blad();
-    const qint64 zapisane = wyjscie.write(dane);
-    if (zapisane != dane.size()) {
-        if (wyjscie.error() != QFileDevice::NoError)
-            return blad();
-        return TBladZapisu { TBladZapisu::Zapis,
-            QStringLiteral("zapisano tylko %1 z %2 bajtów").arg(zapisane).arg(dane.size()) };
-    }
-    if (!wyjscie.commit())
-        return blad();
-    return std::nullopt;
+    TZapisAtomowy zapis;
+    std::string blad = zapis.Dodaj(sciezka, std::string_view(tresc.data().constData(), tresc.data().size()));
+    if (blad.empty())
+        blad = zapis.Zatwierdz();
+    if (blad.empty())
+        return std::nullopt;
+    // The writer's line starts with the path, which the message names already.
+    const std::string przedrostek = nazwa + ": ";
+    if (blad.starts_with(przedrostek))
+        blad.erase(0, przedrostek.size());
+    return TBladZapisu { TBladZapisu::Zapis, QString::fromStdString(blad) };
 }
 
 QString OpisBleduZapisu(const QString& plik, const TBladZapisu& blad)

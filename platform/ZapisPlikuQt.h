@@ -1,6 +1,7 @@
-// How the GUI layers write a file: whole or not at all. The content goes to a temporary
-// beside the file, which replaces it only when all of it was written, so a failure
-// leaves no half-written file and keeps an earlier one as it was.
+// How the GUI layers write a file: whole or not at all, through the platform's atomic
+// writer. The content goes to a temporary beside the file, which replaces it only when
+// all of it reached the disk, so a failure leaves no half-written file and keeps an
+// earlier one as it was.
 #pragma once
 
 #include <functional>
@@ -11,7 +12,8 @@
 class QIODevice;
 
 // Why a file was not written: the path names a folder, a pipe, a device or another thing
-// that is not a regular file; or the system refused (Szczegoly: its words, may be empty).
+// that is not a regular file; or the writing failed (Szczegoly: the system's reason, one
+// English line, empty when what was to be written could not be made).
 struct TBladZapisu {
     enum TRodzaj { NieZwyklyPlik, Zapis } Rodzaj;
     QString Szczegoly;
