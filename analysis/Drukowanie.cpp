@@ -32,6 +32,17 @@ constexpr int RozdzielczoscPdf = 600;
 const QString TypMapyBitowej = QStringLiteral("Bitmapy (*.bmp)");
 const QString TypPdf = QStringLiteral("PDF (*.pdf)");
 
+// The format of a file chosen in the save dialog, where wybrany is the type chosen there.
+TFormatWynikow FormatPlikuWynikow(const QString& plik, TFormatWynikow wybrany)
+{
+    const QString rozszerzenie = QFileInfo(plik).suffix().toLower();
+    if (rozszerzenie == RozszerzenieTypu(TypPdf))
+        return TFormatWynikow::Pdf;
+    if (rozszerzenie == RozszerzenieTypu(TypMapyBitowej))
+        return TFormatWynikow::MapaBitowa;
+    return wybrany;
+}
+
 int SzerokoscEkranu()
 {
     const QScreen* ekran = QGuiApplication::primaryScreen();
@@ -171,16 +182,6 @@ bool EksportujWyniki(TSimChildForm& okno, const QString& plik, TFormatWynikow fo
     if (blad)
         PokazKomunikat(nullptr, OpisBleduZapisu(plik, *blad));
     return !blad;
-}
-
-TFormatWynikow FormatPlikuWynikow(const QString& plik, TFormatWynikow wybrany)
-{
-    const QString rozszerzenie = QFileInfo(plik).suffix().toLower();
-    if (rozszerzenie == RozszerzenieTypu(TypPdf))
-        return TFormatWynikow::Pdf;
-    if (rozszerzenie == RozszerzenieTypu(TypMapyBitowej))
-        return TFormatWynikow::MapaBitowa;
-    return wybrany;
 }
 
 void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic, TFormatWynikow format)

@@ -51,10 +51,8 @@ void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic, const QPrinterInfo& druk
 // Writes the report to the file in the format, whole or not at all: a failure leaves an
 // earlier file as it was, and a message tells of it.
 bool EksportujWyniki(TSimChildForm& okno, const QString& plik, TFormatWynikow format);
-// The format of a file chosen in the save dialog: that of its extension (any case), else
-// that of the type chosen in the dialog.
-TFormatWynikow FormatPlikuWynikow(const QString& plik, TFormatWynikow wybrany);
 // The main window's save command: the save dialog over the folder "Wyniki" beside the
 // program (made when missing) offering bitmaps and PDF, with the given type chosen, then
-// the export to the chosen file.
+// the export to the chosen file: in the format its extension names (any case), else in
+// the type chosen in the dialog.
 void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic, TFormatWynikow format = TFormatWynikow::MapaBitowa);
