@@ -67,6 +67,28 @@ void RysujTytul(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString
     plotno.UstawCzcionke(CzcionkaRaportu(false));
 }
 
+int PiszAkapit(TPlotno& plotno, const TUkladRaportu& u, int y, int odstep, const std::string& tekst)
+{
+    int wiersze = 0;
+    std::string wiersz;
+    std::size_t poczatek = 0;
+    while (poczatek <= tekst.size()) {
+        const std::size_t koniec = std::min(tekst.find(' ', poczatek), tekst.size());
+        const std::string slowo = tekst.substr(poczatek, koniec - poczatek);
+        const std::string dluzszy = wiersz.empty() ? slowo : wiersz + ' ' + slowo;
+        // A word wider than the content stands alone on its line rather than being cut.
+        if (!wiersz.empty() && plotno.SzerokoscTekstu(dluzszy) > u.C) {
+            plotno.PiszTekst(u.M, y + wiersze++ * odstep, wiersz);
+            wiersz = slowo;
+        } else {
+            wiersz = dluzszy;
+        }
+        poczatek = koniec + 1;
+    }
+    plotno.PiszTekst(u.M, y + wiersze++ * odstep, wiersz);
+    return wiersze;
+}
+
 int RysujCharakterystyke(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul, TWykres& wykres)
 {
     const int h = WysokoscWiersza(plotno);

@@ -54,5 +54,9 @@ void PiszZwyklym(TPlotno& plotno);
 std::vector<std::string> WierszeTekstu(TPlotno& plotno, const std::string& tekst, int szerokosc);
 // The bold title of a section, centred over the content at gora.
 void RysujTytul(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul);
+// Writes tekst from the content's left edge at y in the current font, broken between words
+// so that no line passes the content's right edge, lines odstep pixels apart; returns the
+// number of lines.
+int PiszAkapit(TPlotno& plotno, const TUkladRaportu& u, int y, int odstep, const std::string& tekst);
 // A characteristic section: the title and the chart, the content's width and half as high.
 int RysujCharakterystyke(TPlotno& plotno, const TUkladRaportu& u, int gora, const QString& tytul, TWykres& wykres);

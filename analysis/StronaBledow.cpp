@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 
 #include "KoloryWykresow.h"
+#include "Liczby.h"
 #include "OpisBER.h"
+#include "OpisZliczenia.h"
 #include "Standardy.h"
 #include "SzablonyWykresow.h"
 #include "TPanelRozkladow.h"
@@ -24,6 +26,24 @@ QLabel* Etykieta(const QString& tekst, const QString& nazwa, QWidget* rodzic)
     etykieta->setTextFormat(Qt::PlainText);
     etykieta->adjustSize();
     return etykieta;
+}
+
+QString Tekst(const std::string& tekst)
+{
+    return QString::fromStdString(tekst);
+}
+
+// Where the receiver decided each lane's code symbols, as a share of the symbol period;
+// lanes named by their letters when there are several.
+QString OpisFazy(const std::vector<TTorWyniku>& tory)
+{
+    const auto faza = [](const TTorWyniku& tor) { return Tekst(FormatujStalo(tor.FazaProbkowania, 2)); };
+    if (tory.size() == 1)
+        return QStringLiteral("Faza próbkowania: ") + faza(tory.front()) + QStringLiteral(" okresu symbolu kodu");
+    QStringList fazy;
+    for (std::size_t i = 0; i < tory.size(); ++i)
+        fazy << QChar(static_cast<char16_t>(u'A' + i)) + QLatin1Char(' ') + faza(tory[i]);
+    return QStringLiteral("Fazy próbkowania (okres symbolu kodu): ") + fazy.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -68,6 +88,21 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
     TimeErrorLabel->move(lewy, gora);
     TimeErrorLabel->setMinimumWidth(400);
 
+    ZliczoneGroupBox = new QGroupBox(QStringLiteral(" Zliczone błędy "), this);
+    ZliczoneGroupBox->setObjectName(QStringLiteral("ZliczoneGroupBox"));
+    ZliczoneLabel = Etykieta(QString(), QStringLiteral("ZliczoneLabel"), ZliczoneGroupBox);
+    BERZliczonyLabel = Etykieta(QString(), QStringLiteral("BERZliczonyLabel"), ZliczoneGroupBox);
+    EstymacjaLabel = Etykieta(QString(), QStringLiteral("EstymacjaLabel"), ZliczoneGroupBox);
+    WykazanieLabel = Etykieta(QString(), QStringLiteral("WykazanieLabel"), ZliczoneGroupBox);
+    FazaLabel = Etykieta(QString(), QStringLiteral("FazaLabel"), ZliczoneGroupBox);
+    // Without the estimate on the page there is nothing to set the count against.
+    EstymacjaLabel->setVisible(Opcje.BerErf != 0);
+    const std::vector<QLabel*> linie = LinieZliczenia();
+    const int odstep = wiersz + 2;
+    for (std::size_t i = 0; i < linie.size(); ++i)
+        linie[i]->move(lewy, gora + static_cast<int>(i) * odstep);
+    ZliczoneGroupBox->setFixedHeight(gora + static_cast<int>(linie.size()) * odstep + 6);
+
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
     uklad->setSpacing(0);
@@ -77,6 +112,8 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
     }
     uklad->addSpacing(6);
     uklad->addWidget(GroupBox2);
+    uklad->addSpacing(6);
+    uklad->addWidget(ZliczoneGroupBox);
     uklad->addSpacing(6);
     uklad->addWidget(GroupBox3);
 
@@ -103,6 +140,7 @@ void TStronaBledow::Pokaz(const TWynikSymulacji& w)
     if (w.UdzialBledow)
         TimeErrorLabel->setText(QString::fromStdString(ZdaniePoprawnegoCzasu(*w.UdzialBledow)));
     PokazBER(w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
+    PokazZliczenie(w);
     if (!Panel3)
         return;
     const float m = w.NajwiekszyBlad;
@@ -142,6 +180,27 @@ void TStronaBledow::PokazBER(double ber, int standard, std::int32_t szybkosc)
     BERLabel2->adjustSize();
 }
 
+void TStronaBledow::PokazZliczenie(const TWynikSymulacji& w)
+{
+    const TOpisZliczenia opis = OpiszZliczenie(w.Zliczone, w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
+    ZliczoneLabel->setText(Tekst(opis.Bledy));
+    BERZliczonyLabel->setText(Tekst(opis.BER));
+    EstymacjaLabel->setText(Tekst(opis.Estymacja));
+    WykazanieLabel->setText(Tekst(opis.Wykazanie));
+    FazaLabel->setText(OpisFazy(w.Tory));
+    for (QLabel* l : {ZliczoneLabel, BERZliczonyLabel, EstymacjaLabel, WykazanieLabel, FazaLabel})
+        l->adjustSize();
+}
+
+std::vector<QLabel*> TStronaBledow::LinieZliczenia() const
+{
+    std::vector<QLabel*> linie{ZliczoneLabel, BERZliczonyLabel};
+    if (Opcje.BerErf != 0)
+        linie.push_back(EstymacjaLabel);
+    linie.insert(linie.end(), {WykazanieLabel, FazaLabel});
+    return linie;
+}
+
 bool TStronaBledow::MaWykresy() const
 {
     return Panel3 != nullptr && Wynik != nullptr && Wynik->NajwiekszyBlad != 0.0f;
@@ -157,8 +216,11 @@ TSekcjeRaportu TStronaBledow::SekcjeRaportu()
 {
     if (!Dostepna())
         return {};
+    // The counted errors on a page of their own: below the charts they would run off it.
     return {{TSekcjaRaportu::TMiejsce::NowaStrona,
-             [this](TPlotno& plotno, const TUkladRaportu& u, int gora) { return RysujRaport(plotno, u, gora); }}};
+             [this](TPlotno& plotno, const TUkladRaportu& u, int gora) { return RysujRaport(plotno, u, gora); }},
+            {TSekcjaRaportu::TMiejsce::NowaStrona,
+             [this](TPlotno& plotno, const TUkladRaportu& u, int gora) { return RysujZliczenie(plotno, u, gora); }}};
 }
 
 int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora)
@@ -208,6 +270,20 @@ int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora
         PiszZwyklym(plotno);
         plotno.PiszTekst(u.M, y, TimeErrorLabel->text().toStdString());
         y += 2 * h;
+    }
+    return y - gora;
+}
+
+int TStronaBledow::RysujZliczenie(TPlotno& plotno, const TUkladRaportu& u, int gora)
+{
+    const int h = WysokoscWiersza(plotno);
+    RysujTytul(plotno, u, gora, QStringLiteral("Zliczone błędy"));
+    // A sentence broken over lines keeps them closer than the sentences are to each other.
+    const int odstep = h * 3 / 2;
+    int y = gora + 3 * h;
+    for (const QLabel* linia : LinieZliczenia()) {
+        const int wiersze = PiszAkapit(plotno, u, y, odstep, linia->text().toStdString());
+        y += (wiersze - 1) * odstep + 2 * h;
     }
     return y - gora;
 }

@@ -1,7 +1,10 @@
 // The page "Analiza błędów": the distribution of the amplitude error and its cumulative
 // distribution, the BER estimate with its plain-language reading, and the share of time
-// the decoded sequence was right, each as the options offer it.
+// the decoded sequence was right, each as the options offer it; and, for every run, the
+// bit errors the receiver counted with their confidence and the lanes' sampling phases.
 #pragma once
+
+#include <vector>
 
 #include "StronaWynikow.h"
 #include "UstawieniaStandardu.h"
@@ -32,6 +35,10 @@ public:
 
 private:
     int RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora);
+    int RysujZliczenie(TPlotno& plotno, const TUkladRaportu& u, int gora);
+    void PokazZliczenie(const TWynikSymulacji& w);
+    // The lines of the counted errors that show, top to bottom.
+    std::vector<QLabel*> LinieZliczenia() const;
 
     const UstawieniaStandardu Opcje;
     TPanelRozkladow* Panel3 = nullptr;
@@ -43,5 +50,13 @@ private:
     QLabel* BERLabel2;
     QGroupBox* GroupBox3;
     QLabel* TimeErrorLabel;
+    // The counted errors: k of n, the rate with its interval, where the ERF estimate lies
+    // (with the estimate option only), what it takes to claim the target, and the phases.
+    QGroupBox* ZliczoneGroupBox;
+    QLabel* ZliczoneLabel;
+    QLabel* BERZliczonyLabel;
+    QLabel* EstymacjaLabel;
+    QLabel* WykazanieLabel;
+    QLabel* FazaLabel;
     const TWynikSymulacji* Wynik = nullptr;
 };

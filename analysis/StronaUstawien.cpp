@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "FiltrKlawiszy.h"
 #include "Kontrolki.h"
 #include "Liczby.h"
 #include "PostepQt.h"
+#include "RzadGrup.h"
 #include "Standardy.h"
 #include "TKabelForm.h"
 #include "TKanalPageControl.h"
@@ -28,13 +30,20 @@
 #include "UslugiQt.h"
 #include "Vartostream.h"
 #include "Wykres.h"
+#include "ZrodlaBitow.h"
 #include "ZrodlaCharakterystyk.h"
 
 namespace {
 
-constexpr int DlugoscPola = 4;  // characters of every numeric field
+constexpr int DlugoscPola = 4;  // characters of every whole-number field
 constexpr int SzerokoscPola = 56;
 constexpr int SzerokoscZrodla = 360; // pixels of the cable's or file's name beside the tabs
+constexpr int SzerokoscPolaDziesietnego = 64;
+
+// The noise choices in the order of SzumComboBox, with the unit of the field beside it.
+constexpr int SzumWylaczony = 0;
+constexpr int SzumSnr = 1;
+constexpr int SzumNapiecie = 2;
 
 QString Tekst(std::string_view tekst)
 {
@@ -50,6 +59,36 @@ QString Calkowita(std::int64_t wartosc)
 std::optional<std::int32_t> Wartosc(const QLineEdit* pole)
 {
     return ParsujCalkowita(pole->text().toStdString());
+}
+
+// The number a decimal field holds; not a number when it holds none, which no limit takes.
+double Liczba(const QLineEdit* pole)
+{
+    return ParsujLiczbe(pole->text().toStdString()).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+QString JednostkaSzumu(int rodzaj)
+{
+    switch (rodzaj) {
+    case SzumSnr:
+        return QStringLiteral("dB");
+    case SzumNapiecie:
+        return QStringLiteral("mV");
+    default:
+        return QString();
+    }
+}
+
+// A pseudo-random source in the list, "Ciąg PRBS7", with its polynomial as the item's tip
+// ("Wielomian x⁷+x⁶+1"), so the list stays as narrow as its first items.
+void DodajPrbs(QComboBox& lista, TZrodloBitow zrodlo)
+{
+    const TWielomianPrbs w = WielomianPrbs(zrodlo);
+    lista.addItem(QStringLiteral("Ciąg PRBS%1").arg(w.Stopien));
+    lista.setItemData(lista.count() - 1,
+                      QStringLiteral("Wielomian x%1+x%2+1")
+                          .arg(Tekst(FormatujWykladnik(w.Stopien)), Tekst(FormatujWykladnik(w.Odczep))),
+                      Qt::ToolTipRole);
 }
 
 bool TeSamePunkty(const TCharakterystyka& a, const TCharakterystyka& b)
@@ -76,6 +115,8 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
     GenComboBox = new QComboBox(sygnal);
     GenComboBox->setObjectName(QStringLiteral("GenComboBox"));
     GenComboBox->addItems({QStringLiteral("Ciąg losowy"), QStringLiteral("Ciąg zer"), QStringLiteral("Ciąg jedynek")});
+    for (int zrodlo = GenComboBox->count(); zrodlo < LiczbaZrodelBitow; ++zrodlo)
+        DodajPrbs(*GenComboBox, static_cast<TZrodloBitow>(zrodlo));
     GenComboBox->setCurrentIndex(0);
     GenComboBox->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::BezZnakow, GenComboBox));
 
@@ -94,6 +135,8 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
     pola->addWidget(Etykieta(QStringLiteral("Źródło bitów:"), sygnal), 1, 4);
     pola->addWidget(GenComboBox, 1, 5, 1, 2);
     pola->setColumnStretch(7, 1);
+    auto* wiersz = new TRzadGrup(sygnal, ZbudujZaklocenia(), this);
+    wiersz->setObjectName(QStringLiteral("WierszSygnalu"));
 
     auto* kanal = new QGroupBox(QStringLiteral(" Model kanału i regeneratora "), this);
     kanal->setObjectName(QStringLiteral("KanalGroupBox"));
@@ -107,7 +150,7 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
     uklad->setSpacing(6);
-    uklad->addWidget(sygnal);
+    uklad->addWidget(wiersz);
     uklad->addWidget(kanal, 1);
     uklad->addWidget(StatToolBar);
 
@@ -128,13 +171,17 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
         KontrolkiBlokowane.insert(KontrolkiBlokowane.end(), {z->DodajBtn, z->EdytujBtn, z->UsunBtn});
     for (const TZakladkaCharakterystyki* z : zakladki)
         KontrolkiBlokowane.push_back(z->RekalkulacjaBtn);
-    KontrolkiBlokowane.insert(KontrolkiBlokowane.end(), {StatToolBar->SimBut, WzmAdaptCheckBox, GenComboBox});
+    KontrolkiBlokowane.insert(KontrolkiBlokowane.end(), {StatToolBar->SimBut, WzmAdaptCheckBox, GenComboBox,
+                                                          SzumComboBox, SzumEdit, DrzenieEdit});
     StanyPrzedBlokada.assign(KontrolkiBlokowane.size(), true);
 
     connect(LiczbaBitowEdit, &QLineEdit::textChanged, this, &TStronaUstawien::ZmianaUstawien);
     connect(SzybkoscEdit, &QLineEdit::textChanged, this, &TStronaUstawien::ZmianaUstawien);
     connect(NachylenieEdit, &QLineEdit::textChanged, this, &TStronaUstawien::ZmianaUstawien);
     connect(GenComboBox, &QComboBox::currentIndexChanged, this, &TStronaUstawien::ZmianaUstawien);
+    connect(SzumComboBox, &QComboBox::currentIndexChanged, this, &TStronaUstawien::ZmianaRodzajuSzumu);
+    connect(SzumEdit, &QLineEdit::textChanged, this, &TStronaUstawien::ZmianaUstawien);
+    connect(DrzenieEdit, &QLineEdit::textChanged, this, &TStronaUstawien::ZmianaUstawien);
     connect(EchoEdit1, &QLineEdit::textChanged, StatToolBar->SimBut, [this] { StatToolBar->SimBut->setEnabled(true); });
     connect(PrzesluchyCheckBox, &QCheckBox::toggled, this, &TStronaUstawien::PrzesluchyCheckBoxClick);
     connect(EchoCheckBox, &QCheckBox::toggled, this, &TStronaUstawien::EchoCheckBoxClick);
@@ -205,6 +252,48 @@ QWidget* TStronaUstawien::ZbudujPrzyciskKabla(QWidget* rodzic)
     uklad->addWidget(ZrodloLabel);
     uklad->addWidget(KabelBtn);
     return naroznik;
+}
+
+QGroupBox* TStronaUstawien::ZbudujZaklocenia()
+{
+    auto* grupa = new QGroupBox(QStringLiteral(" Szum i drżenie "), this);
+    grupa->setObjectName(QStringLiteral("SzumGroupBox"));
+    SzumComboBox = new QComboBox(grupa);
+    SzumComboBox->setObjectName(QStringLiteral("SzumComboBox"));
+    SzumComboBox->addItems({QStringLiteral("Brak"), QStringLiteral("S/N"), QStringLiteral("RMS")});
+    SzumComboBox->setItemData(SzumSnr, QStringLiteral("Stosunek mocy sygnału do mocy szumu w każdym torze"),
+                              Qt::ToolTipRole);
+    SzumComboBox->setItemData(SzumNapiecie, QStringLiteral("Napięcie skuteczne szumu"), Qt::ToolTipRole);
+    SzumComboBox->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::BezZnakow, SzumComboBox));
+    SzumEdit = PoleDziesietne(QStringLiteral("SzumEdit"), grupa);
+    SzumEdit->setEnabled(false);
+    SzumJednostka = Etykieta(QString(), grupa, QStringLiteral("SzumJednostkaLabel"));
+    SzumJednostka->setMinimumWidth(SzumJednostka->fontMetrics().horizontalAdvance(QStringLiteral("mV")));
+    DrzenieEdit = PoleDziesietne(QStringLiteral("DrzenieEdit"), grupa);
+    DrzenieEdit->setText(QStringLiteral("0"));
+
+    auto* pola = new QGridLayout(grupa);
+    pola->setHorizontalSpacing(6);
+    pola->setVerticalSpacing(6);
+    pola->addWidget(Etykieta(QStringLiteral("Szum odbiornika:"), grupa), 0, 0, Qt::AlignRight);
+    pola->addWidget(SzumComboBox, 0, 1);
+    pola->addWidget(SzumEdit, 0, 2);
+    pola->addWidget(SzumJednostka, 0, 3);
+    pola->addWidget(Etykieta(QStringLiteral("Drżenie zboczy (RMS):"), grupa), 1, 0, 1, 2, Qt::AlignRight);
+    pola->addWidget(DrzenieEdit, 1, 2);
+    pola->addWidget(Etykieta(QStringLiteral("ps"), grupa), 1, 3);
+    pola->setColumnStretch(4, 1);
+    return grupa;
+}
+
+QLineEdit* TStronaUstawien::PoleDziesietne(const QString& nazwa, QWidget* rodzic)
+{
+    auto* pole = new QLineEdit(rodzic);
+    pole->setObjectName(nazwa);
+    pole->setFixedWidth(SzerokoscPolaDziesietnego);
+    pole->setAlignment(Qt::AlignRight);
+    pole->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::Dziesietna, pole));
+    return pole;
 }
 
 QLineEdit* TStronaUstawien::PoleLiczbowe(const QString& nazwa, QWidget* rodzic)
@@ -296,6 +385,11 @@ TUstawieniaSymulacji TStronaUstawien::UstawieniaSymulacji() const
     u.Bity = Bity;
     u.BityZaklocen = BityZaklocen;
     u.Pochodzenie = Pochodzenie;
+    if (SzumComboBox->currentIndex() == SzumSnr)
+        u.SzumIDrzenie.SnrDb = Liczba(SzumEdit);
+    else if (SzumComboBox->currentIndex() == SzumNapiecie)
+        u.SzumIDrzenie.SzumMv = Liczba(SzumEdit);
+    u.SzumIDrzenie.DrzeniePs = Liczba(DrzenieEdit);
     return u;
 }
 
@@ -306,6 +400,17 @@ void TStronaUstawien::Zastosuj(const TUstawieniaSymulacji& u)
     NachylenieEdit->setText(Calkowita(static_cast<std::int64_t>(std::trunc(u.Nachylenie))));
     EchoEdit1->setText(Calkowita(u.PrzesuniecieEcha));
     GenComboBox->setCurrentIndex(static_cast<int>(u.Zrodlo));
+    const TSzumIDrzenie& z = u.SzumIDrzenie;
+    const int rodzaj = z.SnrDb ? SzumSnr : (z.SzumMv ? SzumNapiecie : SzumWylaczony);
+    if (rodzaj != SzumWylaczony) {
+        const QString tekst = Tekst(FormatujDokladnie(z.SnrDb ? *z.SnrDb : *z.SzumMv));
+        if (rodzaj == SzumComboBox->currentIndex())
+            SzumEdit->setText(tekst);
+        else
+            TekstySzumu[static_cast<std::size_t>(rodzaj)] = tekst;
+    }
+    SzumComboBox->setCurrentIndex(rodzaj);
+    DrzenieEdit->setText(Tekst(FormatujDokladnie(z.DrzeniePs)));
     if (Opcje.Przesluchy != 0)
         PrzesluchyCheckBox->setChecked(u.Przesluchy);
     if (Opcje.Echo != 0)
@@ -419,6 +524,11 @@ QWidget* TStronaUstawien::PolePoprawiane(TPoleUstawien pole)
     case TPoleUstawien::Echo:
     case TPoleUstawien::Wzmocnienie:
         return Zakladka(pole).ListView;
+    case TPoleUstawien::Snr:
+    case TPoleUstawien::SzumMv:
+        return SzumEdit;
+    case TPoleUstawien::DrzeniePs:
+        return DrzenieEdit;
     default:
         return nullptr;
     }
@@ -431,7 +541,7 @@ std::optional<TUstawieniaSymulacji> TStronaUstawien::SprawdzoneUstawienia()
     for (const auto& [pole, edycja] : PolaLiczbowe())
         if (!Wartosc(edycja))
             wadliwe.push_back(pole);
-    for (const TNaruszenie& n : SprawdzUstawienia(u))
+    for (const TNaruszenie& n : SprawdzUstawienia(u, LiczbaBitowMax))
         wadliwe.push_back(n.Pole);
     if (wadliwe.empty())
         return u;
@@ -572,6 +682,17 @@ void TStronaUstawien::ZmianaUstawien()
 {
     StatToolBar->SimBut->setEnabled(true);
     emit UstawieniaZmienione();
+}
+
+void TStronaUstawien::ZmianaRodzajuSzumu(int rodzaj)
+{
+    // Each choice keeps its own value: 20 dB never turns into 20 mV.
+    TekstySzumu[static_cast<std::size_t>(RodzajSzumu)] = SzumEdit->text();
+    RodzajSzumu = rodzaj;
+    SzumEdit->setText(TekstySzumu[static_cast<std::size_t>(rodzaj)]);
+    SzumJednostka->setText(JednostkaSzumu(rodzaj));
+    UstawDostepnosc(SzumEdit, rodzaj != SzumWylaczony);
+    ZmianaUstawien();
 }
 
 void TStronaUstawien::PrzesluchyCheckBoxClick(bool zaznaczone)

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,15 +41,16 @@ public:
     // as the last step of the window's creation.
     void UstawStandard();
 
-    // The settings of a run as the page shows them. A numeric field that holds no whole
-    // number gives 0; SprawdzoneUstawienia refuses it. The channel effects count only
-    // where the options offer them; the decoder is the options' to decide.
+    // The settings of a run as the page shows them. A whole-number field that holds no
+    // whole number gives 0, a decimal field that holds no number gives a value that is not
+    // a number; SprawdzoneUstawienia refuses both. The channel effects count only where
+    // the options offer them; the decoder is the options' to decide.
     TUstawieniaSymulacji UstawieniaSymulacji() const;
     // The inverse: every setting onto the page (the standard stays the page's own; the
     // slope shows as a whole number). Effects the options leave out stay off.
     void Zastosuj(const TUstawieniaSymulacji& u);
     // The settings when every limit is met. Otherwise the first field at fault, in the
-    // order bits, rate, slope, echo delay, characteristics, shows "Nieprawidłowa wartość"
+    // order bits, rate, slope, echo delay, characteristics, noise, jitter, shows "Nieprawidłowa wartość"
     // and gets the focus (its tab brought forward where it may open), and none returns.
     std::optional<TUstawieniaSymulacji> SprawdzoneUstawienia();
     // The line rate R (MHz) a recalculation uses: the symbol rate of the typed bit rate,
@@ -99,6 +102,9 @@ private:
     void ZbudujModelKanalu(QWidget* rodzic);
     QWidget* ZbudujPrzyciskKabla(QWidget* rodzic);
     QLineEdit* PoleLiczbowe(const QString& nazwa, QWidget* rodzic);
+    QLineEdit* PoleDziesietne(const QString& nazwa, QWidget* rodzic);
+    // The group of the receiver's noise and the transmitter's jitter, off by default.
+    QGroupBox* ZbudujZaklocenia();
     QCheckBox* PoleNaZakladce(const QString& nazwa, QWidget* zakladka);
     void UstawEfekt(QWidget* zakladka, QCheckBox* pole, std::int32_t wartosc);
     TZakladkaCharakterystyki& Zakladka(TPoleUstawien charakterystyka);
@@ -108,6 +114,7 @@ private:
     std::vector<std::pair<TPoleUstawien, QLineEdit*>> PolaLiczbowe() const;
 
     void ZmianaUstawien();
+    void ZmianaRodzajuSzumu(int rodzaj);
     void PrzesluchyCheckBoxClick(bool zaznaczone);
     void EchoCheckBoxClick(bool zaznaczone);
     void WzmocnienieCheckBoxClick(bool zaznaczone);
@@ -163,6 +170,14 @@ private:
     QLineEdit* SzybkoscEdit;
     QLineEdit* NachylenieEdit;
     QComboBox* GenComboBox;
+    // Noise off, by signal-to-noise ratio (dB) or by RMS voltage (mV), in one field whose
+    // text each choice keeps for itself; the jitter's RMS in ps, 0 for none.
+    QComboBox* SzumComboBox;
+    QLineEdit* SzumEdit;
+    QLabel* SzumJednostka;
+    QLineEdit* DrzenieEdit;
+    int RodzajSzumu = 0;
+    std::array<QString, 3> TekstySzumu{QString(), QStringLiteral("20"), QStringLiteral("10")};
 
     // Characteristics: x in MHz, y in dB (losses negative, the regenerator's gains positive).
     std::unique_ptr<TFltFltStrumien> CharTlumienie;

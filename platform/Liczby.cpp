@@ -87,10 +87,28 @@ std::string FormatujNaukowo(double wartosc, int miejsca)
     const int wykladnik = std::atoi(e + 1);
     if (wykladnik == 0)
         return wynik;
+    return wynik + "×10" + FormatujWykladnik(wykladnik);
+}
+
+std::string FormatujWykladnik(std::int64_t wartosc)
+{
     static constexpr const char* Indeksy[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    wynik += "×10";
-    for (const char c : std::to_string(wykladnik))
+    std::string wynik;
+    for (const char c : std::to_string(wartosc))
         wynik += c == '-' ? "⁻" : Indeksy[c - '0'];
+    return wynik;
+}
+
+std::string FormatujDokladnie(double wartosc)
+{
+    if (!std::isfinite(wartosc))
+        return FormatujStalo(wartosc, 0);
+    // Room for the 309 digits of the largest double and its 1074 decimals.
+    char bufor[1100];
+    const auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, wartosc, std::chars_format::fixed);
+    std::string wynik = blad == std::errc() ? std::string(bufor, koniec) : FormatujStalo(wartosc, 0);
+    if (const auto kropka = wynik.find('.'); kropka != std::string::npos)
+        wynik[kropka] = SeparatorDziesietny();
     return wynik;
 }
 

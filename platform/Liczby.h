@@ -16,6 +16,11 @@ std::string FormatujStalo(double wartosc, int miejsca);
 // wartosc as a mantissa with miejsca decimals times a power of ten written in superscript
 // digits ("3,0×10⁻³"; the power left out when it is 0); 0 as "0".
 std::string FormatujNaukowo(double wartosc, int miejsca);
+// A whole number in superscript digits, for powers in labels ("⁻³", "²⁸").
+std::string FormatujWykladnik(std::int64_t wartosc);
+// The shortest fixed-point text that ParsujLiczbe reads back to the very same double, with
+// the separator in use: a field that shows a setting exactly as it was given.
+std::string FormatujDokladnie(double wartosc);
 // The shortest text that reads back to the same float, always with '.': for data files.
 std::string FormatujDoPliku(float wartosc);
 // A whole number as text.

@@ -3,10 +3,11 @@
 // splash window, the main window with the start dialog, an analysis of each standard,
 // the options dialog, a run in progress, every result page and the exported report of a
 // completed run of each standard (as the bitmap, and as the PDF of its printed pages),
-// and the cable dialog and a Touchstone import with the characteristics they give beside
-// the standard's limits, into the folder given as the only argument. It also times runs
-// from the simulation button to the views on screen and writes the figures to czasy.txt
-// there.
+// the cable dialog and a Touchstone import with the characteristics they give beside the
+// standard's limits, and the settings and error page of a run with receiver noise and
+// jitter for each standard, into the folder given as the only argument. It also times
+// runs from the simulation button to the views on screen and writes the figures to
+// czasy.txt there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -305,6 +306,41 @@ void ZapiszKabelITouchstone(TMainForm& okno, const QString& folderDanych)
     Zapisz(Ekran(&okno), QStringLiteral("24-touchstone-tlumienie.png"));
 }
 
+// A run of the standard with noise at the receiver and jitter on the edges: the settings
+// page as a new window shows them (for the first, with the bit source's list open), then
+// the error page with the errors the receiver counted.
+void ZapiszZaklocenia(TMainForm& okno, int standard, int numer)
+{
+    // Signal-to-noise ratios that leave each line code with errors to count in 1000 bits.
+    constexpr double SnrDb[] = {4.0, 12.0, 10.0, 12.0};
+    okno.ClientArea->closeAllSubWindows();
+    TSimChildForm* analiza = NowaAnaliza(okno, standard);
+    TUstawieniaSymulacji u = analiza->StronaUstawien().UstawieniaSymulacji();
+    u.LiczbaBitow = LiczbaBitowMax;
+    u.Zrodlo = TZrodloBitow::Prbs7;
+    u.SzumIDrzenie.SnrDb = SnrDb[standard];
+    u.SzumIDrzenie.DrzeniePs = 50.0;
+    analiza->StronaUstawien().Zastosuj(u);
+    QApplication::processEvents();
+    const QString przedrostek =
+        QStringLiteral("%1-zaklocenia-%2-").arg(numer, 2, 10, QLatin1Char('0')).arg(NazwaPliku(standard));
+    Zapisz(Ekran(&okno), przedrostek + QStringLiteral("1-ustawienia.png"));
+    if (standard == 0) {
+        auto* zrodla = analiza->findChild<QComboBox*>(QStringLiteral("GenComboBox"));
+        zrodla->showPopup();
+        Uspokoj(okno);
+        Zapisz(Ekran(&okno), przedrostek + QStringLiteral("2-zrodla.png"));
+        zrodla->hidePopup();
+    }
+    analiza->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    analiza->SimButClick();
+    CzekajNaWyniki(analiza);
+    analiza->Strony().setCurrentWidget(&analiza->StronaBledow());
+    Uspokoj(okno);
+    Zapisz(Ekran(&okno), przedrostek + QStringLiteral("3-bledy.png"));
+}
+
 // The median time to the views, over several runs in one window, for the default
 // 100BaseTX run and for 1000BaseT at 5000 Mbps.
 void ZmierzCzasy(TMainForm& okno)
@@ -447,6 +483,8 @@ int main(int argc, char* argv[])
                 for (int standard = 0; standard < 4; ++standard)
                     ZapiszWyniki(okno, standard, 13 + standard);
                 ZapiszKabelITouchstone(okno, folderProgramu.path());
+                for (int standard = 0; standard < 4; ++standard)
+                    ZapiszZaklocenia(okno, standard, 25 + standard);
                 ZmierzCzasy(okno);
                 QApplication::exit(0);
             });

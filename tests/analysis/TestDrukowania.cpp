@@ -136,6 +136,11 @@ int RysujWynikiBledow(TSimChildForm& okno, TPlotno& p, const TUkladRaportu& u, i
     return okno.StronaBledow().SekcjeRaportu().at(0).Rysuj(p, u, gora);
 }
 
+int RysujZliczenie(TSimChildForm& okno, TPlotno& p, const TUkladRaportu& u, int gora)
+{
+    return okno.StronaBledow().SekcjeRaportu().at(1).Rysuj(p, u, gora);
+}
+
 std::vector<const TPlotnoNagrywajace::TNapis*> Tytuly(const TPlotnoNagrywajace& p)
 {
     std::vector<const TPlotnoNagrywajace::TNapis*> tytuly;
@@ -223,6 +228,7 @@ const QString Wejsciowe = QStringLiteral("Ciągi i sygnały wejsciowe");
 const QString Wyjsciowe = QStringLiteral("Sygnały wyjsciowe");
 const QString Zdekodowane = QStringLiteral("Ciagi zdekodowane");
 const QString Bledow = QStringLiteral("Wyniki analizy błędów");
+const QString Zliczone = QStringLiteral("Zliczone błędy");
 
 } // namespace
 
@@ -249,10 +255,12 @@ private slots:
         QTest::addColumn<bool>("wszystko");
         QTest::addColumn<QStringList>("tytuly");
         QTest::newRow("10BaseT, every option") << 0 << true
-            << QStringList{Tlumienia, Przesluchow, Echa, Regeneratora, Wejsciowe, Wyjsciowe, Zdekodowane, Bledow};
+            << QStringList{Tlumienia, Przesluchow, Echa, Regeneratora, Wejsciowe, Wyjsciowe, Zdekodowane, Bledow,
+                           Zliczone};
         QTest::newRow("100BaseTX, no option") << 1 << false << QStringList{Tlumienia, Wejsciowe, Wyjsciowe};
         QTest::newRow("1000BaseT, every option") << 3 << true
-            << QStringList{Tlumienia, Przesluchow, Echa, Regeneratora, Wejsciowe, Wyjsciowe, Zdekodowane, Bledow};
+            << QStringList{Tlumienia, Przesluchow, Echa, Regeneratora, Wejsciowe, Wyjsciowe, Zdekodowane, Bledow,
+                           Zliczone};
     }
 
     void sekcjeMapyBitowej()
@@ -292,6 +300,8 @@ private slots:
                 wysokosc = 2 * h + tory * eWyj + 2 * h * okno->LegendaWyjsciowe->rowCount();
             else if (tytul == Zdekodowane)
                 wysokosc = 2 * h + tory * eWyj + 2 * h * 2;
+            else if (tytul == Zliczone)
+                wysokosc = 3 * h + 5 * 2 * h;
             else
                 wysokosc = 3 * h + static_cast<int>(static_cast<int>(u.C * 0.5) * 2.4) + 4 * h + 2 * h;
             y += wysokosc + u.M;
@@ -687,9 +697,60 @@ private slots:
         QCOMPARE(wysokosc, 5 * h);
     }
 
+    // The counted errors, on a page of their own: the page's lines in order, a sentence
+    // wider than the content broken between its words onto lines closer together.
+    void sekcjaZliczenia_data()
+    {
+        QTest::addColumn<int>("ber");
+        QTest::addColumn<int>("W");
+        QTest::newRow("with the estimate") << 1 << 1000;
+        QTest::newRow("without the estimate") << 0 << 1000;
+        QTest::newRow("narrow") << 1 << 400;
+    }
+
+    void sekcjaZliczenia()
+    {
+        QFETCH(int, ber);
+        QFETCH(int, W);
+        auto okno = OknoPoRunie(1, Opcje(ber, 1, 1));
+        QVERIFY(okno);
+        QCOMPARE(okno->StronaBledow().SekcjeRaportu().at(1).WDruku, TSekcjaRaportu::TMiejsce::NowaStrona);
+        const TUkladRaportu u = TUkladRaportu::Dla(W, SzerokoscEkranu());
+        const int gora = 100;
+        TPlotnoNagrywajace p;
+        const int wysokosc = RysujZliczenie(*okno, p, u, gora);
+        QCOMPARE(Teksty(Tytuly(p)), QStringList{Zliczone});
+
+        QList<QLabel*> linie{okno->ZliczoneLabel, okno->BERZliczonyLabel, okno->EstymacjaLabel, okno->WykazanieLabel,
+                             okno->FazaLabel};
+        if (!ber)
+            linie.removeOne(okno->EstymacjaLabel);
+        std::vector<const TPlotnoNagrywajace::TNapis*> napisy;
+        for (const auto& n : p.Napisy)
+            if (!n.Czcionka.Pogrubiona)
+                napisy.push_back(&n);
+        int y = gora + 3 * h;
+        std::size_t n = 0;
+        for (const QLabel* linia : linie) {
+            QStringList czesci;
+            for (int wiersz = 0; n < napisy.size() && czesci.join(QLatin1Char(' ')) != linia->text(); ++wiersz, ++n) {
+                QCOMPARE(napisy[n]->X, u.M);
+                QCOMPARE(napisy[n]->Y, y + wiersz * (h * 3 / 2));
+                QVERIFY(Szerokosc(QString::fromStdString(napisy[n]->Tekst)) <= u.C);
+                czesci << QString::fromStdString(napisy[n]->Tekst);
+            }
+            QCOMPARE(czesci.join(QLatin1Char(' ')), linia->text());
+            y += (static_cast<int>(czesci.size()) - 1) * (h * 3 / 2) + 2 * h;
+        }
+        QCOMPARE(n, napisy.size());
+        QCOMPARE(wysokosc, y - gora);
+        // Only the narrow report breaks the longest sentence.
+        QCOMPARE(napisy.size() > static_cast<std::size_t>(linie.size()), W < 1000);
+    }
+
     // Pages of a print job: at most two characteristics a page, a page for the inputs,
     // the outputs with the decoded sequences below them (a page of their own for four
-    // lanes), the error results last; never an empty page.
+    // lanes), the error results and the counted errors last; never an empty page.
     void strony_data()
     {
         QTest::addColumn<int>("standard");
@@ -700,16 +761,16 @@ private slots:
         QTest::addColumn<int>("bledy");
         QTest::addColumn<QList<QStringList>>("strony");
         QTest::newRow("10BaseT, regeneration only") << 0 << 1 << 1 << 2 << 1 << 1
-            << QList<QStringList>{{Tlumienia, Regeneratora}, {Wejsciowe}, {Wyjsciowe, Zdekodowane}, {Bledow}};
+            << QList<QStringList>{{Tlumienia, Regeneratora}, {Wejsciowe}, {Wyjsciowe, Zdekodowane}, {Bledow}, {Zliczone}};
         QTest::newRow("10BaseT, all four characteristics") << 0 << 2 << 2 << 2 << 1 << 1
             << QList<QStringList>{{Tlumienia, Przesluchow}, {Echa, Regeneratora}, {Wejsciowe},
-                                  {Wyjsciowe, Zdekodowane}, {Bledow}};
+                                  {Wyjsciowe, Zdekodowane}, {Bledow}, {Zliczone}};
         QTest::newRow("100BaseTX, echo only") << 1 << 1 << 2 << 1 << 0 << 1
-            << QList<QStringList>{{Tlumienia, Echa}, {Wejsciowe}, {Wyjsciowe}, {Bledow}};
+            << QList<QStringList>{{Tlumienia, Echa}, {Wejsciowe}, {Wyjsciowe}, {Bledow}, {Zliczone}};
         QTest::newRow("100BaseTX, echo and regeneration") << 1 << 1 << 2 << 2 << 0 << 1
-            << QList<QStringList>{{Tlumienia, Echa}, {Regeneratora}, {Wejsciowe}, {Wyjsciowe}, {Bledow}};
+            << QList<QStringList>{{Tlumienia, Echa}, {Regeneratora}, {Wejsciowe}, {Wyjsciowe}, {Bledow}, {Zliczone}};
         QTest::newRow("1000BaseT with the decoder") << 3 << 0 << 0 << 0 << 1 << 0
-            << QList<QStringList>{{Tlumienia}, {Wejsciowe}, {Wyjsciowe}, {Zdekodowane}, {Bledow}};
+            << QList<QStringList>{{Tlumienia}, {Wejsciowe}, {Wyjsciowe}, {Zdekodowane}, {Bledow}, {Zliczone}};
         QTest::newRow("no decoder, no error option") << 1 << 0 << 0 << 0 << 0 << 0
             << QList<QStringList>{{Tlumienia}, {Wejsciowe}, {Wyjsciowe}};
     }
@@ -743,7 +804,7 @@ private slots:
         QFile pdf(plik);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray tresc = pdf.readAll();
-        QCOMPARE(tresc.count("/Type /Page\n"), 4);
+        QCOMPARE(tresc.count("/Type /Page\n"), 5);
         QVERIFY(StanPasm(*okno) == przed);
     }
 

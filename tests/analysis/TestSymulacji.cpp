@@ -28,7 +28,9 @@
 #include <new>
 
 #include "JsonSymulacji.h"
+#include "Liczby.h"
 #include "OknoTestowe.h"
+#include "OpisZliczenia.h"
 #include "PomocnikiGui.h"
 #include "StronaBledow.h"
 #include "UslugiQt.h"
@@ -520,6 +522,10 @@ private slots:
         QCOMPARE(okno->BledyTabSet != nullptr, rozklady != 0);
         QCOMPARE(okno->GroupBox2->isVisibleTo(okno->ErrorTabSheet), ber != 0);
         QCOMPARE(okno->GroupBox3->isVisibleTo(okno->ErrorTabSheet), dekoder != 0);
+        // The counted errors show whenever the page does; set against the estimate only
+        // when the estimate is on the page.
+        QVERIFY(okno->ZliczoneGroupBox->isVisibleTo(okno->ErrorTabSheet));
+        QCOMPARE(okno->EstymacjaLabel->isVisibleTo(okno->ErrorTabSheet), ber != 0);
         QCOMPARE(okno->PanelZdekodowane != nullptr, dekoder != 0);
         QCOMPARE(okno->TabSetWyjsciowe->isVisibleTo(okno->TabSheetWyjsciowe), dekoder != 0);
 
@@ -533,6 +539,88 @@ private slots:
         QGroupBox* wypelnia = rozklady != 0 ? nullptr : (ber != 0 ? okno->GroupBox2 : okno->GroupBox3);
         if (wypelnia)
             QVERIFY(wypelnia->height() > okno->ErrorTabSheet->height() / 2);
+    }
+
+    // Every run states the errors the receiver counted beside the estimate: none on a clean
+    // channel, with the rate's interval, where the estimate lies, what the target takes
+    // and where each lane was sampled.
+    void zliczoneBledy_data()
+    {
+        QTest::addColumn<int>("standard");
+        QTest::newRow("10BaseT") << 0;
+        QTest::newRow("100BaseTX") << 1;
+        QTest::newRow("100BaseTX (bez 4B5B)") << 2;
+        QTest::newRow("1000BaseT") << 3;
+    }
+
+    void zliczoneBledy()
+    {
+        QFETCH(int, standard);
+        auto okno = NoweOkno(standard);
+        okno->PrzesluchyCheckBox->setChecked(false);
+        okno->EchoCheckBox->setChecked(false);
+        okno->GenComboBox->setCurrentIndex(static_cast<int>(TZrodloBitow::Prbs9));
+        QVERIFY(Przeprowadz(*okno));
+        const TWynikSymulacji& w = *okno->Wyniki();
+        QCOMPARE(w.Zliczone.Bledy, std::int64_t{0});
+        QVERIFY(w.Zliczone.Porownane >= 100);
+        Pokaz(*okno, okno->ErrorTabSheet);
+        QVERIFY(okno->ZliczoneGroupBox->isVisible());
+        QCOMPARE(okno->ZliczoneLabel->text(),
+                 QStringLiteral("Zliczone błędy: 0 z %1 bitów").arg(w.Zliczone.Porownane));
+        const TOpisZliczenia opis = OpiszZliczenie(w.Zliczone, w.BER, standard, w.Ustawienia.Szybkosc);
+        QCOMPARE(okno->BERZliczonyLabel->text(), QString::fromStdString(opis.BER));
+        QVERIFY(okno->BERZliczonyLabel->text().startsWith(QStringLiteral("BER zliczony: 0 (95 %: 0 – ")));
+        QCOMPARE(okno->EstymacjaLabel->text(), QString::fromStdString(opis.Estymacja));
+        QCOMPARE(okno->WykazanieLabel->text(), QString::fromStdString(opis.Wykazanie));
+        // The lines stand one below the other, in the group's width.
+        const QList<QLabel*> linie{okno->ZliczoneLabel, okno->BERZliczonyLabel, okno->EstymacjaLabel,
+                                   okno->WykazanieLabel, okno->FazaLabel};
+        for (qsizetype i = 1; i < linie.size(); ++i) {
+            QCOMPARE(linie[i]->x(), linie[0]->x());
+            QVERIFY(linie[i]->y() >= linie[i - 1]->y() + linie[i - 1]->height());
+        }
+        QVERIFY(okno->FazaLabel->geometry().bottom() < okno->ZliczoneGroupBox->height());
+        if (standard == 3) {
+            QStringList fazy;
+            for (std::size_t i = 0; i < w.Tory.size(); ++i)
+                fazy << QChar(u'A' + static_cast<char16_t>(i)) + QLatin1Char(' ') +
+                            QString::fromStdString(FormatujStalo(w.Tory[i].FazaProbkowania, 2));
+            QCOMPARE(okno->FazaLabel->text(),
+                     QStringLiteral("Fazy próbkowania (okres symbolu kodu): ") + fazy.join(QStringLiteral("; ")));
+        } else {
+            QCOMPARE(okno->FazaLabel->text(),
+                     QStringLiteral("Faza próbkowania: %1 okresu symbolu kodu")
+                         .arg(QString::fromStdString(FormatujStalo(w.Tory[0].FazaProbkowania, 2))));
+        }
+    }
+
+    // Noise set on the page reaches the run, and the receiver counts what it breaks; the
+    // next run without it counts nothing again.
+    void szumZliczaBledy()
+    {
+        auto okno = NoweOkno(1);
+        okno->PrzesluchyCheckBox->setChecked(false);
+        okno->EchoCheckBox->setChecked(false);
+        okno->LiczbaBitowEdit->setText(QStringLiteral("1000"));
+        okno->SzumComboBox->setCurrentIndex(1);
+        okno->SzumEdit->setText(QStringLiteral("6"));
+        okno->DrzenieEdit->setText(QStringLiteral("100"));
+        QVERIFY(Przeprowadz(*okno));
+        const TWynikSymulacji& w = *okno->Wyniki();
+        QCOMPARE(w.Ustawienia.SzumIDrzenie.SnrDb, 6.0);
+        QCOMPARE(w.Ustawienia.SzumIDrzenie.DrzeniePs, 100.0);
+        QVERIFY(w.Zliczone.Bledy > 0);
+        Pokaz(*okno, okno->ErrorTabSheet);
+        QCOMPARE(okno->ZliczoneLabel->text(), QStringLiteral("Zliczone błędy: %1 z %2 bitów")
+                                                  .arg(w.Zliczone.Bledy)
+                                                  .arg(w.Zliczone.Porownane));
+        QVERIFY(!okno->BERZliczonyLabel->text().startsWith(QStringLiteral("BER zliczony: 0 ")));
+
+        okno->SzumComboBox->setCurrentIndex(0);
+        okno->DrzenieEdit->setText(QStringLiteral("0"));
+        QVERIFY(Przeprowadz(*okno));
+        QVERIFY(okno->ZliczoneLabel->text().startsWith(QStringLiteral("Zliczone błędy: 0 z ")));
     }
 
     void przelaczanieStronyWyjsciowej()

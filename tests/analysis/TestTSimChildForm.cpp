@@ -159,10 +159,18 @@ private slots:
         QTest::addColumn<int>("standard");
         QTest::addColumn<int>("efekty");
         QTest::addColumn<bool>("adaptacyjny");
-        QTest::newRow("10BaseT, every effect") << 0 << 2 << false;
-        QTest::newRow("100BaseTX, effects off by default") << 1 << 1 << false;
-        QTest::newRow("100BaseTX (bez 4B5B), adaptive") << 2 << 2 << true;
-        QTest::newRow("1000BaseT, no effect offered") << 3 << 0 << true;
+        QTest::addColumn<int>("zrodlo");
+        QTest::addColumn<int>("szum"); // 0 none, 1 SNR in dB, 2 RMS in mV
+        QTest::addColumn<double>("wartosc");
+        QTest::addColumn<double>("drzenie");
+        QTest::addColumn<QString>("tekstSzumu");
+        QTest::newRow("10BaseT, every effect, SNR") << 0 << 2 << false << 2 << 1 << -12.5 << 37.25 << "-12,5";
+        QTest::newRow("100BaseTX, effects off by default, RMS noise")
+            << 1 << 1 << false << 3 << 2 << 0.1 << 0.0 << "0,1";
+        QTest::newRow("100BaseTX (bez 4B5B), adaptive, jitter only")
+            << 2 << 2 << true << 5 << 0 << 0.0 << 1.0 / 3.0 << "";
+        QTest::newRow("1000BaseT, no effect offered, PRBS31")
+            << 3 << 0 << true << 7 << 1 << 99.999999999999986 << 4000.0 << "99,99999999999999";
     }
 
     void zastosujIOdczytaj()
@@ -170,6 +178,11 @@ private slots:
         QFETCH(int, standard);
         QFETCH(int, efekty);
         QFETCH(bool, adaptacyjny);
+        QFETCH(int, zrodlo);
+        QFETCH(int, szum);
+        QFETCH(double, wartosc);
+        QFETCH(double, drzenie);
+        QFETCH(QString, tekstSzumu);
         auto okno = NoweOkno(standard, Wszystko(efekty));
         const TStandard& st = Standardy[static_cast<std::size_t>(standard)];
         TUstawieniaSymulacji u = DomyslneUstawienia(standard);
@@ -177,8 +190,13 @@ private slots:
         u.Szybkosc = st.SzybkoscMax;
         u.Nachylenie = static_cast<float>(st.NachylenieMin);
         u.PrzesuniecieEcha = 7;
-        u.Zrodlo = TZrodloBitow::Jedynki;
+        u.Zrodlo = static_cast<TZrodloBitow>(zrodlo);
         u.Ziarno = 42;
+        if (szum == 1)
+            u.SzumIDrzenie.SnrDb = wartosc;
+        else if (szum == 2)
+            u.SzumIDrzenie.SzumMv = wartosc;
+        u.SzumIDrzenie.DrzeniePs = drzenie;
         u.Przesluchy = false;
         u.Echo = true;
         u.Regeneracja = true;
@@ -191,7 +209,13 @@ private slots:
 
         QCOMPARE(okno->LiczbaBitowEdit->text(), QStringLiteral("731"));
         QCOMPARE(okno->EchoEdit1->text(), QStringLiteral("7"));
-        QCOMPARE(okno->GenComboBox->currentIndex(), 2);
+        QCOMPARE(okno->GenComboBox->currentIndex(), zrodlo);
+        QCOMPARE(okno->SzumComboBox->currentIndex(), szum);
+        QCOMPARE(okno->SzumEdit->isEnabled(), szum != 0);
+        if (szum != 0)
+            QCOMPARE(okno->SzumEdit->text(), tekstSzumu);
+        const QString jednostki[] = {QString(), QStringLiteral("dB"), QStringLiteral("mV")};
+        QCOMPARE(okno->SzumJednostkaLabel->text(), jednostki[szum]);
         QCOMPARE(okno->EchoCheckBox->isChecked(), efekty != 0);
         QCOMPARE(okno->PrzesluchyCheckBox->isChecked(), false);
         QCOMPARE(Kolumna(okno->Tlumienie.ListView, 1).last(), QStringLiteral("20,000"));
@@ -252,6 +276,130 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), okno->LiczbaBitowEdit);
     }
 
+    // The noise and jitter fields take the command line's limits; the jitter's follows
+    // the standard and the rate. Accepted settings pass the check without a message.
+    void graniceZaklocen_data()
+    {
+        QTest::addColumn<int>("standard");
+        QTest::addColumn<QString>("szybkosc");
+        QTest::addColumn<int>("szum");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("przyjete");
+        QTest::newRow("SNR -20,5 dB") << 1 << "100" << 1 << "SzumEdit" << "-20,5" << false;
+        QTest::newRow("SNR -20 dB") << 1 << "100" << 1 << "SzumEdit" << "-20" << true;
+        QTest::newRow("SNR 100 dB") << 1 << "100" << 1 << "SzumEdit" << "100" << true;
+        QTest::newRow("SNR 100,01 dB") << 1 << "100" << 1 << "SzumEdit" << "100,01" << false;
+        QTest::newRow("SNR empty") << 1 << "100" << 1 << "SzumEdit" << "" << false;
+        QTest::newRow("SNR pasted with its unit") << 1 << "100" << 1 << "SzumEdit" << "12 dB" << false;
+        QTest::newRow("noise 0 mV") << 3 << "1000" << 2 << "SzumEdit" << "0" << true;
+        QTest::newRow("noise 10000 mV") << 3 << "1000" << 2 << "SzumEdit" << "10000" << true;
+        QTest::newRow("noise 10000,5 mV") << 3 << "1000" << 2 << "SzumEdit" << "10000,5" << false;
+        QTest::newRow("noise -0,1 mV") << 3 << "1000" << 2 << "SzumEdit" << "-0,1" << false;
+        QTest::newRow("noise pasted nan") << 3 << "1000" << 2 << "SzumEdit" << "nan" << false;
+        QTest::newRow("noise off, its field ignored") << 3 << "1000" << 0 << "SzumEdit" << "abc" << true;
+        QTest::newRow("jitter 10BaseT 10 Mbps 25000 ps") << 0 << "10" << 0 << "DrzenieEdit" << "25000" << true;
+        QTest::newRow("jitter 10BaseT 10 Mbps 25000,5 ps") << 0 << "10" << 0 << "DrzenieEdit" << "25000,5" << false;
+        QTest::newRow("jitter 10BaseT 100 Mbps 2501 ps") << 0 << "100" << 0 << "DrzenieEdit" << "2501" << false;
+        QTest::newRow("jitter 100BaseTX 4000 ps") << 1 << "100" << 1 << "DrzenieEdit" << "4000" << true;
+        QTest::newRow("jitter 100BaseTX 4001 ps") << 1 << "100" << 0 << "DrzenieEdit" << "4001" << false;
+        QTest::newRow("jitter 100BaseTX (bez 4B5B) 5000 ps") << 2 << "100" << 0 << "DrzenieEdit" << "5000" << true;
+        QTest::newRow("jitter 100BaseTX (bez 4B5B) 5001 ps") << 2 << "100" << 0 << "DrzenieEdit" << "5001" << false;
+        QTest::newRow("jitter 1000BaseT 5000 Mbps 800 ps") << 3 << "5000" << 0 << "DrzenieEdit" << "800" << true;
+        QTest::newRow("jitter 1000BaseT 5000 Mbps 801 ps") << 3 << "5000" << 0 << "DrzenieEdit" << "801" << false;
+        QTest::newRow("jitter negative") << 1 << "100" << 0 << "DrzenieEdit" << "-1" << false;
+        QTest::newRow("jitter empty") << 1 << "100" << 0 << "DrzenieEdit" << "" << false;
+    }
+
+    void graniceZaklocen()
+    {
+        QFETCH(int, standard);
+        QFETCH(QString, szybkosc);
+        QFETCH(int, szum);
+        QFETCH(QString, pole);
+        QFETCH(QString, tekst);
+        QFETCH(bool, przyjete);
+        auto okno = NoweOkno(standard);
+        QVERIFY(QTest::qWaitForWindowActive(okno.get()));
+        okno->SzybkoscEdit->setText(szybkosc);
+        okno->SzumComboBox->setCurrentIndex(szum);
+        auto* edycja = okno->findChild<QLineEdit*>(pole);
+        QVERIFY(edycja);
+        edycja->setText(tekst);
+        okno->LiczbaBitowEdit->setFocus();
+
+        TOdpowiedzNaKomunikat odpowiedz;
+        const std::optional<TUstawieniaSymulacji> u = okno->StronaUstawien().SprawdzoneUstawienia();
+        QCoreApplication::processEvents();
+        QCOMPARE(u.has_value(), przyjete);
+        QCOMPARE(odpowiedz.Pokazany(), !przyjete);
+        if (przyjete)
+            return;
+        QCOMPARE(odpowiedz.Tekst, QStringLiteral("Nieprawidłowa wartość"));
+        QTRY_COMPARE(QApplication::focusWidget(), edycja);
+    }
+
+    // The noise and the jitter come after the input signal's fields and the
+    // characteristics, the noise before the jitter.
+    void zakloceniaPoPolachSygnalu()
+    {
+        auto okno = NoweOkno(1);
+        QVERIFY(QTest::qWaitForWindowActive(okno.get()));
+        okno->SzumComboBox->setCurrentIndex(1);
+        okno->SzumEdit->setText(QStringLiteral("-30"));
+        okno->DrzenieEdit->setText(QStringLiteral("5000"));
+        okno->SzybkoscEdit->setText(QStringLiteral("99"));
+        const auto pierwszeZle = [&] {
+            TOdpowiedzNaKomunikat odpowiedz;
+            okno->LiczbaBitowEdit->setFocus();
+            const bool przyjete = okno->StronaUstawien().SprawdzoneUstawienia().has_value();
+            QCoreApplication::processEvents();
+            return przyjete ? nullptr : QApplication::focusWidget();
+        };
+        QCOMPARE(pierwszeZle(), okno->SzybkoscEdit);
+        okno->SzybkoscEdit->setText(QStringLiteral("100"));
+        QCOMPARE(pierwszeZle(), okno->SzumEdit);
+        okno->SzumEdit->setText(QStringLiteral("30"));
+        QCOMPARE(pierwszeZle(), okno->DrzenieEdit);
+        okno->DrzenieEdit->setText(QStringLiteral("50"));
+        QCOMPARE(pierwszeZle(), nullptr);
+    }
+
+    // Each noise choice keeps its own value and shows its unit; without noise the field
+    // is off and the run gets neither value.
+    void rodzajSzumu()
+    {
+        auto okno = NoweOkno(0);
+        okno->SzumComboBox->setCurrentIndex(1);
+        QVERIFY(okno->SzumEdit->isEnabled());
+        QCOMPARE(okno->SzumEdit->text(), QStringLiteral("20"));
+        QCOMPARE(okno->SzumJednostkaLabel->text(), QStringLiteral("dB"));
+        okno->SzumEdit->setText(QStringLiteral("7,5"));
+        QCOMPARE(okno->StronaUstawien().UstawieniaSymulacji().SzumIDrzenie.SnrDb, 7.5);
+
+        okno->SzumComboBox->setCurrentIndex(2);
+        QCOMPARE(okno->SzumEdit->text(), QStringLiteral("10"));
+        QCOMPARE(okno->SzumJednostkaLabel->text(), QStringLiteral("mV"));
+        const TSzumIDrzenie mv = okno->StronaUstawien().UstawieniaSymulacji().SzumIDrzenie;
+        QVERIFY(!mv.SnrDb);
+        QCOMPARE(mv.SzumMv, 10.0);
+
+        okno->SzumComboBox->setCurrentIndex(1);
+        QCOMPARE(okno->SzumEdit->text(), QStringLiteral("7,5"));
+        okno->SzumComboBox->setCurrentIndex(0);
+        QVERIFY(!okno->SzumEdit->isEnabled());
+        QCOMPARE(okno->SzumJednostkaLabel->text(), QString());
+        const TSzumIDrzenie brak = okno->StronaUstawien().UstawieniaSymulacji().SzumIDrzenie;
+        QVERIFY(!brak.SnrDb && !brak.SzumMv);
+
+        // A choice made while the page is locked takes effect when it is restored.
+        okno->StronaUstawien().ZablokujKontrolki();
+        okno->SzumComboBox->setCurrentIndex(2);
+        QVERIFY(!okno->SzumEdit->isEnabled());
+        okno->StronaUstawien().PrzywrocKontrolki();
+        QVERIFY(okno->SzumEdit->isEnabled());
+    }
+
     void filtrKlawiszy()
     {
         auto okno = NoweOkno(1);
@@ -268,6 +416,25 @@ private slots:
             QTest::keyClick(pole, Qt::Key_Backspace);
             QCOMPARE(pole->text(), QStringLiteral("123"));
         }
+
+        // The decimal fields take one separator and a leading minus besides the digits.
+        okno->SzumComboBox->setCurrentIndex(1);
+        for (QLineEdit* pole : {okno->SzumEdit, okno->DrzenieEdit}) {
+            pole->setFocus();
+            pole->clear();
+            QTest::keyClicks(pole, QStringLiteral("1a2.,5,-e"));
+            QCOMPARE(pole->text(), QStringLiteral("12,5"));
+            QTest::keyClick(pole, Qt::Key_Home);
+            QTest::keyClicks(pole, QStringLiteral("--"));
+            QCOMPARE(pole->text(), QStringLiteral("-12,5"));
+            // Typed over a selection, the selected separator and minus may come back.
+            pole->selectAll();
+            QTest::keyClicks(pole, QStringLiteral("-0,75"));
+            QCOMPARE(pole->text(), QStringLiteral("-0,75"));
+        }
+        okno->SzumComboBox->setFocus();
+        QTest::keyClicks(okno->SzumComboBox, QStringLiteral("RS"));
+        QCOMPARE(okno->SzumComboBox->currentIndex(), 1);
 
         okno->GenComboBox->setFocus();
         QTest::keyClicks(okno->GenComboBox, QStringLiteral("Cc "));
@@ -330,7 +497,7 @@ private slots:
                                            okno->EchoCheckBox, okno->WzmocnienieCheckBox, okno->Tlumienie.WczytajBtn,
                                            okno->Echo.ZapiszBtn, okno->Wzmocnienie.DodajBtn,
                                            okno->Przesluchy.RekalkulacjaBtn, okno->SimBut, okno->WzmAdaptCheckBox,
-                                           okno->GenComboBox};
+                                           okno->GenComboBox, okno->SzumComboBox, okno->SzumEdit, okno->DrzenieEdit};
         QList<bool> przed;
         for (QWidget* w : wszystkie)
             przed.append(w->isEnabled());
@@ -350,6 +517,7 @@ private slots:
             po.append(w->isEnabled());
         QCOMPARE(po, przed);
         QVERIFY(!okno->EchoEdit1->isEnabled());
+        QVERIFY(!okno->SzumEdit->isEnabled());
         QVERIFY(!okno->PrzesluchyCheckBox->isEnabled());
         QVERIFY(okno->EchoCheckBox->isEnabled());
         QVERIFY(!okno->SimBut->isEnabled());
@@ -362,8 +530,20 @@ private slots:
         QCOMPARE(okno->NachylenieEdit->text(), QStringLiteral("5000"));
         QCOMPARE(okno->LiczbaBitowEdit->text(), QStringLiteral("100"));
         QCOMPARE(okno->EchoEdit1->text(), QStringLiteral("0"));
-        QCOMPARE(okno->GenComboBox->count(), 3);
+        // The pseudo-random sources follow the three first ones, each with its polynomial.
+        QCOMPARE(okno->GenComboBox->count(), LiczbaZrodelBitow);
         QCOMPARE(okno->GenComboBox->itemText(2), QStringLiteral("Ciąg jedynek"));
+        QCOMPARE(okno->GenComboBox->itemText(3), QStringLiteral("Ciąg PRBS7"));
+        QCOMPARE(okno->GenComboBox->itemText(7), QStringLiteral("Ciąg PRBS31"));
+        QCOMPARE(okno->GenComboBox->itemData(4, Qt::ToolTipRole).toString(), QStringLiteral("Wielomian x⁹+x⁵+1"));
+        QCOMPARE(okno->GenComboBox->itemData(7, Qt::ToolTipRole).toString(), QStringLiteral("Wielomian x³¹+x²⁸+1"));
+        // No noise and no jitter unless asked for: a new window runs as it always did.
+        QCOMPARE(okno->SzumComboBox->currentIndex(), 0);
+        QVERIFY(!okno->SzumEdit->isEnabled());
+        QCOMPARE(okno->DrzenieEdit->text(), QStringLiteral("0"));
+        const TSzumIDrzenie z = okno->StronaUstawien().UstawieniaSymulacji().SzumIDrzenie;
+        QVERIFY(!z.SnrDb && !z.SzumMv);
+        QCOMPARE(z.DrzeniePs, 0.0);
         const TZakres szybkosc = ZakresPola(TPoleUstawien::Szybkosc, okno->Standard());
         const TZakres echo = ZakresPola(TPoleUstawien::PrzesuniecieEcha, okno->Standard());
         QCOMPARE(std::make_pair(szybkosc.Min, szybkosc.Max), std::make_pair(std::int64_t{1000}, std::int64_t{5000}));
@@ -465,7 +645,10 @@ private slots:
                  [&] { okno->LiczbaBitowEdit->setText(QStringLiteral("200")); },
                  [&] { okno->SzybkoscEdit->setText(QStringLiteral("20")); },
                  [&] { okno->NachylenieEdit->setText(QStringLiteral("450")); },
-                 [&] { okno->GenComboBox->setCurrentIndex(2); }}) {
+                 [&] { okno->GenComboBox->setCurrentIndex(2); },
+                 [&] { okno->SzumComboBox->setCurrentIndex(1); },
+                 [&] { okno->SzumEdit->setText(QStringLiteral("15")); },
+                 [&] { okno->DrzenieEdit->setText(QStringLiteral("20")); }}) {
             okno->SimBut->setEnabled(false);
             zapisz.setEnabled(true);
             drukuj.setEnabled(true);

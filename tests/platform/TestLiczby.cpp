@@ -46,6 +46,26 @@ TEST_F(Separator, ScientificWithSuperscriptPowers)
     EXPECT_EQ(FormatujNaukowo(-2e5, 1), "-2.0×10⁵");
 }
 
+TEST_F(Separator, PowersInSuperscript)
+{
+    EXPECT_EQ(FormatujWykladnik(7), "⁷");
+    EXPECT_EQ(FormatujWykladnik(28), "²⁸");
+    EXPECT_EQ(FormatujWykladnik(-10), "⁻¹⁰");
+    EXPECT_EQ(FormatujWykladnik(0), "⁰");
+}
+
+// A field's text read back gives the very value it was made from.
+TEST_F(Separator, ExactTextReadsBackToTheSameDouble)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(FormatujDokladnie(20.0), "20");
+    EXPECT_EQ(FormatujDokladnie(-12.5), "-12,5");
+    EXPECT_EQ(FormatujDokladnie(0.1), "0,1");
+    EXPECT_EQ(FormatujDokladnie(1e-7), "0,0000001");
+    for (double x : {0.1 + 0.2, 1.0 / 3.0, 2.5e-12, -19.999999999999996, 1e300, 4.9e-324, 12345.678901234567})
+        EXPECT_EQ(ParsujLiczbe(FormatujDokladnie(x)), x) << FormatujDokladnie(x);
+}
+
 TEST_F(Separator, ParsingAcceptsBothSeparatorsAndRejectsJunk)
 {
     UstawSeparatorDziesietny(',');

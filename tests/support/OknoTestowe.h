@@ -59,6 +59,11 @@ struct TKontrolkiOkna {
           NachylenieEdit(Kontrolka<QLineEdit>(okno, QStringLiteral("NachylenieEdit"))),
           EchoEdit1(Kontrolka<QLineEdit>(okno, QStringLiteral("EchoEdit1"))),
           GenComboBox(Kontrolka<QComboBox>(okno, QStringLiteral("GenComboBox"))),
+          SzumGroupBox(Kontrolka<QGroupBox>(okno, QStringLiteral("SzumGroupBox"))),
+          SzumComboBox(Kontrolka<QComboBox>(okno, QStringLiteral("SzumComboBox"))),
+          SzumEdit(Kontrolka<QLineEdit>(okno, QStringLiteral("SzumEdit"))),
+          SzumJednostkaLabel(Kontrolka<QLabel>(okno, QStringLiteral("SzumJednostkaLabel"))),
+          DrzenieEdit(Kontrolka<QLineEdit>(okno, QStringLiteral("DrzenieEdit"))),
           KanalPageControl(static_cast<TKanalPageControl*>(Kontrolka<QTabWidget>(okno, QStringLiteral("KanalPageControl")))),
           Tlumienie(Zakladka(okno, QStringLiteral("Tlumienie"), false)),
           Przesluchy(Zakladka(okno, QStringLiteral("Przesluchy"), false)),
@@ -101,6 +106,12 @@ struct TKontrolkiOkna {
           ExpBERLabel(Kontrolka<QLabel>(okno, QStringLiteral("ExpBERLabel"))),
           BERLabel2(Kontrolka<QLabel>(okno, QStringLiteral("BERLabel2"))),
           TimeErrorLabel(Kontrolka<QLabel>(okno, QStringLiteral("TimeErrorLabel"))),
+          ZliczoneGroupBox(Kontrolka<QGroupBox>(okno, QStringLiteral("ZliczoneGroupBox"))),
+          ZliczoneLabel(Kontrolka<QLabel>(okno, QStringLiteral("ZliczoneLabel"))),
+          BERZliczonyLabel(Kontrolka<QLabel>(okno, QStringLiteral("BERZliczonyLabel"))),
+          EstymacjaLabel(Kontrolka<QLabel>(okno, QStringLiteral("EstymacjaLabel"))),
+          WykazanieLabel(Kontrolka<QLabel>(okno, QStringLiteral("WykazanieLabel"))),
+          FazaLabel(Kontrolka<QLabel>(okno, QStringLiteral("FazaLabel"))),
           Timer(Kontrolka<QTimer>(okno, QStringLiteral("Timer")))
     {
     }
@@ -111,6 +122,11 @@ struct TKontrolkiOkna {
     QLineEdit* NachylenieEdit;
     QLineEdit* EchoEdit1;
     QComboBox* GenComboBox;
+    QGroupBox* SzumGroupBox;
+    QComboBox* SzumComboBox;
+    QLineEdit* SzumEdit;
+    QLabel* SzumJednostkaLabel;
+    QLineEdit* DrzenieEdit;
     TKanalPageControl* KanalPageControl;
     // The characteristic tabs' controls; their streams and results stay the page's own.
     TZakladkaCharakterystyki Tlumienie;
@@ -157,6 +173,12 @@ struct TKontrolkiOkna {
     QLabel* ExpBERLabel;
     QLabel* BERLabel2;
     QLabel* TimeErrorLabel;
+    QGroupBox* ZliczoneGroupBox;
+    QLabel* ZliczoneLabel;
+    QLabel* BERZliczonyLabel;
+    QLabel* EstymacjaLabel;
+    QLabel* WykazanieLabel;
+    QLabel* FazaLabel;
     QTimer* Timer;
 
 private:
