@@ -49,9 +49,10 @@ public:
     // The inverse: every setting onto the page (the standard stays the page's own; the
     // slope shows as a whole number). Effects the options leave out stay off.
     void Zastosuj(const TUstawieniaSymulacji& u);
-    // The settings when every limit is met. Otherwise the first field at fault, in the
-    // order bits, rate, slope, echo delay, characteristics, noise, jitter, shows "Nieprawidłowa wartość"
-    // and gets the focus (its tab brought forward where it may open), and none returns.
+    // The settings when every limit is met (the page's bit limit, the command line's
+    // others). Otherwise the first field at fault, in the order bits, rate, slope, echo
+    // delay, characteristics, noise, jitter, shows "Nieprawidłowa wartość" and gets the
+    // focus (its tab brought forward where it may open), and none returns.
     std::optional<TUstawieniaSymulacji> SprawdzoneUstawienia();
     // The line rate R (MHz) a recalculation uses: the symbol rate of the typed bit rate,
     // 0 when the field holds no whole number.

@@ -761,7 +761,8 @@ private slots:
         QTest::addColumn<int>("bledy");
         QTest::addColumn<QList<QStringList>>("strony");
         QTest::newRow("10BaseT, regeneration only") << 0 << 1 << 1 << 2 << 1 << 1
-            << QList<QStringList>{{Tlumienia, Regeneratora}, {Wejsciowe}, {Wyjsciowe, Zdekodowane}, {Bledow}, {Zliczone}};
+            << QList<QStringList>{{Tlumienia, Regeneratora}, {Wejsciowe}, {Wyjsciowe, Zdekodowane}, {Bledow},
+                                  {Zliczone}};
         QTest::newRow("10BaseT, all four characteristics") << 0 << 2 << 2 << 2 << 1 << 1
             << QList<QStringList>{{Tlumienia, Przesluchow}, {Echa, Regeneratora}, {Wejsciowe},
                                   {Wyjsciowe, Zdekodowane}, {Bledow}, {Zliczone}};
