@@ -400,6 +400,38 @@ private slots:
         QVERIFY(okno->SzumEdit->isEnabled());
     }
 
+    // The noise group stands beside the input signal's fields, leaving the channel model
+    // where it was; a window too narrow for both stacks them instead of cutting fields.
+    void zakloceniaObokSygnalu()
+    {
+        auto okno = NoweOkno(1);
+        const auto* sygnal = Kontrolka<QGroupBox>(*okno, QStringLiteral("SygnalGroupBox"));
+        const auto* kanal = Kontrolka<QGroupBox>(*okno, QStringLiteral("KanalGroupBox"));
+        const auto rozmiar = [&](int szerokosc) {
+            okno->resize(szerokosc, 620);
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        };
+        rozmiar(900);
+        QCOMPARE(okno->SzumGroupBox->y(), sygnal->y());
+        QCOMPARE(okno->SzumGroupBox->height(), sygnal->height());
+        QVERIFY(okno->SzumGroupBox->x() > sygnal->geometry().right());
+        const int gora = kanal->y();
+        QCOMPARE(gora, sygnal->mapTo(kanal->parentWidget(), QPoint(0, sygnal->height())).y() + 6);
+
+        rozmiar(640);
+        QVERIFY(okno->SzumGroupBox->y() > sygnal->geometry().bottom());
+        QCOMPARE(okno->SzumGroupBox->x(), sygnal->x());
+        QVERIFY(kanal->y() > okno->SzumGroupBox->geometry().bottom());
+        QVERIFY(okno->minimumSizeHint().width() <= 640);
+        for (const QWidget* pole : {static_cast<QWidget*>(okno->GenComboBox), static_cast<QWidget*>(okno->DrzenieEdit)})
+            QVERIFY(pole->mapTo(okno.get(), QPoint(pole->width(), 0)).x() < okno->width());
+
+        rozmiar(900);
+        QCOMPARE(okno->SzumGroupBox->y(), sygnal->y());
+        QCOMPARE(kanal->y(), gora);
+    }
+
     void filtrKlawiszy()
     {
         auto okno = NoweOkno(1);
