@@ -2,10 +2,28 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <system_error>
 #include <thread>
 #include <vector>
+
+unsigned WatkiObliczen()
+{
+    static const unsigned watki = [] {
+        if (const char* tekst = std::getenv("LINTAVOX_CHANNEL_THREADS")) {
+            unsigned n = 0;
+            const char* koniec = tekst + std::strlen(tekst);
+            const auto [gdzie, blad] = std::from_chars(tekst, koniec, n);
+            if (blad == std::errc() && gdzie == koniec && n > 0)
+                return n;
+        }
+        return std::max(1u, std::thread::hardware_concurrency());
+    }();
+    return watki;
+}
 
 bool WykonajBloki(std::int32_t liczbaBlokow, const std::function<void(std::int32_t)>& oblicz,
                   const std::function<bool(std::int32_t)>& zglos, const TKontrolaKanalu& kontrola)
@@ -33,8 +51,8 @@ bool WykonajBloki(std::int32_t liczbaBlokow, const std::function<void(std::int32
         }
     };
 
-    const unsigned sprzet = std::max(1u, std::thread::hardware_concurrency());
-    const auto liczbaPomocnikow = std::min<std::int32_t>(static_cast<std::int32_t>(sprzet) - 1, liczbaBlokow - 1);
+    const auto liczbaPomocnikow =
+        std::min<std::int32_t>(static_cast<std::int32_t>(WatkiObliczen()) - 1, liczbaBlokow - 1);
     std::vector<std::jthread> pomocnicy;
     try {
         for (std::int32_t p = 0; p < liczbaPomocnikow; ++p)

@@ -6,6 +6,7 @@
 #include "JadraWektorowe.h"
 #include "Obciecie.h"
 #include "Rownolegle.h"
+#include "SplotWidmowy.h"
 
 namespace {
 
@@ -251,29 +252,9 @@ std::unique_ptr<TFltFltStrumien> TVartoChannel::Filtruj(TFltFltStrumien& wejscie
 
     Kontrola.Odswiez();
     const auto C = static_cast<std::int32_t>(Probkowane.size());
-    const auto M = static_cast<std::int32_t>(WartosciOdczepow.size());
     Kontrola.MaksimumKroku(C);
-    const std::vector<double> zMarginesem = JakoDouble(Probkowane, MarginesSplotu);
-    const std::vector<double> odczepy = JakoDouble(WartosciOdczepow);
-    std::vector<float> sumy(static_cast<std::size_t>(C));
-    const TJadra& jadra = Jadra();
-    const auto oblicz = [&](std::int32_t b) {
-        const std::int32_t od = b * WyjsciaBlokuSplotu;
-        const std::int32_t do_ = std::min(C, od + WyjsciaBlokuSplotu);
-        jadra.Splataj(zMarginesem.data(), C, odczepy.data(), M, od, do_, sumy.data() + od);
-    };
-    const auto zglos = [&](std::int32_t b) {
-        const std::int32_t od = b * WyjsciaBlokuSplotu;
-        const std::int32_t do_ = std::min(C, od + WyjsciaBlokuSplotu);
-        for (std::int32_t i = od; i < do_; ++i) {
-            if (Kontrola.Przerwano())
-                return false;
-            Kontrola.PozycjaKroku(i);
-            Kontrola.PostepCalosci(M);
-        }
-        return true;
-    };
-    if (!WykonajBloki(LiczbaBlokow(C, WyjsciaBlokuSplotu), oblicz, zglos, Kontrola))
+    const std::vector<float> sumy = SumySplotu();
+    if (sumy.size() != static_cast<std::size_t>(C))
         return nullptr;
 
     auto wyjscie = std::make_unique<TFltFltStrumien>();
@@ -289,6 +270,48 @@ std::unique_ptr<TFltFltStrumien> TVartoChannel::Filtruj(TFltFltStrumien& wejscie
     wyjscie->SkalaX = 1.0f;
     wyjscie->UstawNazwe(wejscie.ZwrocNazwe());
     return wyjscie;
+}
+
+std::vector<float> TVartoChannel::SumySplotu()
+{
+    const auto C = static_cast<std::int32_t>(Probkowane.size());
+    const auto M = static_cast<std::int32_t>(WartosciOdczepow.size());
+    std::vector<float> sumy(static_cast<std::size_t>(C));
+    // Both ways report as the direct loop always has: per output one look at the flag, the
+    // step position and M on the overall gauge, whatever block size the work is cut into.
+    const auto zglaszaj = [&](std::int32_t naBlok) {
+        return [&, naBlok](std::int32_t b) {
+            const std::int32_t od = b * naBlok;
+            const std::int32_t do_ = std::min(C, od + naBlok);
+            for (std::int32_t i = od; i < do_; ++i) {
+                if (Kontrola.Przerwano())
+                    return false;
+                Kontrola.PozycjaKroku(i);
+                Kontrola.PostepCalosci(M);
+            }
+            return true;
+        };
+    };
+
+    bool policzone = false;
+    if (SplotWidmowy(C, M)) {
+        const TSplotWidmowy splot(WartosciOdczepow, C);
+        const auto oblicz = [&](std::int32_t b) { splot.Licz(b, Probkowane.data(), sumy.data()); };
+        policzone = WykonajBloki(splot.LiczbaBlokow(), oblicz, zglaszaj(splot.WyjsciaBloku()), Kontrola);
+    } else {
+        const std::vector<double> zMarginesem = JakoDouble(Probkowane, MarginesSplotu);
+        const std::vector<double> odczepy = JakoDouble(WartosciOdczepow);
+        const TJadra& jadra = Jadra();
+        const auto oblicz = [&](std::int32_t b) {
+            const std::int32_t od = b * WyjsciaBlokuSplotu;
+            const std::int32_t do_ = std::min(C, od + WyjsciaBlokuSplotu);
+            jadra.Splataj(zMarginesem.data(), C, odczepy.data(), M, od, do_, sumy.data() + od);
+        };
+        policzone = WykonajBloki(LiczbaBlokow(C, WyjsciaBlokuSplotu), oblicz, zglaszaj(WyjsciaBlokuSplotu), Kontrola);
+    }
+    if (!policzone)
+        sumy.clear();
+    return sumy;
 }
 
 void TVartoChannel::PrzygotujWejscie(bool przeprobkuj)

@@ -66,6 +66,10 @@ public:
     float SumaAmplitud() const { return SumaWidma; }
 
 private:
+    // Σ_k samples[i + half − k] · y_k for every sample i, directly or, for a long stream, by
+    // the transform; empty when cancelled.
+    std::vector<float> SumySplotu();
+
     TKontrolaKanalu Kontrola;
     TFltFltStrumien* Wejscie = nullptr;
     std::vector<float> Probkowane;

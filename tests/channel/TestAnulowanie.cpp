@@ -62,6 +62,24 @@ INSTANTIATE_TEST_SUITE_P(
                       TMomentAnulowania{"Regenracja: Kalkulacja odpowiedzi", 2, 200},
                       TMomentAnulowania{"Regenracja: B", 1, 10002}));
 
+TEST(Anulowanie, StopsTheConvolutionOfALongStreamByTheTransform)
+{
+    // 1,400 symbol periods at 10 MHz: 70,001 samples, beyond the direct sum's reach.
+    const TStrumienKanalu sygnal = Strumien({{0, 1.0f}, {700, 1.0f}, {700.1f, -1.0f}, {1400, -1.0f}}, "A");
+    const TStrumienKanalu tlumienie = Strumien(DomyslneTlumienie());
+    TFltFltStrumien* wejscie[] = {sygnal.get()};
+    for (const std::int64_t kroki : {std::int64_t{0}, std::int64_t{35000}, std::int64_t{70000}}) {
+        TPostepTestowy postep(TMomentAnulowania{"Tlumienie: A", 2, kroki});
+        TFltFltStrumien** wynik =
+            ZwrocStrumieniePoKanale(wejscie, 1, 10.0f, tlumienie.get(), nullptr, nullptr, nullptr, 0, 0, 0, 0, nullptr,
+                                    1, &postep.Flaga, &postep.Etykieta, &postep.Krok, &postep.Calosc);
+        EXPECT_TRUE(postep.Anulowano()) << kroki;
+        EXPECT_EQ(wynik, nullptr) << kroki;
+        EXPECT_FALSE(postep.ObcyWatek);
+        EXPECT_EQ(postep.Krok.Max, 70001);
+    }
+}
+
 class AnulowanieRekalkulacji : public ::testing::TestWithParam<TMomentAnulowania> {};
 
 TEST_P(AnulowanieRekalkulacji, ReturnsNullHavingReleasedEverything)
