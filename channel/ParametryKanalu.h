@@ -25,3 +25,10 @@ inline TParametryKanalu ParametryKanalu(float R)
     p.S = std::max(15, Obetnij<std::int32_t>(500.0 / static_cast<double>(R)));
     return p;
 }
+
+// The samples a signal ending at xOstatni symbol periods is resampled into at S samples per
+// period: trunc(xOstatni · S + 1), none for a signal that ends before it starts.
+inline std::int32_t LiczbaProbek(float xOstatni, std::int32_t S)
+{
+    return std::max(0, Obetnij<std::int32_t>(static_cast<double>(xOstatni) * S + 1.0));
+}

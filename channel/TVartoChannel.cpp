@@ -334,7 +334,7 @@ void TVartoChannel::PrzygotujWejscie(bool przeprobkuj)
     for (std::int32_t j = 0; j < n; ++j)
         punkty[static_cast<std::size_t>(j)] = Wejscie->Zwroc(j);
     const double S = ProbkiNaSymbol;
-    const auto C = std::max(0, Obetnij<std::int32_t>(static_cast<double>(punkty.back().X) * S + 1.0));
+    const std::int32_t C = LiczbaProbek(punkty.back().X, ProbkiNaSymbol);
     Probkowane.assign(static_cast<std::size_t>(C), 0.0f);
     Kontrola.MaksimumKroku(C);
 
