@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include "Csv.h"
 #include "Liczby.h"
 #include "PlotnoQt.h"
 #include "Vartostream.h"
@@ -83,20 +84,6 @@ std::vector<std::int32_t> WidoczneSerie(const TWykres& wykres)
         if (const TSeria* s = wykres.Seria(i); s->Widoczna && s->Strumien)
             wynik.push_back(i);
     return wynik;
-}
-
-// A CSV field, quoted when it holds a separator, a quote or a line break.
-std::string PoleCsv(const std::string& tekst)
-{
-    if (tekst.find_first_of(",\"\r\n") == std::string::npos)
-        return tekst;
-    std::string wynik = "\"";
-    for (const char c : tekst) {
-        wynik += c;
-        if (c == '"')
-            wynik += '"';
-    }
-    return wynik + '"';
 }
 
 std::string NazwaSerii(const TWykres& wykres, std::int32_t indeks)

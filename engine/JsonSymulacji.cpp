@@ -216,7 +216,9 @@ std::optional<TTouchstonePochodzenia> TouchstoneZJson(const json& s)
     return z;
 }
 
-const char* NazwaPola(TPoleUstawien pole)
+} // namespace
+
+const char* NazwaPolaJson(TPoleUstawien pole)
 {
     switch (pole) {
     case TPoleUstawien::Standard:
@@ -250,8 +252,6 @@ const char* NazwaPola(TPoleUstawien pole)
     }
     return "";
 }
-
-} // namespace
 
 const char* NazwaZrodla(TZrodloBitow zrodlo)
 {
@@ -308,6 +308,12 @@ json UstawieniaJson(const TUstawieniaSymulacji& u)
     };
 }
 
+json AnalizaJson(const TUstawieniaSymulacji& u)
+{
+    return {{"standard", std::string(Standardy.at(static_cast<std::size_t>(u.Standard)).Nazwa)},
+            {"settings", UstawieniaJson(u)}};
+}
+
 json WynikJson(const TWynikSymulacji& w, bool strumienie)
 {
     const TUstawieniaSymulacji& u = w.Ustawienia;
@@ -337,9 +343,8 @@ json WynikJson(const TWynikSymulacji& w, bool strumienie)
         }
         tory.push_back(std::move(t));
     }
-    json dokument = {
-        {"standard", std::string(Standardy.at(static_cast<std::size_t>(u.Standard)).Nazwa)},
-        {"settings", UstawieniaJson(u)},
+    json dokument = AnalizaJson(u);
+    dokument.update({
         {"symbol_rate", w.SzybkoscSymboli},
         {"encoded_bits", w.LiczbaBitowKodowanych},
         {"ber", w.BER},
@@ -360,7 +365,7 @@ json WynikJson(const TWynikSymulacji& w, bool strumienie)
         {"estimate_check_sentence", zliczenie.Estymacja},
         {"target_sentence", zliczenie.Wykazanie},
         {"lanes", std::move(tory)},
-    };
+    });
     if (strumienie) {
         dokument["input_streams"] = std::move(wejsciowe);
         dokument["histogram"] = Punkty(w.Rozklad.get());
@@ -424,7 +429,7 @@ std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::s
         u.SzumIDrzenie.SzumMv = LiczbaLubNic(s, "noise_mv");
         u.SzumIDrzenie.DrzeniePs = LiczbaLubNic(s, "jitter_ps").value_or(0.0);
         if (const auto naruszenia = SprawdzUstawienia(u, maksBitow); !naruszenia.empty())
-            throw TBladJson{NazwaPola(naruszenia.front().Pole), naruszenia.front().Powod};
+            throw TBladJson{NazwaPolaJson(naruszenia.front().Pole), naruszenia.front().Powod};
         return u;
     } catch (const TBladJson& b) {
         blad = b.Pole + ": " + b.Powod;

@@ -153,6 +153,24 @@ void UstawImport(TUstawieniaSymulacji& u, const TImportCharakterystyk& import, T
     Dopisz(u.Pochodzenie.Touchstone, std::move(z));
 }
 
+std::string OdnowCharakterystykiZrodel(TUstawieniaSymulacji& u)
+{
+    if (const std::optional<TTouchstonePochodzenia> t = u.Pochodzenie.Touchstone) {
+        TOpcjeImportu opcje;
+        opcje.Porty = t->Porty;
+        opcje.PonizejPomiaru = t->PonizejPomiaru;
+        opcje.LiczbaPunktow = t->LiczbaPunktow;
+        std::string blad;
+        const auto import = ImportujCharakterystyki(t->Plik, opcje, u.Standard, u.Szybkosc, TJezyk::Angielski, blad);
+        if (!import)
+            return t->Plik + ": " + blad;
+        UstawImport(u, *import, t->Listy);
+    }
+    if (const std::optional<TKabelPochodzenia> k = u.Pochodzenie.Kabel)
+        UstawKabel(u, k->Kabel, k->Listy);
+    return {};
+}
+
 TLinieStandardu LinieGraniczneStandardu(int standard)
 {
     const TStandardLinii s = standard == 0   ? TStandardLinii::Standard10BaseT

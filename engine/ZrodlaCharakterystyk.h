@@ -66,6 +66,11 @@ void UstawImport(TUstawieniaSymulacji& u, const TImportCharakterystyk& import, T
 // supplies any list is dropped from the record.
 void ZapomnijZrodla(TPochodzenie& z, TListyZrodla ktore);
 
+// Makes again, at u's standard and rate, every list that u's cable preset or Touchstone file
+// gave (after either of those or the cable's parameters changed), as the first making did.
+// Empty, or one English line saying why the file could not be read again.
+std::string OdnowCharakterystykiZrodel(TUstawieniaSymulacji& u);
+
 // The standard's link limits as characteristics, for the dashed "Limit" series of the
 // characteristic charts; an empty list where the standard sets none. Both 100BaseTX
 // standards share the Category 5 channel.
