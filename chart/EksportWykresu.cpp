@@ -36,44 +36,60 @@ std::optional<TBladEksportu> Zapisz(const QString& plik, const std::function<boo
         blad->Szczegoly };
 }
 
-// The background, then the chart as on screen, in the painter's coordinates. The
-// screen draws a one-pixel line at x on the pixel column x; a vector drawing puts it
-// there when shifted by half a pixel, where it would otherwise straddle two columns.
+// The background, then the chart as on screen, in the painter's coordinates.
 void Maluj(TWykres& wykres, QPainter& malarz, bool wektorowo)
 {
     malarz.fillRect(QRect(QPoint(0, 0), wykres.size()), KolorQt(wykres.Color()));
-    if (wektorowo)
-        malarz.translate(0.5, 0.5);
+    PrzesunDlaWektorow(malarz, wektorowo);
     TPlotnoQt plotno(malarz, wykres.Color());
     wykres.MalujJakNaEkranie(plotno);
 }
 
-bool ZapiszSvg(TWykres& wykres, QIODevice& wyjscie)
+bool ZapiszSvg(QSize rozmiar, int dpi, const TRysowanie& rysuj, QIODevice& wyjscie)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&wyjscie);
-    svg.setSize(wykres.size());
-    svg.setViewBox(QRect(QPoint(0, 0), wykres.size()));
+    svg.setSize(rozmiar);
+    svg.setViewBox(QRect(QPoint(0, 0), rozmiar));
     // Points become the screen's pixels, so labels keep the size they have there.
-    svg.setResolution(wykres.logicalDpiY());
+    svg.setResolution(dpi);
     QPainter malarz;
     if (!malarz.begin(&svg))
         return false;
-    Maluj(wykres, malarz, true);
+    rysuj(malarz, true);
     return malarz.end();
 }
 
-bool ZapiszPdf(TWykres& wykres, QIODevice& wyjscie)
+bool ZapiszPdf(QSize rozmiar, int dpi, const TRysowanie& rysuj, QIODevice& wyjscie)
 {
     QPdfWriter pdf(&wyjscie);
-    const int dpi = wykres.logicalDpiY();
-    UstawPdf(pdf, QPageSize(QSizeF(wykres.width() * 72.0 / dpi, wykres.height() * 72.0 / dpi), QPageSize::Point,
+    UstawPdf(pdf, QPageSize(QSizeF(rozmiar.width() * 72.0 / dpi, rozmiar.height() * 72.0 / dpi), QPageSize::Point,
                       QString(), QPageSize::ExactMatch), dpi);
     QPainter malarz;
     if (!malarz.begin(&pdf))
         return false;
-    Maluj(wykres, malarz, true);
+    rysuj(malarz, true);
     return malarz.end();
+}
+
+// The drawing as a bitmap of skala times its size; a null image when that is empty or too large.
+QImage Obraz(QSize rozmiar, int dpiX, int dpiY, double skala, const TRysowanie& rysuj)
+{
+    const double szerokosc = std::ceil(rozmiar.width() * skala);
+    const double wysokosc = std::ceil(rozmiar.height() * skala);
+    if (!(szerokosc >= 1.0 && wysokosc >= 1.0 && szerokosc <= MaksBokObrazu && wysokosc <= MaksBokObrazu
+            && szerokosc * wysokosc <= MaksPikseliObrazu))
+        return {};
+    QImage obraz(static_cast<int>(szerokosc), static_cast<int>(wysokosc), QImage::Format_RGB32);
+    if (obraz.isNull())
+        return {};
+    // The screen's resolution, so that labels keep their size relative to the chart.
+    obraz.setDotsPerMeterX(std::lround(dpiX / 0.0254));
+    obraz.setDotsPerMeterY(std::lround(dpiY / 0.0254));
+    QPainter malarz(&obraz);
+    malarz.scale(skala, skala);
+    rysuj(malarz, false);
+    return obraz;
 }
 
 // The visible series that have a stream, with their indexes.
@@ -128,40 +144,42 @@ std::optional<TFormatObrazu> FormatObrazu(const QString& plik)
     return std::nullopt;
 }
 
-QImage ObrazWykresu(TWykres& wykres, double skala)
+void PrzesunDlaWektorow(QPainter& malarz, bool wektorowo)
 {
-    const double szerokosc = std::ceil(wykres.width() * skala);
-    const double wysokosc = std::ceil(wykres.height() * skala);
-    if (!(szerokosc >= 1.0 && wysokosc >= 1.0 && szerokosc <= MaksBokObrazu && wysokosc <= MaksBokObrazu
-            && szerokosc * wysokosc <= MaksPikseliObrazu))
-        return {};
-    QImage obraz(static_cast<int>(szerokosc), static_cast<int>(wysokosc), QImage::Format_RGB32);
-    if (obraz.isNull())
-        return {};
-    // The screen's resolution, so that labels keep their size relative to the chart.
-    obraz.setDotsPerMeterX(std::lround(wykres.logicalDpiX() / 0.0254));
-    obraz.setDotsPerMeterY(std::lround(wykres.logicalDpiY() / 0.0254));
-    QPainter malarz(&obraz);
-    malarz.scale(skala, skala);
-    Maluj(wykres, malarz, false);
-    return obraz;
+    if (wektorowo)
+        malarz.translate(0.5, 0.5);
 }
 
-std::optional<TBladEksportu> ZapiszObraz(TWykres& wykres, const QString& plik, TFormatObrazu format, double skala)
+QImage ObrazWykresu(TWykres& wykres, double skala)
 {
+    return Obraz(wykres.size(), wykres.logicalDpiX(), wykres.logicalDpiY(), skala,
+        [&](QPainter& malarz, bool wektorowo) { Maluj(wykres, malarz, wektorowo); });
+}
+
+std::optional<TBladEksportu> ZapiszRysunek(const QString& plik, TFormatObrazu format, QSize rozmiar, int dpiX,
+    int dpiY, double skala, const TRysowanie& rysuj)
+{
+    // A vector drawing keeps the vertical resolution, which sets its labels' size.
+    const int dpi = dpiY;
     switch (format) {
     case TFormatObrazu::Png: {
-        const QImage obraz = ObrazWykresu(wykres, skala);
+        const QImage obraz = Obraz(rozmiar, dpiX, dpiY, skala, rysuj);
         if (obraz.isNull())
             return TBladEksportu { TBladEksportu::ZaDuzyObraz, {} };
         return Zapisz(plik, [&](QIODevice& wyjscie) { return obraz.save(&wyjscie, "PNG"); });
     }
     case TFormatObrazu::Svg:
-        return Zapisz(plik, [&](QIODevice& wyjscie) { return ZapiszSvg(wykres, wyjscie); });
+        return Zapisz(plik, [&](QIODevice& wyjscie) { return ZapiszSvg(rozmiar, dpi, rysuj, wyjscie); });
     case TFormatObrazu::Pdf:
-        return Zapisz(plik, [&](QIODevice& wyjscie) { return ZapiszPdf(wykres, wyjscie); });
+        return Zapisz(plik, [&](QIODevice& wyjscie) { return ZapiszPdf(rozmiar, dpi, rysuj, wyjscie); });
     }
     return std::nullopt;
+}
+
+std::optional<TBladEksportu> ZapiszObraz(TWykres& wykres, const QString& plik, TFormatObrazu format, double skala)
+{
+    return ZapiszRysunek(plik, format, wykres.size(), wykres.logicalDpiX(), wykres.logicalDpiY(), skala,
+        [&](QPainter& malarz, bool wektorowo) { Maluj(wykres, malarz, wektorowo); });
 }
 
 bool MaDaneDoZapisu(const TWykres& wykres)

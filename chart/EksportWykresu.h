@@ -3,13 +3,16 @@
 // visible series as CSV. No dialogs: the chart's menu and the command line both use it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QPageSize;
+class QPainter;
 class QPdfWriter;
 class TWykres;
 
@@ -28,6 +31,19 @@ void UstawPdf(QPdfWriter& pdf, const QPageSize& strona, int dpi);
 
 // The format a file name asks for by its extension (any case), if it is one of the three.
 std::optional<TFormatObrazu> FormatObrazu(const QString& plik);
+
+// Paints a drawing with the painter; wektorowo tells an SVG or PDF target from a bitmap.
+using TRysowanie = std::function<void(QPainter& malarz, bool wektorowo)>;
+
+// Writes a drawing of rozmiar pixels at the resolution dpiX × dpiY to plik: PNG at skala, SVG
+// and PDF at its size, one page. The file appears only when complete. Charts and
+// compositions of them alike.
+std::optional<TBladEksportu> ZapiszRysunek(const QString& plik, TFormatObrazu format, QSize rozmiar, int dpiX,
+    int dpiY, double skala, const TRysowanie& rysuj);
+// The screen draws a one-pixel line at x on the pixel column x; a vector drawing puts it
+// there when shifted by half a pixel, where it would otherwise straddle two columns. A
+// drawing calls this before it draws.
+void PrzesunDlaWektorow(QPainter& malarz, bool wektorowo);
 
 // The chart on its background, skala times its size on screen; a null image when that
 // size is empty or too large.

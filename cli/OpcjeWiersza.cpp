@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <stdexcept>
@@ -202,18 +203,16 @@ std::string PrzeszkodaWyjscia(const std::string& plik, const std::vector<TWejsci
     return {};
 }
 
-TWynikParsowania ParsujWiersz(const QStringList& argumenty)
+TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool plikiPrzebiegu)
 {
-    QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
-        "Runs one Lintavox simulation without the desktop program and writes its results as data."));
     const QCommandLineOption pomoc({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
     p.addOption(pomoc);
-    const auto opcja = [&p](const char* nazwa, const char* opis, const char* wartosc = nullptr) {
+    const auto opcja = [&p, plikiPrzebiegu](const char* nazwa, const char* opis, const char* wartosc = nullptr) {
         QCommandLineOption o(QString::fromLatin1(nazwa), QString::fromUtf8(opis));
         if (wartosc != nullptr)
             o.setValueName(QString::fromLatin1(wartosc));
-        p.addOption(o);
+        if (plikiPrzebiegu || (std::strcmp(nazwa, "json") != 0 && std::strcmp(nazwa, "csv") != 0))
+            p.addOption(o);
         return o;
     };
     const auto standard = opcja("standard", "10BaseT, 100BaseTX, \"100BaseTX (bez 4B5B)\", 1000BaseT, or 0 to 3 (default 100BaseTX).", "name");
@@ -254,6 +253,16 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     const auto bezStrumieni = opcja("no-streams", "Leave the streams out of the JSON: settings and figures only.");
     const auto csv = opcja("csv", "Write one CSV file (x,y) per stream into this folder.", "folder");
     const auto cicho = opcja("quiet", "Print no summary.");
+
+    return {pomoc, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, cicho};
+}
+
+TWynikParsowania ParsujWiersz(const QStringList& argumenty)
+{
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Runs one Lintavox simulation without the desktop program and writes its results as data."));
+    const auto [pomoc, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, cicho] = DodajOpcjeJednegoPrzebiegu(p, true);
 
     if (!p.parse(argumenty))
         return {std::nullopt, "lintavox-sim: " + p.errorText().toStdString(), 2};

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QStringList>
 
 #include "Ustawienia.h"
@@ -20,6 +22,14 @@ struct TOpcjeWiersza {
     std::string Uwagi;
     bool BezStrumieni = false; // the JSON without its stream arrays
 };
+
+// Every option of a single run, in the order the help lists them.
+struct TOpcjeJednegoPrzebiegu {
+    QCommandLineOption Pomoc, Standard, Bity, Szybkosc, Nachylenie, Zrodlo, Opoznienie, Przesluchy, BezPrzesluchow, Echo, BezEcha, Regeneracja, BezRegeneracji, Dekoder, BezDekodera, Adaptacyjny, Tlumienie, ModelPrzesluchow, ModelEcha, ModelRegeneracji, Kabel, Dlugosc, Temperatura, Touchstone, TouchstonePorty, TouchstoneDc, TouchstonePunkty, PlikBitow, PlikZaklocen, Ziarno, Snr, Szum, Drzenie, Json, BezStrumieni, Csv, Cicho;
+};
+// Registers the options of a single run on p and returns them; --json and --csv, the files a
+// single run writes, only when plikiPrzebiegu.
+TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool plikiPrzebiegu);
 
 // What parsing the command line ended in: options to run with, or text to print and
 // the exit status to leave with (help: 0 on stdout; an error: 2, one line on stderr).

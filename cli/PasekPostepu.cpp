@@ -9,6 +9,53 @@ constexpr auto OdstepRysowania = std::chrono::milliseconds(100);
 
 } // namespace
 
+std::string Pasek(double udzial)
+{
+    udzial = udzial < 0.0 ? 0.0 : (udzial > 1.0 ? 1.0 : udzial);
+    const int pelne = static_cast<int>(udzial * SzerokoscPaska);
+    std::string pasek = "[";
+    pasek.append(static_cast<std::size_t>(pelne), '#');
+    pasek.append(static_cast<std::size_t>(SzerokoscPaska - pelne), '.');
+    char procent[8];
+    std::snprintf(procent, sizeof procent, "] %3d%%", static_cast<int>(udzial * 100.0));
+    return pasek + procent;
+}
+
+TLiniaTerminala::TLiniaTerminala(std::FILE* terminal, std::function<std::string()> tresc)
+    : Terminal(terminal)
+    , Tresc(std::move(tresc))
+    , Rysownik([this](std::stop_token stop) {
+        while (!stop.stop_requested()) {
+            Rysuj();
+            std::this_thread::sleep_for(OdstepRysowania);
+        }
+    })
+{
+}
+
+TLiniaTerminala::~TLiniaTerminala()
+{
+    Rysownik.request_stop();
+    Rysownik.join();
+    std::fprintf(Terminal, "\r\033[K");
+    std::fflush(Terminal);
+}
+
+void TLiniaTerminala::Wypisz(const std::string& linia)
+{
+    const std::lock_guard zamek(Zamek);
+    std::fprintf(Terminal, "\r\033[K%s\n", linia.c_str());
+    std::fflush(Terminal);
+}
+
+void TLiniaTerminala::Rysuj()
+{
+    const std::string tekst = Tresc();
+    const std::lock_guard zamek(Zamek);
+    std::fprintf(Terminal, "\r\033[K%s", tekst.c_str());
+    std::fflush(Terminal);
+}
+
 void TPasekPostepu::TEtykieta::UstawTekst(std::string_view tekst)
 {
     const std::lock_guard zamek(Zamek);
@@ -22,36 +69,11 @@ std::string TPasekPostepu::TEtykieta::Tekst() const
 }
 
 TPasekPostepu::TPasekPostepu(std::FILE* terminal)
-    : Terminal(terminal)
-    , Rysownik([this](std::stop_token stop) {
-        while (!stop.stop_requested()) {
-            Rysuj();
-            std::this_thread::sleep_for(OdstepRysowania);
-        }
-    })
+    : Linia(terminal, [this] { return Pasek(Calkowity.Udzial()) + "  " + Etykieta.Tekst(); })
 {
-}
-
-TPasekPostepu::~TPasekPostepu()
-{
-    Rysownik.request_stop();
-    Rysownik.join();
-    std::fprintf(Terminal, "\r\033[K");
-    std::fflush(Terminal);
 }
 
 TKontrolkiPostepu TPasekPostepu::Kontrolki()
 {
     return {&Etykieta, &Czesciowy, &Calkowity};
-}
-
-void TPasekPostepu::Rysuj()
-{
-    const double udzial = Calkowity.Udzial();
-    const int pelne = static_cast<int>(udzial * SzerokoscPaska);
-    std::string pasek(static_cast<std::size_t>(pelne), '#');
-    pasek.append(static_cast<std::size_t>(SzerokoscPaska - pelne), '.');
-    std::fprintf(Terminal, "\r\033[K[%s] %3d%%  %s", pasek.c_str(), static_cast<int>(udzial * 100.0),
-                 Etykieta.Tekst().c_str());
-    std::fflush(Terminal);
 }

@@ -1,18 +1,43 @@
-// A progress bar on a terminal, driven by the channel library's gauges: a thread of its
-// own samples the overall gauge and the status text a few times a second.
+// Progress on a terminal: a line redrawn a few times a second by a thread of its own, and
+// the bar of a single run, driven by the channel library's gauges.
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "Symulacja.h"
 
+// "[#########.....................] 30%" for a share from 0 to 1.
+std::string Pasek(double udzial);
+
+// One line of a terminal that shows what tresc gives (called on the line's own thread),
+// redrawn until the line is destroyed, which clears it.
+class TLiniaTerminala {
+public:
+    TLiniaTerminala(std::FILE* terminal, std::function<std::string()> tresc);
+    ~TLiniaTerminala();
+    TLiniaTerminala(const TLiniaTerminala&) = delete;
+    TLiniaTerminala& operator=(const TLiniaTerminala&) = delete;
+
+    // Prints a message line above the progress line, from any thread.
+    void Wypisz(const std::string& linia);
+
+private:
+    void Rysuj();
+
+    std::FILE* Terminal;
+    std::function<std::string()> Tresc;
+    std::mutex Zamek; // one writer of the terminal at a time
+    std::jthread Rysownik;
+};
+
+// The bar of a single run: the overall gauge's share and the status text.
 class TPasekPostepu {
 public:
     explicit TPasekPostepu(std::FILE* terminal);
-    ~TPasekPostepu(); // stops drawing and clears the bar's line
     TPasekPostepu(const TPasekPostepu&) = delete;
     TPasekPostepu& operator=(const TPasekPostepu&) = delete;
 
@@ -30,11 +55,8 @@ private:
         std::string Zawartosc;
     };
 
-    void Rysuj();
-
-    std::FILE* Terminal;
     TEtykieta Etykieta;
     TWskaznikAtomowy Czesciowy;
     TWskaznikAtomowy Calkowity;
-    std::jthread Rysownik;
+    TLiniaTerminala Linia; // last: it reads the controls above until it is destroyed
 };

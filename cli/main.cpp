@@ -1,4 +1,5 @@
-// lintavox-sim: one simulation from the command line, results as data.
+// lintavox-sim: one simulation from the command line, results as data; `lintavox-sim sweep`
+// many of them.
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -7,6 +8,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <new>
@@ -14,6 +16,7 @@
 #include "Liczby.h"
 #include "OpcjeWiersza.h"
 #include "PasekPostepu.h"
+#include "PrzemiatanieWiersza.h"
 #include "ZapisWynikow.h"
 
 namespace {
@@ -37,8 +40,15 @@ int main(int argc, char** argv)
 {
     static_assert(std::atomic_ref<std::uint8_t>::is_always_lock_free, "the flag is set from a signal handler");
     std::signal(SIGINT, PrzerwijPrzebieg);
-    QCoreApplication aplikacja(argc, argv);
+    // Only a sweep that draws its chart needs more of the toolkit than QtCore.
+    const bool przemiatanie = argc > 1 && std::strcmp(argv[1], "sweep") == 0;
+    bool wykres = false;
+    for (int i = 2; przemiatanie && i < argc; ++i)
+        wykres = wykres || std::strcmp(argv[i], "--plot") == 0 || std::strncmp(argv[i], "--plot=", 7) == 0;
+    const std::unique_ptr<QCoreApplication> aplikacja = UtworzAplikacje(argc, argv, wykres);
     UstawSeparatorDziesietny(QLocale::system().decimalPoint().at(0).toLatin1());
+    if (przemiatanie)
+        return Przemiataj(QCoreApplication::arguments(), &FlagaZakonczenia);
 
     const TWynikParsowania parsowanie = ParsujWiersz(QCoreApplication::arguments());
     if (!parsowanie.Opcje) {

@@ -16,19 +16,19 @@ using nlohmann::json;
 namespace {
 
 constexpr TOpisOsi WszystkieOsie[] = {
-    {TOsPrzemiatania::Standard, "standard", "standard"},
-    {TOsPrzemiatania::Bity, "bits", "bits"},
-    {TOsPrzemiatania::Szybkosc, "rate", "rate"},
-    {TOsPrzemiatania::Nachylenie, "slope", "slope"},
-    {TOsPrzemiatania::PrzesuniecieEcha, "echo_delay", "echo-delay"},
-    {TOsPrzemiatania::Zrodlo, "source", "source"},
-    {TOsPrzemiatania::Ziarno, "seed", "seed"},
-    {TOsPrzemiatania::Snr, "snr_db", "snr"},
-    {TOsPrzemiatania::SzumMv, "noise_mv", "noise-mv"},
-    {TOsPrzemiatania::DrzeniePs, "jitter_ps", "jitter-ps"},
-    {TOsPrzemiatania::Kategoria, "category", "cable"},
-    {TOsPrzemiatania::Dlugosc, "length", "length"},
-    {TOsPrzemiatania::Temperatura, "temperature", "temperature"},
+    {TOsPrzemiatania::Standard, "standard", "standard", ""},
+    {TOsPrzemiatania::Bity, "bits", "bits", ""},
+    {TOsPrzemiatania::Szybkosc, "rate", "rate", "Mbps"},
+    {TOsPrzemiatania::Nachylenie, "slope", "slope", "mV/ns"},
+    {TOsPrzemiatania::PrzesuniecieEcha, "echo_delay", "echo-delay", "ns"},
+    {TOsPrzemiatania::Zrodlo, "source", "source", ""},
+    {TOsPrzemiatania::Ziarno, "seed", "seed", ""},
+    {TOsPrzemiatania::Snr, "snr_db", "snr", "dB"},
+    {TOsPrzemiatania::SzumMv, "noise_mv", "noise-mv", "mV"},
+    {TOsPrzemiatania::DrzeniePs, "jitter_ps", "jitter-ps", "ps"},
+    {TOsPrzemiatania::Kategoria, "category", "cable", ""},
+    {TOsPrzemiatania::Dlugosc, "length", "length", "m"},
+    {TOsPrzemiatania::Temperatura, "temperature", "temperature", "°C"},
 };
 
 constexpr std::string_view Wyniki[] = {"ber",         "ber_counted", "counted_errors", "compared_bits",
@@ -100,15 +100,6 @@ std::string_view Przytnij(std::string_view tekst)
     if (od == std::string_view::npos)
         return {};
     return tekst.substr(od, tekst.find_last_not_of(" \t") - od + 1);
-}
-
-std::string Tekst(const TWartoscOsi& w)
-{
-    if (const auto* n = std::get_if<std::int64_t>(&w))
-        return FormatujCalkowita(*n);
-    if (const auto* x = std::get_if<double>(&w))
-        return TekstJson(*x);
-    return std::get<std::string>(w);
 }
 
 // Decimals written after the point of a number's text; -1 when it has an exponent.
@@ -269,7 +260,7 @@ std::optional<std::vector<TWartoscOsi>> ZElementow(TOsPrzemiatania os, const std
     std::set<TWartoscOsi> rozne;
     for (const TWartoscOsi& w : wartosci)
         if (!rozne.insert(w).second) {
-            blad = "'" + Tekst(w) + "' is given twice";
+            blad = "'" + TekstWartosci(w) + "' is given twice";
             return std::nullopt;
         }
     return wartosci;
@@ -296,7 +287,7 @@ std::string Ustaw(TUstawieniaSymulacji& u, TOsPrzemiatania os, const TWartoscOsi
     const auto wZakresie = [&](double min, double max, const char* jednostka) {
         return liczba() >= min && liczba() <= max
                    ? std::string()
-                   : "'" + Tekst(w) + "' is not a number from " + FormatujStalo(min, 0) + " to " + FormatujStalo(max, 0) +
+                   : "'" + TekstWartosci(w) + "' is not a number from " + FormatujStalo(min, 0) + " to " + FormatujStalo(max, 0) +
                          " (" + jednostka + ")";
     };
     if (KablowaOs(os) && !u.Pochodzenie.Kabel)
@@ -330,7 +321,7 @@ std::string Ustaw(TUstawieniaSymulacji& u, TOsPrzemiatania os, const TWartoscOsi
         return {};
     case TOsPrzemiatania::Ziarno:
         if (calkowita() < 0 || calkowita() > std::numeric_limits<std::int32_t>::max())
-            return "'" + Tekst(w) + "' is not a whole number from 0 to " +
+            return "'" + TekstWartosci(w) + "' is not a whole number from 0 to " +
                    FormatujCalkowita(std::numeric_limits<std::int32_t>::max());
         u.Ziarno = static_cast<std::uint32_t>(calkowita());
         return {};
@@ -372,6 +363,15 @@ std::string Komorka(const json& dokument, const std::string& wskaznik)
 }
 
 } // namespace
+
+std::string TekstWartosci(const TWartoscOsi& w)
+{
+    if (const auto* n = std::get_if<std::int64_t>(&w))
+        return FormatujCalkowita(*n);
+    if (const auto* x = std::get_if<double>(&w))
+        return TekstJson(*x);
+    return std::get<std::string>(w);
+}
 
 std::span<const TOpisOsi> OpisyOsi()
 {
@@ -506,7 +506,7 @@ std::optional<TUstawieniaSymulacji> TPrzemiatanie::Ustawienia(std::size_t i, TBl
             if (o.Wartosci.size() < 2 || o.Os == pominieta)
                 continue;
             tekst += (tekst.empty() ? " (at " : ", ") + std::string(OpisOsi(o.Os).Nazwa) + " " +
-                     Tekst(o.Wartosci[pozycje[a]]);
+                     TekstWartosci(o.Wartosci[pozycje[a]]);
         }
         return tekst.empty() ? tekst : tekst + ")";
     };
@@ -541,7 +541,7 @@ std::optional<TUstawieniaSymulacji> TPrzemiatanie::Ustawienia(std::size_t i, TBl
     for (std::size_t a = 0; a < OsieWartosci.size(); ++a)
         if (OsieWartosci[a].Os == os) {
             const bool limit = n.Powod.starts_with("a ");
-            blad = {os, (limit ? "'" + Tekst(OsieWartosci[a].Wartosci[pozycje[a]]) + "' is not " : std::string()) +
+            blad = {os, (limit ? "'" + TekstWartosci(OsieWartosci[a].Wartosci[pozycje[a]]) + "' is not " : std::string()) +
                             n.Powod + przy(os)};
             return std::nullopt;
         }

@@ -37,6 +37,7 @@ struct TOpisOsi {
     TOsPrzemiatania Os;
     std::string_view Nazwa; // the column, and the axis in a sweep file: the setting's name in the JSON
     std::string_view Opcja; // the command line's option, without the dashes
+    std::string_view Jednostka; // of its values, for captions; empty for counts and names
 };
 std::span<const TOpisOsi> OpisyOsi();
 const TOpisOsi& OpisOsi(TOsPrzemiatania os);
@@ -48,6 +49,8 @@ std::string NazwyOsi();
 // A value of an axis: a whole number (bits, rate, slope, echo delay, seed), a real number
 // (dB, mV, ps, m, °C) or a name (standard, source, cable category).
 using TWartoscOsi = std::variant<std::int64_t, double, std::string>;
+// The value as the rows and the command line write it ("300", "8.5", "100BaseTX").
+std::string TekstWartosci(const TWartoscOsi& w);
 
 // The values of an axis written as the command line and a sweep file take them: items parted
 // by commas, each a value or a range "from:to:step" (the step's sign going from "from" towards

@@ -16,39 +16,9 @@
 
 #include <cstdint>
 
+#include "ProcesSymulatora.h"
+
 namespace {
-
-struct TWynikProcesu {
-    int Kod;
-    QByteArray Wyjscie;
-    QByteArray Bledy;
-};
-
-TWynikProcesu Uruchom(const QStringList& argumenty)
-{
-    QProcess proces;
-    proces.start(QStringLiteral(LINTAVOX_SIM), argumenty);
-    if (!proces.waitForFinished(60000)) {
-        proces.kill();
-        proces.waitForFinished();
-        return {-1, {}, "did not finish within a minute"};
-    }
-    return {proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1, proces.readAllStandardOutput(),
-            proces.readAllStandardError()};
-}
-
-QByteArray Zawartosc(const QString& plik)
-{
-    QFile f(plik);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Zapisz(const QString& plik, const QByteArray& dane)
-{
-    QFile f(plik);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(dane);
-}
 
 // A model file of the points (MHz, dB).
 QByteArray Model(std::initializer_list<std::pair<float, float>> punkty)
@@ -61,23 +31,6 @@ QByteArray Model(std::initializer_list<std::pair<float, float>> punkty)
         bajty.append(reinterpret_cast<const char*>(&y), sizeof y);
     }
     return bajty;
-}
-
-// Fails unless the run ended with kod and one line on stderr holding every one of czesci.
-void JednaLinia(const TWynikProcesu& w, int kod, std::initializer_list<const char*> czesci)
-{
-    EXPECT_EQ(w.Kod, kod) << w.Bledy.toStdString();
-    EXPECT_EQ(w.Bledy.count('\n'), 1) << w.Bledy.toStdString();
-    EXPECT_TRUE(w.Bledy.startsWith("lintavox-sim: ")) << w.Bledy.toStdString();
-    for (const char* czesc : czesci)
-        EXPECT_TRUE(w.Bledy.contains(czesc)) << czesc << " in " << w.Bledy.toStdString();
-}
-
-QJsonObject Json(const QString& plik)
-{
-    QFile f(plik);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return QJsonDocument::fromJson(f.readAll()).object();
 }
 
 qsizetype Dlugosc(const QJsonObject& punkty)

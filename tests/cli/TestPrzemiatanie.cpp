@@ -1,0 +1,218 @@
+// `lintavox-sim sweep` as a user runs it: rows equal to single runs, an interrupted sweep
+// resumed into the file an uninterrupted one writes, the chart and the JSON files, and every
+// refused input in one line with nothing written.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QJsonArray>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <signal.h>
+
+#include "Csv.h"
+#include "PrzemiatanieWiersza.h"
+#include "ProcesSymulatora.h"
+
+namespace {
+
+QStringList Argumenty(std::initializer_list<const char*> a)
+{
+    QStringList lista;
+    for (const char* s : a)
+        lista << QString::fromUtf8(s);
+    return lista;
+}
+
+std::vector<std::vector<std::string>> Wiersze(const QString& plik)
+{
+    std::vector<std::vector<std::string>> wiersze;
+    for (const QByteArray& linia : Zawartosc(plik).split('\n'))
+        if (!linia.isEmpty())
+            wiersze.push_back(KomorkiCsv(linia.toStdString()).value());
+    return wiersze;
+}
+
+TEST(Przemiatanie, TwoByThreeGivesTheRowsOfSixSingleRuns)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("sweep.csv"));
+    const TWynikProcesu w = Uruchom(QStringList{QStringLiteral("sweep")} +
+                                    Argumenty({"--cable", "Cat5e", "--length", "20,80", "--rate", "100:300:100",
+                                               "--seed", "7", "--jobs", "2", "--quiet", "--out"}) +
+                                    QStringList{csv});
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Bledy.isEmpty()) << w.Bledy.toStdString();
+    const auto wiersze = Wiersze(csv);
+    ASSERT_EQ(wiersze.size(), 7u);
+    const std::vector<std::string>& naglowek = wiersze[0];
+    EXPECT_EQ(naglowek, (std::vector<std::string>{"category", "length", "rate", "seed", "ber", "ber_counted",
+                                                  "counted_errors", "compared_bits", "ber_ci_low", "ber_ci_high",
+                                                  "error_share", "max_error"}));
+    std::size_t r = 1;
+    for (const char* dlugosc : {"20", "80"})
+        for (const char* szybkosc : {"100", "200", "300"}) {
+            const std::vector<std::string>& wiersz = wiersze[r++];
+            EXPECT_EQ(wiersz[0], "Cat5e");
+            EXPECT_EQ(wiersz[1], dlugosc);
+            EXPECT_EQ(wiersz[2], szybkosc);
+            const QString json = folder.filePath(QStringLiteral("single.json"));
+            const TWynikProcesu jeden =
+                Uruchom(Argumenty({"--cable", "Cat5e", "--length", dlugosc, "--rate", szybkosc, "--seed", "7",
+                                   "--no-streams", "--quiet", "--json"}) +
+                        QStringList{json});
+            ASSERT_EQ(jeden.Kod, 0) << jeden.Bledy.toStdString();
+            const QJsonObject o = Json(json);
+            for (std::size_t k = 4; k < naglowek.size(); ++k)
+                EXPECT_EQ(std::stod(wiersz[k]), o[QString::fromStdString(naglowek[k])].toDouble())
+                    << naglowek[k] << " at " << dlugosc << " m, " << szybkosc << " Mbps";
+        }
+}
+
+TEST(Przemiatanie, InterruptedAndResumedGivesTheFileOfAnUninterruptedSweep)
+{
+    QTemporaryDir folder;
+    const QStringList przemiatanie =
+        QStringList{QStringLiteral("sweep")} + Argumenty({"--bits", "40000", "--seed", "1..8", "--quiet", "--out"});
+    const QString caly = folder.filePath(QStringLiteral("whole.csv"));
+    const TWynikProcesu w = Uruchom(przemiatanie + QStringList{caly, QStringLiteral("--jobs"), QStringLiteral("1")});
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+
+    // Ctrl-C once a row is in the file, on two cores at once.
+    const QString przerwany = folder.filePath(QStringLiteral("interrupted.csv"));
+    QProcess proces;
+    proces.start(QStringLiteral(LINTAVOX_SIM), przemiatanie + QStringList{przerwany, QStringLiteral("--jobs"),
+                                                                         QStringLiteral("2")});
+    ASSERT_TRUE(proces.waitForStarted());
+    while (Zawartosc(przerwany).count('\n') < 2 && proces.state() == QProcess::Running)
+        QThread::msleep(5);
+    ::kill(static_cast<pid_t>(proces.processId()), SIGINT);
+    ASSERT_TRUE(proces.waitForFinished(60000));
+    ASSERT_EQ(proces.exitCode(), 130) << proces.readAllStandardError().toStdString();
+    EXPECT_TRUE(proces.readAllStandardError().contains("interrupted"));
+    const QByteArray czesc = Zawartosc(przerwany);
+    EXPECT_LT(czesc.count('\n'), 9);
+    // A row cut short by a crash or a full disk is run again.
+    Zapisz(przerwany, czesc + "10");
+
+    const TWynikProcesu dalej = Uruchom(przemiatanie + QStringList{przerwany});
+    ASSERT_EQ(dalej.Kod, 0) << dalej.Bledy.toStdString();
+    EXPECT_EQ(Zawartosc(przerwany), Zawartosc(caly));
+    // Once complete, running it again runs nothing and changes nothing.
+    const TWynikProcesu znowu = Uruchom(przemiatanie + QStringList{przerwany});
+    ASSERT_EQ(znowu.Kod, 0) << znowu.Bledy.toStdString();
+    EXPECT_EQ(Zawartosc(przerwany), Zawartosc(caly));
+}
+
+TEST(Przemiatanie, DrawsTheChartAndKeepsEachRunsJson)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("sweep.csv"));
+    const QString png = folder.filePath(QStringLiteral("sweep.png"));
+    const QString json = folder.filePath(QStringLiteral("json"));
+    const TWynikProcesu w = Uruchom(QStringList{QStringLiteral("sweep")} +
+                                    Argumenty({"--standard", "10BaseT,100BaseTX", "--snr", "6,8", "--seed", "2",
+                                               "--no-streams", "--quiet", "--out"}) +
+                                    QStringList{csv, QStringLiteral("--plot"), png, QStringLiteral("--keep-json"), json});
+#if LINTAVOX_Z_WYKRESEM
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Bledy.isEmpty()) << w.Bledy.toStdString();
+    EXPECT_TRUE(Zawartosc(png).startsWith("\x89PNG\r\n"));
+#else
+    JednaLinia(w, 2, {"--plot", "LINTAVOX_GUI"}, "lintavox-sim sweep: ");
+    GTEST_SKIP() << "this build has no chart: the rest needs the sweep to run";
+#endif
+    const QStringList pliki = QDir(json).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(pliki, (QStringList{QStringLiteral("1_standard-10BaseT_snr_db-6_seed-2.json"),
+                                  QStringLiteral("2_standard-10BaseT_snr_db-8_seed-2.json"),
+                                  QStringLiteral("3_standard-100BaseTX_snr_db-6_seed-2.json"),
+                                  QStringLiteral("4_standard-100BaseTX_snr_db-8_seed-2.json")}));
+    const auto wiersze = Wiersze(csv);
+    ASSERT_EQ(wiersze.size(), 5u);
+    const QJsonObject trzeci = Json(QDir(json).filePath(pliki.value(2)));
+    EXPECT_EQ(trzeci[QStringLiteral("standard")].toString(), QStringLiteral("100BaseTX"));
+    EXPECT_EQ(trzeci[QStringLiteral("ber")].toDouble(), std::stod(wiersze[3][3]));
+    EXPECT_FALSE(trzeci.contains(QStringLiteral("input_streams")));
+}
+
+TEST(Przemiatanie, BadInputIsOneLineNamingTheAxisOrFileAndWritesNothing)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("sweep.csv"));
+    const QString sweepJson = folder.filePath(QStringLiteral("sweep.json"));
+    Zapisz(sweepJson, R"({"axes": [{"axis": "colour", "values": [1, 2]}]})");
+    const struct {
+        QStringList Argumenty;
+        std::initializer_list<const char*> Czesci;
+    } przypadki[] = {
+        {Argumenty({"--rate", "100:500:0"}), {"--rate", "zero"}},
+        {Argumenty({"--rate", "500:100:100"}), {"--rate", "500:100:100"}},
+        {Argumenty({"--snr", ""}), {"--snr", "empty"}},
+        {Argumenty({"--snr", "8,,10"}), {"--snr", "empty"}},
+        {Argumenty({"--colour", "1,2"}), {"colour"}},
+        {QStringList{QStringLiteral("--sweep-file"), sweepJson}, {"sweep.json", "colour"}},
+        {Argumenty({"--standard", "all", "--rate", "100,200"}), {"--rate", "'200'", "standard 10BaseT"}},
+        {Argumenty({"--cable", "Cat6", "--length", "50:250:50"}), {"--length", "'250'"}},
+        {Argumenty({"--seed", "1,2", "--snr", "8", "--noise-mv", "3"}), {"--noise-mv"}},
+        {Argumenty({"--rate", "100,200", "--jobs", "0"}), {"--jobs"}},
+        {Argumenty({"--rate", "100,200", "--plot", "chart.gif"}), {"--plot"}},
+    };
+    for (const auto& p : przypadki) {
+        const TWynikProcesu w =
+            Uruchom(QStringList{QStringLiteral("sweep")} + p.Argumenty + QStringList{QStringLiteral("--out"), csv});
+        JednaLinia(w, 2, p.Czesci, "lintavox-sim sweep: ");
+        EXPECT_FALSE(QFile::exists(csv)) << p.Argumenty.join(QLatin1Char(' ')).toStdString();
+    }
+
+    // Outputs that cannot be written, and a file another sweep wrote.
+    const QString inny = folder.filePath(QStringLiteral("other.csv"));
+    Zapisz(inny, "rate,seed,ber\n100,1,0.5\n");
+    const struct {
+        QString Plik;
+        const char* Czesc;
+    } wyjscia[] = {
+        {folder.filePath(QStringLiteral("missing/sweep.csv")), "missing"},
+        {folder.path(), "directory"},
+        {inny, "other.csv"},
+    };
+    for (const auto& o : wyjscia) {
+        const TWynikProcesu w = Uruchom(QStringList{QStringLiteral("sweep")} +
+                                        Argumenty({"--rate", "100,200", "--seed", "1", "--out"}) + QStringList{o.Plik});
+        JednaLinia(w, 2, {"--out", o.Czesc}, "lintavox-sim sweep: ");
+    }
+    EXPECT_EQ(Zawartosc(inny), QByteArray("rate,seed,ber\n100,1,0.5\n"));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing"))));
+}
+
+TEST(DaneWykresu, TheFirstSweptAxisAgainstTheFigureASeriesPerValueOfTheOthers)
+{
+    std::string blad;
+    const std::vector<TOsZWartosciami> osie = {
+        {TOsPrzemiatania::Standard, *ParsujWartosci(TOsPrzemiatania::Standard, "100BaseTX", blad)},
+        {TOsPrzemiatania::Szybkosc, *ParsujWartosci(TOsPrzemiatania::Szybkosc, "100,200", blad)},
+        {TOsPrzemiatania::Snr, *ParsujWartosci(TOsPrzemiatania::Snr, "8,10", blad)},
+    };
+    const std::vector<std::string> naglowek{"standard", "rate", "snr_db", "seed", "ber"};
+    const std::vector<std::vector<std::string>> wiersze{
+        {"100BaseTX", "100", "8", "1", "0.01"}, {"100BaseTX", "100", "10", "1", "0"},
+        {"100BaseTX", "200", "8", "1", "0.02"}, {"100BaseTX", "200", "10", "1", "0.001"}};
+    const TDaneWykresuPrzemiatania dane = DaneWykresu(osie, naglowek, wiersze, "ber");
+    EXPECT_EQ(dane.OpisX, "rate (Mbps)");
+    EXPECT_EQ(dane.OpisY, "ber");
+    EXPECT_TRUE(dane.NazwyX.empty());
+    ASSERT_EQ(dane.Serie.size(), 2u);
+    EXPECT_EQ(dane.Serie[0].Nazwa, "snr_db 8");
+    EXPECT_EQ(dane.Serie[0].Punkty, (std::vector<std::pair<double, double>>{{100, 0.01}, {200, 0.02}}));
+    // A figure of 0 has no place on a logarithmic scale.
+    EXPECT_EQ(dane.Serie[1].Punkty, (std::vector<std::pair<double, double>>{{200, 0.001}}));
+
+    const std::vector<TOsZWartosciami> nazwy = {
+        {TOsPrzemiatania::Zrodlo, *ParsujWartosci(TOsPrzemiatania::Zrodlo, "prbs7,random", blad)}};
+    const TDaneWykresuPrzemiatania zNazwami =
+        DaneWykresu(nazwy, {"source", "seed", "ber"}, {{"random", "1", "0.5"}, {"prbs7", "1", "0.25"}}, "ber");
+    EXPECT_EQ(zNazwami.NazwyX, (std::vector<std::string>{"prbs7", "random"}));
+    ASSERT_EQ(zNazwami.Serie.size(), 1u);
+    EXPECT_EQ(zNazwami.Serie[0].Punkty, (std::vector<std::pair<double, double>>{{0, 0.25}, {1, 0.5}}));
+}
+
+} // namespace
