@@ -1,7 +1,8 @@
 # make run  - install what is missing, build, start the program
 # make test - install what is missing, build, run every test, then all of them again under ASan+UBSan,
 #             then the computation, engine and command-line tests under ThreadSanitizer
-# make bench - the Google Benchmarks; make bench-long - three 1,000,000-bit command-line runs
+# make bench - the Google Benchmarks; make bench-long - 1,000,000-bit command-line runs;
+# make bench-sweep - a sweep of 100 runs on one core against two
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -12,7 +13,7 @@ CTEST_FLAGS = --output-on-failure -j $(JOBS)
 # Reports from inside the uninstrumented system Qt are suppressed, each for its reason there.
 TSAN_OPTIONS_TEST = suppressions=$(CURDIR)/tests/tsan-qt.supp second_deadlock_stack=1
 
-.PHONY: deps build build-asan build-tsan test test-asan test-tsan run bench bench-long clean
+.PHONY: deps build build-asan build-tsan test test-asan test-tsan run bench bench-long bench-sweep clean
 
 deps:
 	@scripts/install-deps
@@ -49,6 +50,9 @@ bench: build
 
 bench-long: build
 	bench/long-run $(BUILD) 3
+
+bench-sweep: build
+	bench/sweep-scaling $(BUILD) 3 2
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

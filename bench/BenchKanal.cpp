@@ -1,13 +1,17 @@
-// The channel library's speed: the figures quoted for the recalculation and for a run.
+// The channel library's speed: the figures quoted for the recalculation and for a run, the
+// crossover of the two convolutions, and how soon a cancellation returns.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <chrono>
+#include <random>
 #include <thread>
 
 #include "DaneKanalu.h"
+#include "JadraWektorowe.h"
 #include "KontrolaKanalu.h"
 #include "ReferencjaKanalu.h"
+#include "SplotWidmowy.h"
 #include "TVartoChannel.h"
 #include "VartoChannel.h"
 
@@ -30,7 +34,10 @@ void CharakterystykaFiltru(benchmark::State& stan)
 }
 
 struct TWejscieKanalu {
-    std::vector<TStrumienKanalu> Sygnaly = Sygnaly1000BaseT(1320, 625);
+    // 1,320 bits: the heaviest settings-page run, 165 symbols of 15 samples on each pair.
+    explicit TWejscieKanalu(std::int32_t bity = 1320) : Sygnaly(Sygnaly1000BaseT(bity, 625)) {}
+
+    std::vector<TStrumienKanalu> Sygnaly;
     TStrumienKanalu Tlumienie = Strumien(DomyslneTlumienie());
     TStrumienKanalu Przesluchy = Strumien(DomyslnePrzesluchy());
     TStrumienKanalu Echo = Strumien(DomyslneEcho());
@@ -91,6 +98,44 @@ void PrzyspieszenieBudowy(benchmark::State& stan)
     stan.counters["przyspieszenie"] = wzorcowo / szybko;
 }
 
+// The direct sum and the transform on one thread over the same 200,000 samples, by tap
+// count: where the transform starts to win.
+void Przeciecie(benchmark::State& stan)
+{
+    const auto M = static_cast<std::int32_t>(stan.range(0));
+    constexpr std::int32_t C = 200000;
+    std::mt19937 los(1);
+    std::uniform_real_distribution<float> rozklad(-1.0f, 1.0f);
+    std::vector<float> probki(C);
+    std::vector<float> odczepy(static_cast<std::size_t>(M));
+    for (float& x : probki)
+        x = rozklad(los);
+    for (float& y : odczepy)
+        y = rozklad(los);
+    std::vector<double> zMarginesem(probki.size() + 2 * MarginesSplotu, 0.0);
+    std::copy(probki.begin(), probki.end(), zMarginesem.begin() + MarginesSplotu);
+    const std::vector<double> h(odczepy.begin(), odczepy.end());
+    std::vector<float> sumy(C);
+    double bezposrednio = 0.0;
+    double widmowo = 0.0;
+    for (auto _ : stan) {
+        const auto t0 = Zegar::now();
+        Jadra().Splataj(zMarginesem.data(), C, h.data(), M, 0, C, sumy.data());
+        const auto t1 = Zegar::now();
+        const TSplotWidmowy splot(odczepy, C);
+        for (std::int32_t b = 0; b < splot.LiczbaBlokow(); ++b)
+            splot.Licz(b, probki.data(), sumy.data());
+        const auto t2 = Zegar::now();
+        benchmark::DoNotOptimize(sumy.data());
+        bezposrednio += Sekundy(t1 - t0);
+        widmowo += Sekundy(t2 - t1);
+    }
+    const auto n = static_cast<double>(stan.iterations());
+    stan.counters["bezposrednio_ms"] = 1e3 * bezposrednio / n;
+    stan.counters["widmowo_ms"] = 1e3 * widmowo / n;
+    stan.counters["przyspieszenie"] = bezposrednio / widmowo;
+}
+
 // From setting the flag, opoznienie ms into the heaviest run, to the call's return.
 void OpoznienieAnulowania(benchmark::State& stan)
 {
@@ -116,9 +161,58 @@ void OpoznienieAnulowania(benchmark::State& stan)
     }
 }
 
+// The step gauge of a run that sets the flag halfway through the first convolution of the
+// echo stage, and notes when.
+class TPulapka : public TWskaznikAtomowy, public TEtykietaPostepu {
+public:
+    explicit TPulapka(std::uint8_t& flaga) : Flaga(flaga) {}
+    void UstawTekst(std::string_view tekst) override { Uzbrojona = Uzbrojona || tekst.starts_with("Echo: "); }
+    void Odswiez() override {}
+    void UstawPozycje(std::int64_t pozycja) override
+    {
+        TWskaznikAtomowy::UstawPozycje(pozycja);
+        if (Uzbrojona && Ustawiona == Zegar::time_point() && 2 * pozycja >= Maksimum()) {
+            Ustawiona = Zegar::now();
+            std::atomic_ref<std::uint8_t>(Flaga).store(1);
+        }
+    }
+    Zegar::time_point Ustawiona;
+
+private:
+    std::uint8_t& Flaga;
+    bool Uzbrojona = false;
+};
+
+// From setting the flag in a convolution by the transform (200,000 bits: 375,000 samples on
+// each pair) to the call's return.
+void OpoznienieAnulowaniaTransformaty(benchmark::State& stan)
+{
+    TWejscieKanalu wejscie(200000);
+    std::vector<TFltFltStrumien*> sygnaly;
+    for (const auto& s : wejscie.Sygnaly)
+        sygnaly.push_back(s.get());
+    for (auto _ : stan) {
+        alignas(std::atomic_ref<std::uint8_t>::required_alignment) std::uint8_t flaga = 0;
+        TPulapka pulapka(flaga);
+        TFltFltStrumien** wynik = ZwrocStrumieniePoKanale(
+            sygnaly.data(), 4, 625.0f, wejscie.Tlumienie.get(), wejscie.Przesluchy.get(), wejscie.Echo.get(),
+            wejscie.Regeneracja.get(), 1, 1, 1, 10, nullptr, 4, &flaga, &pulapka, &pulapka, nullptr);
+        const auto powrot = Zegar::now();
+        if (wynik) {
+            Zwolnij(wynik, 8);
+            stan.SkipWithError("the run ended without the flag");
+            break;
+        }
+        stan.SetIterationTime(Sekundy(powrot - pulapka.Ustawiona));
+    }
+}
+
 } // namespace
 
 BENCHMARK(CharakterystykaFiltru)->Arg(10)->Arg(125)->Unit(benchmark::kMillisecond);
 BENCHMARK(NajciezszyPrzebieg)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(PrzyspieszenieBudowy)->Arg(125)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(Przeciecie)->Arg(15)->Arg(31)->Arg(47)->Arg(63)->Arg(95)->Arg(127)->Arg(255)->Arg(501)->Arg(1875)->Arg(9375)
+    ->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(OpoznienieAnulowania)->Arg(5)->Arg(60)->Arg(150)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(OpoznienieAnulowaniaTransformaty)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);

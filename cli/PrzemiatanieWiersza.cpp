@@ -241,8 +241,11 @@ TDaneWykresuPrzemiatania DaneWykresu(const std::vector<TOsZWartosciami>& osie, c
     for (const std::vector<std::string>& wiersz : wiersze) {
         std::string nazwa;
         for (std::size_t a = 0; a < osie.size(); ++a)
-            if (a != osX && osie[a].Wartosci.size() > 1)
-                nazwa += (nazwa.empty() ? "" : ", ") + std::string(OpisOsi(osie[a].Os).Nazwa) + " " + wiersz[a];
+            if (a != osX && osie[a].Wartosci.size() > 1) {
+                const TOpisOsi& opis = OpisOsi(osie[a].Os);
+                nazwa += (nazwa.empty() ? "" : ", ") + std::string(opis.Nazwa) + " " + wiersz[a] +
+                         (opis.Jednostka.empty() ? "" : " " + std::string(opis.Jednostka));
+            }
         const auto [gdzie, nowa] = numerySerii.try_emplace(nazwa, dane.Serie.size());
         if (nowa)
             dane.Serie.push_back({nazwa, {}});

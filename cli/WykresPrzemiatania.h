@@ -11,7 +11,7 @@
 #include <QCoreApplication>
 
 struct TSeriaPrzemiatania {
-    std::string Nazwa;                             // the other axes' values: "snr_db 8, seed 3"
+    std::string Nazwa;                             // the other axes' values: "snr_db 8 dB, seed 3"
     std::vector<std::pair<double, double>> Punkty; // x, figure (points without a positive figure are left out)
 };
 

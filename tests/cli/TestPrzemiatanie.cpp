@@ -201,7 +201,7 @@ TEST(DaneWykresu, TheFirstSweptAxisAgainstTheFigureASeriesPerValueOfTheOthers)
     EXPECT_EQ(dane.OpisY, "ber");
     EXPECT_TRUE(dane.NazwyX.empty());
     ASSERT_EQ(dane.Serie.size(), 2u);
-    EXPECT_EQ(dane.Serie[0].Nazwa, "snr_db 8");
+    EXPECT_EQ(dane.Serie[0].Nazwa, "snr_db 8 dB");
     EXPECT_EQ(dane.Serie[0].Punkty, (std::vector<std::pair<double, double>>{{100, 0.01}, {200, 0.02}}));
     // A figure of 0 has no place on a logarithmic scale.
     EXPECT_EQ(dane.Serie[1].Punkty, (std::vector<std::pair<double, double>>{{200, 0.001}}));
