@@ -210,7 +210,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto opcja = [&p, plikiPrzebiegu](const char* nazwa, const char* opis, const char* wartosc = nullptr) {
         QCommandLineOption o(QString::fromLatin1(nazwa), QString::fromUtf8(opis));
         if (wartosc != nullptr)
-            o.setValueName(QString::fromLatin1(wartosc));
+            o.setValueName(QString::fromUtf8(wartosc));
         if (plikiPrzebiegu || (std::strcmp(nazwa, "json") != 0 && std::strcmp(nazwa, "csv") != 0))
             p.addOption(o);
         return o;

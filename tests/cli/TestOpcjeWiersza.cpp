@@ -158,6 +158,7 @@ TEST(OpcjeWiersza, CablePresetFillsTheThreeListsUnlessAModelFileWins)
     for (const char* opcja : {"--cable", "--length", "--temperature", "--touchstone", "--touchstone-ports",
                               "--touchstone-dc", "--touchstone-points"})
         EXPECT_NE(pomoc.find(opcja), std::string::npos) << opcja;
+    EXPECT_NE(pomoc.find("--temperature <°C>"), std::string::npos);
 }
 
 TEST(OpcjeWiersza, TouchstoneFileFillsWhatItHolds)

@@ -156,6 +156,8 @@ TEST(Przemiatanie, BadInputIsOneLineNamingTheAxisOrFileAndWritesNothing)
         {Argumenty({"--seed", "1,2", "--snr", "8", "--noise-mv", "3"}), {"--noise-mv"}},
         {Argumenty({"--rate", "100,200", "--jobs", "0"}), {"--jobs"}},
         {Argumenty({"--rate", "100,200", "--plot", "chart.gif"}), {"--plot"}},
+        // The rows are the sweep's output; a single run's files are not.
+        {Argumenty({"--rate", "100,200", "--json", "run.json"}), {"json"}},
     };
     for (const auto& p : przypadki) {
         const TWynikProcesu w =
@@ -182,6 +184,16 @@ TEST(Przemiatanie, BadInputIsOneLineNamingTheAxisOrFileAndWritesNothing)
     }
     EXPECT_EQ(Zawartosc(inny), QByteArray("rate,seed,ber\n100,1,0.5\n"));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing"))));
+}
+
+TEST(Przemiatanie, HelpListsItsOwnOptionsAndTheSettingsOfARun)
+{
+    const TWynikProcesu w = Uruchom(Argumenty({"sweep", "--help"}));
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    for (const char* czesc : {"--out <file.csv>", "--jobs", "--keep-json", "--plot", "--sweep-file", "--cable",
+                              "--temperature <°C>", "--seed"})
+        EXPECT_TRUE(w.Wyjscie.contains(czesc)) << czesc;
+    EXPECT_FALSE(w.Wyjscie.contains("--json")) << w.Wyjscie.toStdString();
 }
 
 TEST(DaneWykresu, TheFirstSweptAxisAgainstTheFigureASeriesPerValueOfTheOthers)
