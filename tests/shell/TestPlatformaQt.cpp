@@ -118,12 +118,14 @@ private slots:
                 kontrolki.Etykieta()->UstawTekst("Echo: ");
             }
         });
-        QTest::qWait(30);
+        // Waits for the computation's own reports rather than a fixed time, which a loaded
+        // machine may not give the thread.
+        QTRY_VERIFY(kontrolki.Calkowity()->Pozycja() > 0);
         k.reset(); // the window closes while the computation still reports
-        QTest::qWait(30);
+        const std::int64_t poZamknieciu = kontrolki.Calkowity()->Pozycja();
+        QTRY_VERIFY(kontrolki.Calkowity()->Pozycja() > poZamknieciu);
         dalej.store(false);
         obliczenie.join();
-        QVERIFY(kontrolki.Calkowity()->Pozycja() > 0);
     }
 
     void watekWidziFlage()
