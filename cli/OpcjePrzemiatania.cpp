@@ -27,7 +27,6 @@ constexpr std::string_view WielkosciWykresu[] = {"ber", "ber_counted", "ber_ci_l
 constexpr unsigned NajwiecejWatkow = 1024;
 // A sweep file holds settings and axes; a base analysis may be a whole result document.
 constexpr std::uintmax_t NajwiekszyPlikPrzemiatania = std::uintmax_t{64} << 20;
-constexpr std::uintmax_t NajwiekszaAnaliza = std::uintmax_t{1} << 30;
 
 json CzytajJson(const std::string& plik, std::uintmax_t maksBajtow)
 {
@@ -49,26 +48,26 @@ void CzytajPlikPrzemiatania(TOpcjePrzemiatania& o, const std::string& plik)
     o.PlikPrzemiatania = plik;
     const json d = CzytajJson(plik, NajwiekszyPlikPrzemiatania);
     o.Wejscia.push_back({"--sweep-file", plik});
-    std::string blad;
-    std::optional<TUstawieniaSymulacji> baza = DomyslneUstawienia(1);
+    o.Baza = DomyslneUstawienia(1);
     if (d.contains("base")) {
         const json& b = d.at("base");
+        TBladAnalizy blad;
+        std::optional<TAnaliza> baza;
         if (b.is_string()) {
             std::filesystem::path sciezka = b.get<std::string>();
             if (sciezka.is_relative())
                 sciezka = std::filesystem::path(plik).parent_path() / sciezka;
             o.Wejscia.push_back({"--sweep-file's base", sciezka.string()});
-            baza = UstawieniaZJson(CzytajJson(sciezka.string(), NajwiekszaAnaliza), blad);
+            baza = WczytajAnalize(sciezka, blad);
         } else if (b.is_object()) {
-            baza = UstawieniaZJson(b, blad);
+            baza = AnalizaZJson(b, blad);
         } else {
-            blad = "must be an analysis document or the name of a file holding one";
-            baza.reset();
+            blad.Opis = "must be an analysis document or the name of a file holding one";
         }
         if (!baza)
-            throw TBladOpcjiPrzemiatania(plik + ": base: " + blad);
+            throw TBladOpcjiPrzemiatania(plik + ": base: " + blad.Opis);
+        o.Baza = std::move(baza->Ustawienia);
     }
-    o.Baza = std::move(*baza);
 
     const std::string ksztalt = "axes must be a list of {\"axis\": name, \"values\": list or range}";
     if (!d.contains("axes") || !d.at("axes").is_array() || d.at("axes").empty())

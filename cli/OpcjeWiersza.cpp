@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
@@ -103,8 +104,9 @@ struct TOpcjeKabla {
 };
 
 // The cable preset and the Touchstone file fill the attenuation, crosstalk and echo that no
-// model file gave, the file before the preset; the import's summary goes to the notes.
-void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TOpcjeWiersza& o)
+// model file option gave (bezModelu), the file before the preset; the import's summary goes
+// to the notes.
+void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TListyZrodla bezModelu, TOpcjeWiersza& o)
 {
     TUstawieniaSymulacji& u = o.Ustawienia;
     for (const QCommandLineOption* zalezna : {&k.Dlugosc, &k.Temperatura})
@@ -151,8 +153,6 @@ void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TOpc
     const TZakres szybkosci = ZakresPola(TPoleUstawien::Szybkosc, u.Standard);
     if (u.Szybkosc < szybkosci.Min || u.Szybkosc > szybkosci.Max)
         return;
-    const TPochodzenie& z = u.Pochodzenie;
-    const TListyZrodla bezModelu{z.PlikTlumienia.empty(), z.PlikPrzesluchow.empty(), z.PlikEcha.empty()};
     std::optional<TImportCharakterystyk> import;
     if (p.isSet(k.Touchstone)) {
         const std::string plik = p.value(k.Touchstone).toStdString();
@@ -175,9 +175,31 @@ void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TOpc
         UstawImport(u, *import, bezModelu);
 }
 
+// Every member of the settings, effects and characteristics (and the standard) where the
+// document po differs from przed, with przed's value: what the options changed of an
+// analysis file. Lists count as one member each.
+nlohmann::json Nadpisane(const nlohmann::json& przed, const nlohmann::json& po)
+{
+    nlohmann::json zmiany = nlohmann::json::array();
+    const std::function<void(const nlohmann::json&, const nlohmann::json&, const std::string&)> porownaj =
+        [&](const nlohmann::json& a, const nlohmann::json& b, const std::string& sciezka) {
+            if (a.is_object() && b.is_object()) {
+                for (const auto& [klucz, wartosc] : a.items())
+                    porownaj(wartosc, b.contains(klucz) ? b.at(klucz) : nlohmann::json(),
+                             sciezka.empty() ? klucz : sciezka + "." + klucz);
+                return;
+            }
+            if (a != b)
+                zmiany.push_back({{"member", sciezka}, {"file_value", a}});
+        };
+    for (const char* czesc : {"standard", "settings", "effects", "characteristics"})
+        porownaj(przed.at(czesc), po.at(czesc), czesc);
+    return zmiany;
+}
+
 } // namespace
 
-std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& z)
+std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& z, const std::string& plikAnalizy)
 {
     std::vector<TWejscieWiersza> wejscia;
     for (const auto& [opcja, plik] : {std::pair{"--attenuation", &z.PlikTlumienia},
@@ -190,6 +212,8 @@ std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& z)
             wejscia.push_back({opcja, *plik});
     if (z.Touchstone)
         wejscia.push_back({"--touchstone", z.Touchstone->Plik});
+    if (!plikAnalizy.empty())
+        wejscia.push_back({"--analysis", plikAnalizy});
     return wejscia;
 }
 
@@ -215,6 +239,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
             p.addOption(o);
         return o;
     };
+    const auto analiza = opcja("analysis", "Start from the settings of this analysis file (.lintavox, or the JSON of an earlier run); every other option given overrides its setting.", "file");
     const auto standard = opcja("standard", "10BaseT, 100BaseTX, \"100BaseTX (bez 4B5B)\", 1000BaseT, or 0 to 3 (default 100BaseTX).", "name");
     const auto bity = opcja("bits", "Bits to send, 100 to 1000000 (default 100; the desktop program takes up to 1000).", "count");
     const auto szybkosc = opcja("rate", "Bit rate in Mbps within the standard's limits (default: the standard's).", "Mbps");
@@ -232,6 +257,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto dekoder = opcja("decoder", "Decode the received symbols (default).");
     const auto bezDekodera = opcja("no-decoder", "No decoder.");
     const auto adaptacyjny = opcja("adaptive", "Regenerator as the mirror of the attenuation characteristic.");
+    const auto bezAdaptacji = opcja("no-adaptive", "Regenerator from its own characteristic (default).");
     const auto tlumienie = opcja("attenuation", "Attenuation model file (.att).", "file");
     const auto modelPrzesluchow = opcja("crosstalk-model", "Crosstalk model file (.att).", "file");
     const auto modelEcha = opcja("echo-model", "Echo model file (.att).", "file");
@@ -249,9 +275,10 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto snr = opcja("snr", "White Gaussian noise at the receiver for this signal-to-noise ratio, -20 to 100 dB (default none).", "dB");
     const auto szum = opcja("noise-mv", "White Gaussian noise at the receiver of this RMS voltage, 0 to 10000 mV (instead of --snr).", "mV");
     const auto drzenie = opcja("jitter-ps", "RMS random jitter of the transmitted edges, up to half a code symbol (default 0).", "ps");
-    const auto json = opcja("json", "Write every result as one JSON object to this file.", "file");
+    const auto json = opcja("json", "Write every result as one JSON analysis document to this file; the desktop program opens it.", "file");
     const auto bezStrumieni = opcja("no-streams", "Leave the streams out of the JSON: settings and figures only.");
     const auto csv = opcja("csv", "Write one CSV file (x,y) per stream into this folder.", "folder");
+    const auto zapisAnalizy = opcja("save-analysis", "Write the settings as an analysis file (.lintavox) without running.", "file");
     const auto cicho = opcja("quiet", "Print no summary.");
 
     return {pomoc, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, cicho};
@@ -274,12 +301,26 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     try {
         TOpcjeWiersza o;
         TUstawieniaSymulacji& u = o.Ustawienia;
-        const auto para = [&p](const QCommandLineOption& tak, const QCommandLineOption& nie) {
+        // A switch and its negation: the one given, or the value the settings start with.
+        const auto para = [&p](const QCommandLineOption& tak, const QCommandLineOption& nie, bool poczatkowa) {
             if (p.isSet(tak) && p.isSet(nie))
                 throw TBladOpcji(nie.names().front(), "contradicts --" + tak.names().front().toStdString());
-            return !p.isSet(nie);
+            return p.isSet(tak) || (poczatkowa && !p.isSet(nie));
         };
-        u = DomyslneUstawienia(p.isSet(standard) ? Standard(QStringLiteral("standard"), p.value(standard)) : 1);
+        std::optional<TUstawieniaSymulacji> zPliku;
+        if (p.isSet(analiza)) {
+            o.PlikAnalizy = p.value(analiza).toStdString();
+            TBladAnalizy blad;
+            auto odczytana = WczytajAnalize(o.PlikAnalizy, blad, LiczbaBitowMaxWiersza);
+            if (!odczytana)
+                throw TBladOpcji(QStringLiteral("analysis"), o.PlikAnalizy + ": " + blad.Opis);
+            zPliku = std::move(odczytana->Ustawienia);
+            u = *zPliku;
+            if (p.isSet(standard))
+                u.Standard = Standard(QStringLiteral("standard"), p.value(standard));
+        } else {
+            u = DomyslneUstawienia(p.isSet(standard) ? Standard(QStringLiteral("standard"), p.value(standard)) : 1);
+        }
         // Each whole-number setting with the option and text it came from, for the message
         // that names a violated limit.
         std::vector<std::pair<TPoleUstawien, QString>> podane;
@@ -308,17 +349,20 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         };
         if (p.isSet(snr) && p.isSet(szum))
             throw TBladOpcji(QStringLiteral("noise-mv"), "contradicts --snr");
+        // Either noise option replaces the noise the settings start with.
+        if (p.isSet(snr) || p.isSet(szum))
+            u.SzumIDrzenie.SnrDb = u.SzumIDrzenie.SzumMv = std::nullopt;
         if (p.isSet(snr))
             u.SzumIDrzenie.SnrDb = rzeczywista(snr, TPoleUstawien::Snr);
         if (p.isSet(szum))
             u.SzumIDrzenie.SzumMv = rzeczywista(szum, TPoleUstawien::SzumMv);
         if (p.isSet(drzenie))
             u.SzumIDrzenie.DrzeniePs = rzeczywista(drzenie, TPoleUstawien::DrzeniePs);
-        u.Przesluchy = para(przesluchy, bezPrzesluchow);
-        u.Echo = para(echo, bezEcha);
-        u.Regeneracja = para(regeneracja, bezRegeneracji);
-        u.Dekoder = para(dekoder, bezDekodera);
-        u.Adaptacyjny = p.isSet(adaptacyjny);
+        u.Przesluchy = para(przesluchy, bezPrzesluchow, u.Przesluchy);
+        u.Echo = para(echo, bezEcha, u.Echo);
+        u.Regeneracja = para(regeneracja, bezRegeneracji, u.Regeneracja);
+        u.Dekoder = para(dekoder, bezDekodera, u.Dekoder);
+        u.Adaptacyjny = para(adaptacyjny, bezAdaptacji, u.Adaptacyjny);
         if (u.Adaptacyjny && p.isSet(modelRegeneracji))
             throw TBladOpcji(QStringLiteral("regeneration-model"), "contradicts --adaptive");
         if (p.isSet(ziarno)) {
@@ -332,51 +376,79 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         }
 
         TPochodzenie& z = u.Pochodzenie;
-        z.PlikTlumienia = p.value(tlumienie).toStdString();
-        z.PlikPrzesluchow = p.value(modelPrzesluchow).toStdString();
-        z.PlikEcha = p.value(modelEcha).toStdString();
-        z.PlikRegeneracji = p.value(modelRegeneracji).toStdString();
         TCharakterystykiKanalu& c = u.Charakterystyki;
-        c.Tlumienie = Model(QStringLiteral("attenuation"), z.PlikTlumienia, c.Tlumienie);
-        c.Przesluchy = Model(QStringLiteral("crosstalk-model"), z.PlikPrzesluchow, c.Przesluchy);
-        c.Echo = Model(QStringLiteral("echo-model"), z.PlikEcha, c.Echo);
-        c.Wzmocnienie = Model(QStringLiteral("regeneration-model"), z.PlikRegeneracji, c.Wzmocnienie);
+        const auto model = [&](const QCommandLineOption& opcja, std::string& plik, TCharakterystyka& lista) {
+            if (!p.isSet(opcja))
+                return;
+            plik = p.value(opcja).toStdString();
+            lista = Model(opcja.names().front(), plik, lista);
+        };
+        model(tlumienie, z.PlikTlumienia, c.Tlumienie);
+        model(modelPrzesluchow, z.PlikPrzesluchow, c.Przesluchy);
+        model(modelEcha, z.PlikEcha, c.Echo);
+        model(modelRegeneracji, z.PlikRegeneracji, c.Wzmocnienie);
         ZrobCharakterystyki(p, {kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty},
-                            o);
-        z.PlikBitow = p.value(plikBitow).toStdString();
-        z.PlikBitowZaklocen = p.value(plikZaklocen).toStdString();
-        u.Bity = Bity(QStringLiteral("bits-file"), z.PlikBitow);
-        u.BityZaklocen = Bity(QStringLiteral("crosstalk-bits-file"), z.PlikBitowZaklocen);
+                            {!p.isSet(tlumienie), !p.isSet(modelPrzesluchow), !p.isSet(modelEcha)}, o);
+        const auto bityZPliku = [&](const QCommandLineOption& opcja, std::string& plik,
+                                    std::optional<std::vector<std::int32_t>>& cel) {
+            if (!p.isSet(opcja))
+                return;
+            plik = p.value(opcja).toStdString();
+            cel = Bity(opcja.names().front(), plik);
+        };
+        bityZPliku(plikBitow, z.PlikBitow, u.Bity);
+        bityZPliku(plikZaklocen, z.PlikBitowZaklocen, u.BityZaklocen);
 
         for (const TNaruszenie& n : SprawdzUstawienia(u, LiczbaBitowMaxWiersza)) {
             for (const auto& [pole, opcja] : podane)
                 if (pole == n.Pole)
                     throw TBladOpcji(opcja, "'" + p.value(opcja).toStdString() + "' is not " + n.Powod);
-            const auto plik = [&](const char* opcja, const std::string& nazwa) {
-                return TBladOpcji(QString::fromLatin1(opcja), (nazwa.empty() ? "the default" : nazwa) + ": " + n.Powod);
+            const auto plik = [&](const QCommandLineOption& opcja, const std::string& nazwa) {
+                // A setting no option gave came from the analysis file when there is one.
+                if (!p.isSet(opcja) && zPliku)
+                    return TBladOpcji(QStringLiteral("analysis"),
+                                      o.PlikAnalizy + ": " + SciezkaPola(n.Pole) + ": " + n.Powod);
+                return TBladOpcji(opcja.names().front(), (nazwa.empty() ? "the default" : nazwa) + ": " + n.Powod);
             };
             switch (n.Pole) {
             case TPoleUstawien::Tlumienie:
-                throw plik("attenuation", z.PlikTlumienia);
+                throw plik(tlumienie, z.PlikTlumienia);
             case TPoleUstawien::Przesluchy:
-                throw plik("crosstalk-model", z.PlikPrzesluchow);
+                throw plik(modelPrzesluchow, z.PlikPrzesluchow);
             case TPoleUstawien::Echo:
-                throw plik("echo-model", z.PlikEcha);
+                throw plik(modelEcha, z.PlikEcha);
             case TPoleUstawien::Wzmocnienie:
-                throw plik("regeneration-model", z.PlikRegeneracji);
+                throw plik(modelRegeneracji, z.PlikRegeneracji);
             case TPoleUstawien::Bity:
-                throw plik("bits-file", z.PlikBitow);
+                throw plik(plikBitow, z.PlikBitow);
             case TPoleUstawien::BityZaklocen:
-                throw plik("crosstalk-bits-file", z.PlikBitowZaklocen);
+                throw plik(plikZaklocen, z.PlikBitowZaklocen);
             default:
+                if (zPliku)
+                    throw TBladOpcji(QStringLiteral("analysis"), o.PlikAnalizy + ": " + SciezkaPola(n.Pole) + ": " +
+                                                                     n.Powod +
+                                                                     (p.isSet(standard) ? " (for --standard)" : ""));
                 throw TBladOpcji(QStringLiteral("standard"), n.Powod);
             }
         }
+        if (zPliku)
+            o.ZAnalizy = {{"file", o.PlikAnalizy}, {"overridden", Nadpisane(AnalizaJson(*zPliku), AnalizaJson(u))}};
 
         o.PlikJson = p.value(json).toStdString();
         o.FolderCsv = p.value(csv).toStdString();
+        o.ZapisAnalizy = p.value(zapisAnalizy).toStdString();
+        const std::vector<TWejscieWiersza> wejscia = WejsciaWiersza(z, o.PlikAnalizy);
+        if (!o.ZapisAnalizy.empty()) {
+            for (const QCommandLineOption* wyjscie : {&json, &csv, &bezStrumieni})
+                if (p.isSet(*wyjscie))
+                    throw TBladOpcji(QStringLiteral("save-analysis"),
+                                     "writes the settings without a run; it does not go with --" +
+                                         wyjscie->names().front().toStdString());
+            if (const std::string przeszkoda = PrzeszkodaWyjscia(o.ZapisAnalizy, wejscia); !przeszkoda.empty())
+                throw TBladOpcji(QStringLiteral("save-analysis"), przeszkoda);
+        }
         if (!o.PlikJson.empty())
-            if (const std::string przeszkoda = PrzeszkodaWyjscia(o.PlikJson, WejsciaWiersza(z)); !przeszkoda.empty())
+            if (const std::string przeszkoda = PrzeszkodaWyjscia(o.PlikJson, wejscia); !przeszkoda.empty())
                 throw TBladOpcji(QStringLiteral("json"), przeszkoda);
         std::error_code blad;
         if (!o.FolderCsv.empty() && std::filesystem::exists(o.FolderCsv, blad) &&

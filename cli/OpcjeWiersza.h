@@ -11,10 +11,19 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <nlohmann/json.hpp>
+
 #include "Ustawienia.h"
 
 struct TOpcjeWiersza {
     TUstawieniaSymulacji Ustawienia;
+    // --analysis: the analysis the settings started from, and what the document written
+    // records of it (the file and every member the options changed, with the file's value);
+    // null without one.
+    std::string PlikAnalizy;
+    nlohmann::json ZAnalizy;
+    // --save-analysis: where the settings go, without a run.
+    std::string ZapisAnalizy;
     std::string PlikJson;
     std::string FolderCsv;
     bool Cicho = false;
@@ -41,7 +50,8 @@ struct TWynikParsowania {
 
 // Parses the options, reads the files they name, checks the settings, and refuses an
 // output path that is not a regular file or is the same file as an input, all before
-// the run.
+// the run. With --analysis the settings start from the file's and each option given
+// overrides its member.
 TWynikParsowania ParsujWiersz(const QStringList& argumenty);
 
 // An input file of the run and the option that named it ("--bits-file").
@@ -49,8 +59,9 @@ struct TWejscieWiersza {
     std::string Opcja;
     std::string Plik;
 };
-// Every input file the settings came from, in the order of the options.
-std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& pochodzenie);
+// Every input file the settings came from, in the order of the options, then the analysis
+// file when there is one.
+std::vector<TWejscieWiersza> WejsciaWiersza(const TPochodzenie& pochodzenie, const std::string& plikAnalizy = {});
 
 // Why an output may not be written to plik: it exists and is not a regular file, or it is
 // the same file as one of the inputs (the text names both). Empty when it may.

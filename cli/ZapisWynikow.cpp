@@ -54,13 +54,28 @@ std::string Podsumowanie(const TWynikSymulacji& w)
     return tekst;
 }
 
+nlohmann::json DokumentWiersza(const TOpcjeWiersza& opcje, const TWynikSymulacji* w)
+{
+    nlohmann::json dokument = AnalizaJson(opcje.Ustawienia, w, !opcje.BezStrumieni);
+    if (!opcje.ZAnalizy.is_null())
+        dokument["from_analysis"] = opcje.ZAnalizy;
+    return dokument;
+}
+
+std::string ZapiszUstawienia(const TOpcjeWiersza& opcje)
+{
+    if (const std::string blad = ZapiszAnalize(opcje.ZapisAnalizy, DokumentWiersza(opcje, nullptr)); !blad.empty())
+        return "--save-analysis: " + blad;
+    return {};
+}
+
 TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& w)
 {
     TZapisAtomowy zapis;
     if (!opcje.FolderCsv.empty()) {
         if (const std::string blad = zapis.UtworzFolder(opcje.FolderCsv); !blad.empty())
             return {"--csv: " + blad, 1};
-        const std::vector<TWejscieWiersza> wejscia = WejsciaWiersza(opcje.Ustawienia.Pochodzenie);
+        const std::vector<TWejscieWiersza> wejscia = WejsciaWiersza(opcje.Ustawienia.Pochodzenie, opcje.PlikAnalizy);
         TBladZapisu blad;
         KazdyStrumien(w, [&](const std::string& nazwa, TFltFltStrumien* s) {
             if (!blad.Tekst.empty())
@@ -82,7 +97,7 @@ TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& w)
             return blad;
     }
     if (!opcje.PlikJson.empty())
-        if (const std::string blad = zapis.Dodaj(opcje.PlikJson, TekstJson(WynikJson(w, !opcje.BezStrumieni))); !blad.empty())
+        if (const std::string blad = zapis.Dodaj(opcje.PlikJson, TekstJson(DokumentWiersza(opcje, &w))); !blad.empty())
             return {"--json: " + blad, 1};
     if (const std::string blad = zapis.Zatwierdz(); !blad.empty())
         return {"the results cannot be saved: " + blad, 1};

@@ -4,12 +4,22 @@
 
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "OpcjeWiersza.h"
 #include "Symulacja.h"
 
 // The Polish texts the program shows for the run: BER, its reading, correct time, largest
 // error, then the counted errors with their reading.
 std::string Podsumowanie(const TWynikSymulacji& wynik);
+
+// The analysis document of the options' settings and, when w is given, of the run w (its
+// streams unless --no-streams), with what --analysis started from.
+nlohmann::json DokumentWiersza(const TOpcjeWiersza& opcje, const TWynikSymulacji* w);
+
+// --save-analysis: the settings as an analysis file, written atomically. Empty, or the
+// one line that says why not.
+std::string ZapiszUstawienia(const TOpcjeWiersza& opcje);
 
 // Why the results could not be saved: one line naming the option, and the exit status.
 struct TBladZapisu {

@@ -58,6 +58,13 @@ int main(int argc, char** argv)
     const TOpcjeWiersza& opcje = *parsowanie.Opcje;
     if (!opcje.Uwagi.empty() && !opcje.Cicho)
         std::fprintf(stderr, "%s\n", opcje.Uwagi.c_str());
+    if (!opcje.ZapisAnalizy.empty()) {
+        if (const std::string blad = ZapiszUstawienia(opcje); !blad.empty()) {
+            std::fprintf(stderr, "lintavox-sim: %s\n", blad.c_str());
+            return 1;
+        }
+        return 0;
+    }
 
     std::unique_ptr<TPasekPostepu> pasek;
     TKontrolkiPostepu postep;

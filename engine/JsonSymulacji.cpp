@@ -1,9 +1,17 @@
 #include "JsonSymulacji.h"
 
+#include <cmath>
+#include <limits>
+
 #include "Liczby.h"
+#include "OdczytPliku.h"
 #include "OpisBER.h"
 #include "OpisZliczenia.h"
+#include "PlikBitow.h"
+#include "PlikModelu.h"
 #include "Standardy.h"
+#include "TekstJson.h"
+#include "ZapisAtomowy.h"
 
 using nlohmann::json;
 
@@ -12,28 +20,61 @@ namespace {
 constexpr const char* Zrodla[] = {"random", "zeros", "ones", "prbs7", "prbs9", "prbs15", "prbs23", "prbs31"};
 static_assert(std::size(Zrodla) == LiczbaZrodelBitow);
 
+// ---- Writing ----
+
 json TekstLubNull(const std::string& s)
 {
     return s.empty() ? json() : json(s);
 }
 
-// A float widened to double is exact, so the number reads back to the same float.
-json Punkty(const TFltFltStrumien* s)
+json LiczbaLubNull(const std::optional<double>& x)
+{
+    return x ? json(*x) : json();
+}
+
+json CiagBitow(const std::optional<std::vector<std::int32_t>>& bity)
+{
+    if (!bity)
+        return json();
+    std::string tekst;
+    tekst.reserve(bity->size());
+    for (const std::int32_t b : *bity)
+        tekst += static_cast<char>('0' + b);
+    return tekst;
+}
+
+// A float widened to double is exact, so every number reads back to the same float.
+json Strumien(const TFltFltStrumien* s)
 {
     if (s == nullptr)
         return json();
+    auto& strumien = const_cast<TFltFltStrumien&>(*s); // reads go through its scratch element
     json x = json::array();
     json y = json::array();
-    auto& strumien = const_cast<TFltFltStrumien&>(*s);
     for (std::int32_t i = 0; i < strumien.ZwrocDlugosc(); ++i) {
         const TPunkt p = strumien.Zwroc(i);
         x.push_back(static_cast<double>(p.X));
         y.push_back(static_cast<double>(p.Y));
     }
-    return {{"x", std::move(x)}, {"y", std::move(y)}};
+    return {{"name", strumien.ZwrocNazwe()},
+            {"x", std::move(x)},
+            {"y", std::move(y)},
+            {"min_y", static_cast<double>(strumien.MinY)},
+            {"max_y", static_cast<double>(strumien.MaxY)},
+            {"scale_x", static_cast<double>(strumien.SkalaX)},
+            {"scale_y", static_cast<double>(strumien.SkalaY)},
+            {"precision_y", static_cast<double>(strumien.PrecyzjaY)}};
 }
 
-json Charakterystyka(const TCharakterystyka& punkty)
+json Strumienie(const TStrumienie& strumienie)
+{
+    json lista = json::array();
+    for (const TStrumien& s : strumienie)
+        lista.push_back(Strumien(s.get()));
+    return lista;
+}
+
+json Lista(const TCharakterystyka& punkty)
 {
     json wynik = json::array();
     for (const TPunkt& p : punkty)
@@ -41,76 +82,7 @@ json Charakterystyka(const TCharakterystyka& punkty)
     return wynik;
 }
 
-// A reader that names the first field it cannot take.
-struct TBladJson {
-    std::string Pole;
-    std::string Powod;
-};
-
-const json& Pole(const json& obiekt, const char* nazwa)
-{
-    if (!obiekt.is_object() || !obiekt.contains(nazwa))
-        throw TBladJson{nazwa, "is missing"};
-    return obiekt.at(nazwa);
-}
-
-bool Logiczne(const json& obiekt, const char* nazwa)
-{
-    const json& w = Pole(obiekt, nazwa);
-    if (!w.is_boolean())
-        throw TBladJson{nazwa, "must be true or false"};
-    return w.get<bool>();
-}
-
-std::int64_t Calkowite(const json& w, const char* nazwa)
-{
-    if (w.is_number_integer())
-        return w.get<std::int64_t>();
-    if (w.is_string())
-        if (const auto n = ParsujCalkowita(w.get<std::string>()))
-            return *n;
-    throw TBladJson{nazwa, "must be a whole number"};
-}
-
-double Liczba(const json& w, const char* nazwa)
-{
-    if (!w.is_number())
-        throw TBladJson{nazwa, "must be a number"};
-    return w.get<double>();
-}
-
-// An optional number: absent and null read as none.
-std::optional<double> LiczbaLubNic(const json& obiekt, const char* nazwa)
-{
-    if (!obiekt.contains(nazwa) || obiekt.at(nazwa).is_null())
-        return std::nullopt;
-    return Liczba(obiekt.at(nazwa), nazwa);
-}
-
-TCharakterystyka Lista(const json& obiekt, const char* nazwa)
-{
-    const json& w = Pole(obiekt, nazwa);
-    if (!w.is_array())
-        throw TBladJson{nazwa, "must be a list of [MHz, dB] points"};
-    TCharakterystyka punkty;
-    for (const json& p : w) {
-        if (!p.is_array() || p.size() != 2 || !p[0].is_number() || !p[1].is_number())
-            throw TBladJson{nazwa, "must be a list of [MHz, dB] points"};
-        punkty.push_back({static_cast<float>(p[0].get<double>()), static_cast<float>(p[1].get<double>())});
-    }
-    return punkty;
-}
-
-std::string Plik(const json& obiekt, const char* nazwa)
-{
-    if (!obiekt.contains(nazwa) || obiekt.at(nazwa).is_null())
-        return {};
-    if (!obiekt.at(nazwa).is_string())
-        throw TBladJson{nazwa, "must be a file name or null"};
-    return obiekt.at(nazwa).get<std::string>();
-}
-
-// The characteristics a cable or a Touchstone file made, by their names in the settings.
+// The characteristics a cable or a Touchstone file made, by their names in the document.
 json Listy(TListyZrodla l)
 {
     json nazwy = json::array();
@@ -144,12 +116,280 @@ json Touchstone(const std::optional<TTouchstonePochodzenia>& t)
             {"characteristics", Listy(t->Listy)}};
 }
 
-TListyZrodla ListyZJson(const json& obiekt, const char* pole)
+json Ustawienia(const TUstawieniaSymulacji& u)
 {
-    const json& w = Pole(obiekt, "characteristics");
-    TListyZrodla l;
+    const TPochodzenie& z = u.Pochodzenie;
+    return {
+        {"bits", u.LiczbaBitow},
+        {"rate", u.Szybkosc},
+        {"slope", static_cast<double>(u.Nachylenie)},
+        {"echo_delay", u.PrzesuniecieEcha},
+        {"source", NazwaZrodla(u.Zrodlo)},
+        {"seed", u.Ziarno ? json(*u.Ziarno) : json()},
+        {"bits_file", TekstLubNull(z.PlikBitow)},
+        {"bit_sequence", CiagBitow(u.Bity)},
+        {"crosstalk_bits_file", TekstLubNull(z.PlikBitowZaklocen)},
+        {"crosstalk_bit_sequence", CiagBitow(u.BityZaklocen)},
+        {"snr_db", LiczbaLubNull(u.SzumIDrzenie.SnrDb)},
+        {"noise_mv", LiczbaLubNull(u.SzumIDrzenie.SzumMv)},
+        {"jitter_ps", u.SzumIDrzenie.DrzeniePs},
+    };
+}
+
+json Efekty(const TUstawieniaSymulacji& u)
+{
+    return {{"crosstalk", u.Przesluchy},
+            {"echo", u.Echo},
+            {"regeneration", u.Regeneracja},
+            {"decoder", u.Dekoder},
+            {"adaptive", u.Adaptacyjny}};
+}
+
+json Charakterystyki(const TUstawieniaSymulacji& u)
+{
+    // In adaptive mode the regenerator is built from the mirror of the attenuation: the
+    // document gives the list the run uses.
+    TCharakterystyka lustro;
+    const TPochodzenie& z = u.Pochodzenie;
+    return {{"attenuation", Lista(u.Charakterystyki.Tlumienie)},
+            {"crosstalk", Lista(u.Charakterystyki.Przesluchy)},
+            {"echo", Lista(u.Charakterystyki.Echo)},
+            {"regeneration", Lista(CharakterystykaRegeneracji(u, lustro))},
+            {"model_files",
+             {{"attenuation", TekstLubNull(z.PlikTlumienia)},
+              {"crosstalk", TekstLubNull(z.PlikPrzesluchow)},
+              {"echo", TekstLubNull(z.PlikEcha)},
+              {"regeneration", TekstLubNull(z.PlikRegeneracji)}}},
+            {"cable", Kabel(z.Kabel)},
+            {"touchstone", Touchstone(z.Touchstone)}};
+}
+
+json Wyniki(const TWynikSymulacji& w, bool strumienie)
+{
+    const TUstawieniaSymulacji& u = w.Ustawienia;
+    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc);
+    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc);
+    strumienie = strumienie && w.MaPrzebiegi();
+
+    const auto wejscia = static_cast<std::int64_t>(w.Wejsciowe.size());
+    const auto liczbaTorow = static_cast<std::int64_t>(w.Tory.size());
+    json tory = json::array();
+    for (std::size_t i = 0; i < w.Tory.size(); ++i) {
+        const TTorWyniku& tor = w.Tory[i];
+        json t = {{"name", tor.Nazwa}, {"sampling_phase", tor.FazaProbkowania}, {"symbol_delay", tor.OpoznienieSymboli}};
+        if (strumienie) {
+            const auto k = static_cast<std::int64_t>(i);
+            t["sent_stream"] = wejscia - liczbaTorow + k;
+            t["reference_stream"] = wejscia - 2 * liczbaTorow + k;
+            t["received"] = Strumien(tor.Odebrany.get());
+            t["regenerated"] = Strumien(tor.Zregenerowany.get());
+            t["amplified"] = Strumien(tor.Wzmocniony.get());
+            t["decoded"] = Strumien(tor.Zdekodowany.get());
+        }
+        tory.push_back(std::move(t));
+    }
+    json wyniki = {
+        {"seed", w.Ziarno},
+        {"encoded_bits", w.LiczbaBitowKodowanych},
+        {"symbol_rate", w.SzybkoscSymboli},
+        {"ber", w.BER},
+        {"ber_label", ber.Etykieta},
+        {"ber_exponent", ber.Wykladnik},
+        {"ber_sentence", ber.Zdanie},
+        {"max_error", static_cast<double>(w.NajwiekszyBlad)},
+        {"histogram_peak", static_cast<double>(w.SzczytRozkladu)},
+        {"error_share", LiczbaLubNull(w.UdzialBledow)},
+        {"correct_time_sentence", w.UdzialBledow ? json(ZdaniePoprawnegoCzasu(*w.UdzialBledow)) : json()},
+        {"counted",
+         {{"errors", w.Zliczone.Bledy},
+          {"compared_bits", w.Zliczone.Porownane},
+          {"ber", w.Zliczone.BER},
+          {"ci_low", w.Zliczone.Dolna},
+          {"ci_high", w.Zliczone.Gorna},
+          {"errors_sentence", zliczenie.Bledy},
+          {"ber_sentence", zliczenie.BER},
+          {"estimate_check_sentence", zliczenie.Estymacja},
+          {"target_sentence", zliczenie.Wykazanie}}},
+        {"eye", json()},
+        {"lanes", std::move(tory)},
+    };
+    if (strumienie) {
+        wyniki["input_streams"] = Strumienie(w.Wejsciowe);
+        wyniki["crosstalk_sources"] = Strumienie(w.Zaklocenia);
+        wyniki["histogram"] = Strumien(w.Rozklad.get());
+        wyniki["cumulative"] = Strumien(w.Dystrybuanta.get());
+    }
+    return wyniki;
+}
+
+// ---- Reading ----
+
+// The first member a reader cannot take: its path and why, in English.
+struct TBladPola {
+    std::string Pole;
+    std::string Powod;
+};
+
+std::string Sciezka(const std::string& rodzic, const std::string& klucz)
+{
+    return rodzic.empty() ? klucz : rodzic + "." + klucz;
+}
+
+std::string Element(const std::string& lista, std::size_t i)
+{
+    return lista + "[" + FormatujCalkowita(static_cast<std::int64_t>(i)) + "]";
+}
+
+const json& Obiekt(const json& w, const std::string& sciezka)
+{
+    if (!w.is_object())
+        throw TBladPola{sciezka, "must be an object"};
+    return w;
+}
+
+const json& Pole(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const auto miejsce = obiekt.find(klucz);
+    if (miejsce == obiekt.end())
+        throw TBladPola{Sciezka(sciezka, klucz), "is missing"};
+    return *miejsce;
+}
+
+// A member that may be absent or null: null then.
+const json* PoleLubBrak(const json& obiekt, const char* klucz)
+{
+    const auto miejsce = obiekt.find(klucz);
+    return miejsce == obiekt.end() || miejsce->is_null() ? nullptr : &*miejsce;
+}
+
+bool Logiczne(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const json& w = Pole(obiekt, sciezka, klucz);
+    if (!w.is_boolean())
+        throw TBladPola{Sciezka(sciezka, klucz), "must be true or false"};
+    return w.get<bool>();
+}
+
+// A whole number from min to max; a number written with a zero fraction counts.
+std::int64_t Calkowite(const json& w, const std::string& sciezka, std::int64_t min, std::int64_t max)
+{
+    const auto opis = [&] {
+        return TBladPola{sciezka, "must be a whole number from " + FormatujCalkowita(min) + " to " + FormatujCalkowita(max)};
+    };
+    if (w.is_number_unsigned()) {
+        const auto n = w.get<std::uint64_t>();
+        if (n > static_cast<std::uint64_t>(max) || (min > 0 && n < static_cast<std::uint64_t>(min)))
+            throw opis();
+        return static_cast<std::int64_t>(n);
+    }
+    if (w.is_number_integer()) {
+        const auto n = w.get<std::int64_t>();
+        if (n < min || n > max)
+            throw opis();
+        return n;
+    }
+    if (w.is_number_float()) {
+        const double d = w.get<double>();
+        if (d == std::trunc(d) && d >= static_cast<double>(min) && d <= static_cast<double>(max))
+            return static_cast<std::int64_t>(d);
+    }
+    throw opis();
+}
+
+std::int32_t Calkowite32(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    return static_cast<std::int32_t>(Calkowite(Pole(obiekt, sciezka, klucz), Sciezka(sciezka, klucz),
+                                               std::numeric_limits<std::int32_t>::min(),
+                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+double Liczba(const json& w, const std::string& sciezka)
+{
+    if (!w.is_number() || !std::isfinite(w.get<double>()))
+        throw TBladPola{sciezka, "must be a number"};
+    return w.get<double>();
+}
+
+double Liczba(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    return Liczba(Pole(obiekt, sciezka, klucz), Sciezka(sciezka, klucz));
+}
+
+// A number that must fit a float: its float is what the program keeps.
+float LiczbaFloat(const json& w, const std::string& sciezka)
+{
+    const auto f = static_cast<float>(Liczba(w, sciezka));
+    if (!std::isfinite(f))
+        throw TBladPola{sciezka, "is beyond the range of a single-precision number"};
+    return f;
+}
+
+std::optional<double> LiczbaLubNic(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const json* w = PoleLubBrak(obiekt, klucz);
+    return w ? std::optional(Liczba(*w, Sciezka(sciezka, klucz))) : std::nullopt;
+}
+
+std::string TekstLubPusty(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const json* w = PoleLubBrak(obiekt, klucz);
+    if (w == nullptr)
+        return {};
+    if (!w->is_string())
+        throw TBladPola{Sciezka(sciezka, klucz), "must be a file name or null"};
+    return w->get<std::string>();
+}
+
+std::optional<std::vector<std::int32_t>> CiagBitowZJson(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const json* w = PoleLubBrak(obiekt, klucz);
+    if (w == nullptr)
+        return std::nullopt;
+    const std::string pole = Sciezka(sciezka, klucz);
+    if (!w->is_string())
+        throw TBladPola{pole, "must be a text of the characters 0 and 1, or null"};
+    const auto& tekst = w->get_ref<const std::string&>();
+    if (tekst.size() > MaksBajtowPlikuBitow)
+        throw TBladPola{pole, "holds more bits than a bit file may"};
+    std::vector<std::int32_t> bity;
+    bity.reserve(tekst.size());
+    for (const char c : tekst) {
+        if (c != '0' && c != '1')
+            throw TBladPola{pole, "must be a text of the characters 0 and 1, or null"};
+        bity.push_back(c - '0');
+    }
+    return bity;
+}
+
+// A point list as a model file holds one: at most MaksPunktowModelu [MHz, dB] pairs. Their
+// order and values are the settings check's.
+TCharakterystyka ListaZJson(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const json& w = Pole(obiekt, sciezka, klucz);
+    const std::string pole = Sciezka(sciezka, klucz);
+    if (!w.is_array())
+        throw TBladPola{pole, "must be a list of [MHz, dB] points"};
+    if (w.size() > static_cast<std::size_t>(MaksPunktowModelu))
+        throw TBladPola{pole, "holds more than " + FormatujCalkowita(MaksPunktowModelu) + " points"};
+    TCharakterystyka punkty;
+    punkty.reserve(w.size());
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const json& p = w[i];
+        if (!p.is_array() || p.size() != 2)
+            throw TBladPola{Element(pole, i), "must be a [MHz, dB] point"};
+        punkty.push_back({LiczbaFloat(p[0], Element(pole, i)), LiczbaFloat(p[1], Element(pole, i))});
+    }
+    return punkty;
+}
+
+TListyZrodla ListyZJson(const json& obiekt, const std::string& sciezka)
+{
+    const json& w = Pole(obiekt, sciezka, "characteristics");
+    const std::string pole = Sciezka(sciezka, "characteristics");
+    const auto zle = [&] { return TBladPola{pole, "must be a list of attenuation, crosstalk and echo"}; };
     if (!w.is_array() || w.empty())
-        throw TBladJson{pole, "characteristics must be a list of attenuation, crosstalk and echo"};
+        throw zle();
+    TListyZrodla l;
     for (const json& n : w) {
         const std::string nazwa = n.is_string() ? n.get<std::string>() : std::string();
         if (nazwa == "attenuation")
@@ -159,99 +399,297 @@ TListyZrodla ListyZJson(const json& obiekt, const char* pole)
         else if (nazwa == "echo")
             l.Echo = true;
         else
-            throw TBladJson{pole, "characteristics must be a list of attenuation, crosstalk and echo"};
+            throw zle();
     }
     return l;
 }
 
-// A number within [min, max], or the reason naming the field.
-double WZakresie(const json& obiekt, const char* nazwa, const char* pole, double min, double max)
+// A number within [min, max], or the reason naming the member.
+double WZakresie(const json& obiekt, const std::string& sciezka, const char* klucz, double min, double max)
 {
-    const json& w = Pole(obiekt, nazwa);
+    const json& w = Pole(obiekt, sciezka, klucz);
     if (!w.is_number() || !(w.get<double>() >= min && w.get<double>() <= max))
-        throw TBladJson{pole, std::string(nazwa) + " must be a number from " + FormatujStalo(min, 0) + " to " +
-                                  FormatujStalo(max, 0)};
+        throw TBladPola{Sciezka(sciezka, klucz),
+                        "must be a number from " + FormatujStalo(min, 0) + " to " + FormatujStalo(max, 0)};
     return w.get<double>();
 }
 
-std::optional<TKabelPochodzenia> KabelZJson(const json& s)
+std::optional<TKabelPochodzenia> KabelZJson(const json& c, const std::string& sciezka)
 {
-    if (!s.contains("cable") || s.at("cable").is_null())
+    const json* w = PoleLubBrak(c, "cable");
+    if (w == nullptr)
         return std::nullopt;
-    const json& k = s.at("cable");
-    const json& nazwa = Pole(k, "category");
+    const std::string pole = Sciezka(sciezka, "cable");
+    const json& k = Obiekt(*w, pole);
+    const json& nazwa = Pole(k, pole, "category");
     const auto kategoria = nazwa.is_string() ? KategoriaZNazwy(nazwa.get<std::string>()) : std::nullopt;
     if (!kategoria)
-        throw TBladJson{"cable", "category must be Cat3, Cat5, Cat5e, Cat6 or Cat6A"};
-    return TKabelPochodzenia{{*kategoria, WZakresie(k, "length", "cable", DlugoscKablaMin, DlugoscKablaMax),
-                              WZakresie(k, "temperature", "cable", TemperaturaKablaMin, TemperaturaKablaMax)},
-                             ListyZJson(k, "cable")};
+        throw TBladPola{Sciezka(pole, "category"), "must be Cat3, Cat5, Cat5e, Cat6 or Cat6A"};
+    return TKabelPochodzenia{{*kategoria, WZakresie(k, pole, "length", DlugoscKablaMin, DlugoscKablaMax),
+                              WZakresie(k, pole, "temperature", TemperaturaKablaMin, TemperaturaKablaMax)},
+                             ListyZJson(k, pole)};
 }
 
-std::optional<TTouchstonePochodzenia> TouchstoneZJson(const json& s)
+std::optional<TTouchstonePochodzenia> TouchstoneZJson(const json& c, const std::string& sciezka)
 {
-    if (!s.contains("touchstone") || s.at("touchstone").is_null())
+    const json* w = PoleLubBrak(c, "touchstone");
+    if (w == nullptr)
         return std::nullopt;
-    const json& t = s.at("touchstone");
+    const std::string pole = Sciezka(sciezka, "touchstone");
+    const json& t = Obiekt(*w, pole);
     TTouchstonePochodzenia z;
-    const json& plik = Pole(t, "file");
+    const json& plik = Pole(t, pole, "file");
     if (!plik.is_string())
-        throw TBladJson{"touchstone", "file must be a file name"};
+        throw TBladPola{Sciezka(pole, "file"), "must be a file name"};
     z.Plik = plik.get<std::string>();
-    if (t.contains("ports") && !t.at("ports").is_null()) {
-        z.Porty = t.at("ports").is_string() ? KolejnoscZNazwy(t.at("ports").get<std::string>()) : std::nullopt;
+    if (const json* porty = PoleLubBrak(t, "ports")) {
+        z.Porty = porty->is_string() ? KolejnoscZNazwy(porty->get<std::string>()) : std::nullopt;
         if (!z.Porty)
-            throw TBladJson{"touchstone", "ports must be 13-24, 12-34 or null"};
+            throw TBladPola{Sciezka(pole, "ports"), "must be 13-24, 12-34 or null"};
     }
-    const json& ponizej = Pole(t, "below_data");
+    const json& ponizej = Pole(t, pole, "below_data");
     const auto tryb = ponizej.is_string() ? PonizejPomiaruZNazwy(ponizej.get<std::string>()) : std::nullopt;
     if (!tryb)
-        throw TBladJson{"touchstone", "below_data must be fit or flat"};
+        throw TBladPola{Sciezka(pole, "below_data"), "must be fit or flat"};
     z.PonizejPomiaru = *tryb;
-    const json& punkty = Pole(t, "points");
-    if (!punkty.is_number_unsigned() || punkty.get<std::uint64_t>() < 2)
-        throw TBladJson{"touchstone", "points must be a whole number of at least 2"};
-    z.LiczbaPunktow = punkty.get<std::size_t>();
-    z.Listy = ListyZJson(t, "touchstone");
+    z.LiczbaPunktow = static_cast<std::size_t>(
+        Calkowite(Pole(t, pole, "points"), Sciezka(pole, "points"), 2, std::numeric_limits<std::int32_t>::max()));
+    z.Listy = ListyZJson(t, pole);
     return z;
 }
 
-} // namespace
-
-const char* NazwaPolaJson(TPoleUstawien pole)
+TUstawieniaSymulacji UstawieniaZJson(const json& d, std::int32_t maksBitow)
 {
-    switch (pole) {
-    case TPoleUstawien::Standard:
-        return "standard";
-    case TPoleUstawien::LiczbaBitow:
-        return "bits";
-    case TPoleUstawien::Szybkosc:
-        return "rate";
-    case TPoleUstawien::Nachylenie:
-        return "slope";
-    case TPoleUstawien::PrzesuniecieEcha:
-        return "echo_delay";
-    case TPoleUstawien::Tlumienie:
-        return "attenuation";
-    case TPoleUstawien::Przesluchy:
-        return "crosstalk_characteristic";
-    case TPoleUstawien::Echo:
-        return "echo_characteristic";
-    case TPoleUstawien::Wzmocnienie:
-        return "regeneration_characteristic";
-    case TPoleUstawien::Bity:
-        return "bits_file";
-    case TPoleUstawien::BityZaklocen:
-        return "crosstalk_bits_file";
-    case TPoleUstawien::Snr:
-        return "snr_db";
-    case TPoleUstawien::SzumMv:
-        return "noise_mv";
-    case TPoleUstawien::DrzeniePs:
-        return "jitter_ps";
-    }
-    return "";
+    TUstawieniaSymulacji u;
+    const json& nazwa = Pole(d, "", "standard");
+    u.Standard = -1;
+    for (std::size_t i = 0; i < Standardy.size(); ++i)
+        if (nazwa.is_string() && nazwa.get<std::string>() == Standardy[i].Nazwa)
+            u.Standard = static_cast<int>(i);
+    if (u.Standard < 0)
+        throw TBladPola{"standard", "must be 10BaseT, 100BaseTX, 100BaseTX (bez 4B5B) or 1000BaseT"};
+
+    const std::string ps = "settings";
+    const json& s = Obiekt(Pole(d, "", "settings"), ps);
+    u.LiczbaBitow = Calkowite32(s, ps, "bits");
+    u.Szybkosc = Calkowite32(s, ps, "rate");
+    // The settings page and the command line both take whole numbers of mV/ns.
+    u.Nachylenie = static_cast<float>(Calkowite32(s, ps, "slope"));
+    u.PrzesuniecieEcha = Calkowite32(s, ps, "echo_delay");
+    const json& zrodlo = Pole(s, ps, "source");
+    const auto z = zrodlo.is_string() ? ZrodloZNazwy(zrodlo.get<std::string>()) : std::nullopt;
+    if (!z)
+        throw TBladPola{Sciezka(ps, "source"), "must be " + NazwyZrodel()};
+    u.Zrodlo = *z;
+    if (const json* ziarno = PoleLubBrak(s, "seed"))
+        u.Ziarno = static_cast<std::uint32_t>(
+            Calkowite(*ziarno, Sciezka(ps, "seed"), 0, std::numeric_limits<std::uint32_t>::max()));
+    TPochodzenie& pochodzenie = u.Pochodzenie;
+    pochodzenie.PlikBitow = TekstLubPusty(s, ps, "bits_file");
+    pochodzenie.PlikBitowZaklocen = TekstLubPusty(s, ps, "crosstalk_bits_file");
+    u.Bity = CiagBitowZJson(s, ps, "bit_sequence");
+    u.BityZaklocen = CiagBitowZJson(s, ps, "crosstalk_bit_sequence");
+    u.SzumIDrzenie.SnrDb = LiczbaLubNic(s, ps, "snr_db");
+    u.SzumIDrzenie.SzumMv = LiczbaLubNic(s, ps, "noise_mv");
+    u.SzumIDrzenie.DrzeniePs = Liczba(s, ps, "jitter_ps");
+
+    const std::string pe = "effects";
+    const json& e = Obiekt(Pole(d, "", "effects"), pe);
+    u.Przesluchy = Logiczne(e, pe, "crosstalk");
+    u.Echo = Logiczne(e, pe, "echo");
+    u.Regeneracja = Logiczne(e, pe, "regeneration");
+    u.Dekoder = Logiczne(e, pe, "decoder");
+    u.Adaptacyjny = Logiczne(e, pe, "adaptive");
+
+    const std::string pc = "characteristics";
+    const json& c = Obiekt(Pole(d, "", "characteristics"), pc);
+    TCharakterystykiKanalu& ch = u.Charakterystyki;
+    ch.Tlumienie = ListaZJson(c, pc, "attenuation");
+    ch.Przesluchy = ListaZJson(c, pc, "crosstalk");
+    ch.Echo = ListaZJson(c, pc, "echo");
+    ch.Wzmocnienie = ListaZJson(c, pc, "regeneration");
+    const std::string pm = Sciezka(pc, "model_files");
+    const json& m = Obiekt(Pole(c, pc, "model_files"), pm);
+    pochodzenie.PlikTlumienia = TekstLubPusty(m, pm, "attenuation");
+    pochodzenie.PlikPrzesluchow = TekstLubPusty(m, pm, "crosstalk");
+    pochodzenie.PlikEcha = TekstLubPusty(m, pm, "echo");
+    pochodzenie.PlikRegeneracji = TekstLubPusty(m, pm, "regeneration");
+    pochodzenie.Kabel = KabelZJson(c, pc);
+    pochodzenie.Touchstone = TouchstoneZJson(c, pc);
+
+    if (const auto naruszenia = SprawdzUstawienia(u, maksBitow); !naruszenia.empty())
+        throw TBladPola{SciezkaPola(naruszenia.front().Pole), naruszenia.front().Powod};
+    return u;
 }
+
+// ---- Reading results ----
+
+TStrumien StrumienZJson(const json& w, const std::string& sciezka)
+{
+    const json& o = Obiekt(w, sciezka);
+    const json& nazwa = Pole(o, sciezka, "name");
+    if (!nazwa.is_string())
+        throw TBladPola{Sciezka(sciezka, "name"), "must be a text"};
+    const json& x = Pole(o, sciezka, "x");
+    const json& y = Pole(o, sciezka, "y");
+    if (!x.is_array() || !y.is_array() || x.size() != y.size() || x.empty())
+        throw TBladPola{sciezka, "x and y must be lists of numbers of one length, at least one"};
+    if (x.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw TBladPola{sciezka, "holds more points than a stream can"};
+    auto s = std::make_unique<TFltFltStrumien>();
+    const auto n = static_cast<std::int32_t>(x.size());
+    s->UstawDlugosc(n);
+    for (std::int32_t i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        s->Ustaw(i, {LiczbaFloat(x[k], Element(Sciezka(sciezka, "x"), k)),
+                     LiczbaFloat(y[k], Element(Sciezka(sciezka, "y"), k))});
+    }
+    s->UstawNazwe(nazwa.get<std::string>());
+    s->MinY = LiczbaFloat(Pole(o, sciezka, "min_y"), Sciezka(sciezka, "min_y"));
+    s->MaxY = LiczbaFloat(Pole(o, sciezka, "max_y"), Sciezka(sciezka, "max_y"));
+    s->SkalaX = LiczbaFloat(Pole(o, sciezka, "scale_x"), Sciezka(sciezka, "scale_x"));
+    s->SkalaY = LiczbaFloat(Pole(o, sciezka, "scale_y"), Sciezka(sciezka, "scale_y"));
+    s->PrecyzjaY = LiczbaFloat(Pole(o, sciezka, "precision_y"), Sciezka(sciezka, "precision_y"));
+    return s;
+}
+
+// A stream that must be there when obecny holds, and must be null or absent otherwise.
+TStrumien StrumienGdy(bool obecny, const json& obiekt, const std::string& sciezka, const char* klucz, const char* warunek)
+{
+    const json* w = PoleLubBrak(obiekt, klucz);
+    if (obecny && w == nullptr)
+        throw TBladPola{Sciezka(sciezka, klucz), std::string("is missing, though ") + warunek + " is on"};
+    if (!obecny && w != nullptr)
+        throw TBladPola{Sciezka(sciezka, klucz), std::string("must be null, since ") + warunek + " is off"};
+    return w ? StrumienZJson(*w, Sciezka(sciezka, klucz)) : nullptr;
+}
+
+TStrumienie StrumienieZJson(const json& obiekt, const std::string& sciezka, const char* klucz, std::size_t ile)
+{
+    const json& w = Pole(obiekt, sciezka, klucz);
+    const std::string pole = Sciezka(sciezka, klucz);
+    if (!w.is_array() || w.size() != ile)
+        throw TBladPola{pole, "must be a list of " + FormatujCalkowita(static_cast<std::int64_t>(ile)) +
+                                  " streams for the standard"};
+    TStrumienie strumienie;
+    for (std::size_t i = 0; i < ile; ++i)
+        strumienie.push_back(StrumienZJson(w[i], Element(pole, i)));
+    return strumienie;
+}
+
+double Udzial(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const double x = Liczba(obiekt, sciezka, klucz);
+    if (!(x >= 0.0 && x <= 1.0))
+        throw TBladPola{Sciezka(sciezka, klucz), "must be a number from 0 to 1"};
+    return x;
+}
+
+float NieujemnaFloat(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const float x = LiczbaFloat(Pole(obiekt, sciezka, klucz), Sciezka(sciezka, klucz));
+    if (!(x >= 0.0f))
+        throw TBladPola{Sciezka(sciezka, klucz), "must not be negative"};
+    return x;
+}
+
+std::unique_ptr<TWynikSymulacji> WynikZJson(const json& wyniki, const TUstawieniaSymulacji& u)
+{
+    const std::string p = "results";
+    const json& r = Obiekt(wyniki, p);
+    const TStandard& st = Standardy.at(static_cast<std::size_t>(u.Standard));
+    auto wynik = std::make_unique<TWynikSymulacji>();
+    TWynikSymulacji& w = *wynik;
+    w.Ustawienia = u;
+    w.Ziarno = static_cast<std::uint32_t>(
+        Calkowite(Pole(r, p, "seed"), Sciezka(p, "seed"), 0, std::numeric_limits<std::uint32_t>::max()));
+    if (u.Ziarno && w.Ziarno != *u.Ziarno)
+        throw TBladPola{Sciezka(p, "seed"), "must be the seed of the settings"};
+    // Figures the settings decide are checked against them.
+    const std::int32_t kodowane = BityKodowane(u);
+    w.LiczbaBitowKodowanych = static_cast<std::int32_t>(Calkowite(Pole(r, p, "encoded_bits"),
+                                                                  Sciezka(p, "encoded_bits"), kodowane, kodowane));
+    const std::int32_t mbaud = SzybkoscSymboli(u.Standard, u.Szybkosc);
+    w.SzybkoscSymboli =
+        static_cast<std::int32_t>(Calkowite(Pole(r, p, "symbol_rate"), Sciezka(p, "symbol_rate"), mbaud, mbaud));
+    w.BER = Liczba(r, p, "ber");
+    if (!(w.BER >= 0.0))
+        throw TBladPola{Sciezka(p, "ber"), "must not be negative"};
+    w.NajwiekszyBlad = NieujemnaFloat(r, p, "max_error");
+    w.SzczytRozkladu = NieujemnaFloat(r, p, "histogram_peak");
+    if (u.Dekoder)
+        w.UdzialBledow = Udzial(r, p, "error_share");
+    else if (PoleLubBrak(r, "error_share") != nullptr)
+        throw TBladPola{Sciezka(p, "error_share"), "must be null, since effects.decoder is off"};
+
+    const std::string pz = Sciezka(p, "counted");
+    const json& z = Obiekt(Pole(r, p, "counted"), pz);
+    constexpr std::int64_t maks = std::numeric_limits<std::int64_t>::max();
+    w.Zliczone.Porownane = Calkowite(Pole(z, pz, "compared_bits"), Sciezka(pz, "compared_bits"), 0, maks);
+    w.Zliczone.Bledy = Calkowite(Pole(z, pz, "errors"), Sciezka(pz, "errors"), 0, w.Zliczone.Porownane);
+    w.Zliczone.BER = Udzial(z, pz, "ber");
+    w.Zliczone.Dolna = Udzial(z, pz, "ci_low");
+    w.Zliczone.Gorna = Udzial(z, pz, "ci_high");
+    if (!(w.Zliczone.Dolna <= w.Zliczone.Gorna))
+        throw TBladPola{Sciezka(pz, "ci_low"), "must not exceed ci_high"};
+
+    // With "input_streams" the document holds every stream, without it none.
+    const bool strumienie = PoleLubBrak(r, "input_streams") != nullptr;
+    if (strumienie) {
+        w.Wejsciowe = StrumienieZJson(r, p, "input_streams", static_cast<std::size_t>(LiczbaStrumieniKodera(u.Standard)));
+        w.Zaklocenia = StrumienieZJson(r, p, "crosstalk_sources", static_cast<std::size_t>(st.LiczbaZaklocen));
+        w.Rozklad = StrumienZJson(Pole(r, p, "histogram"), Sciezka(p, "histogram"));
+        w.Dystrybuanta = StrumienZJson(Pole(r, p, "cumulative"), Sciezka(p, "cumulative"));
+    } else {
+        for (const char* klucz : {"crosstalk_sources", "histogram", "cumulative"})
+            if (PoleLubBrak(r, klucz) != nullptr)
+                throw TBladPola{Sciezka(p, klucz), "must be left out with input_streams"};
+    }
+
+    const std::string pt = Sciezka(p, "lanes");
+    const json& tory = Pole(r, p, "lanes");
+    const auto liczbaTorow = static_cast<std::size_t>(st.LiczbaTorow);
+    if (!tory.is_array() || tory.size() != liczbaTorow)
+        throw TBladPola{pt, "must be a list of " + FormatujCalkowita(st.LiczbaTorow) + " lanes for the standard"};
+    const std::size_t wejscia = w.Wejsciowe.size();
+    w.Tory.resize(liczbaTorow);
+    for (std::size_t i = 0; i < liczbaTorow; ++i) {
+        const std::string pl = Element(pt, i);
+        const json& t = Obiekt(tory[i], pl);
+        TTorWyniku& tor = w.Tory[i];
+        const json& nazwa = Pole(t, pl, "name");
+        if (!nazwa.is_string())
+            throw TBladPola{Sciezka(pl, "name"), "must be a text"};
+        tor.Nazwa = nazwa.get<std::string>();
+        tor.FazaProbkowania = Udzial(t, pl, "sampling_phase");
+        tor.OpoznienieSymboli = Calkowite32(t, pl, "symbol_delay");
+        if (!strumienie) {
+            for (const char* klucz : {"received", "regenerated", "amplified", "decoded"})
+                if (PoleLubBrak(t, klucz) != nullptr)
+                    throw TBladPola{Sciezka(pl, klucz), "must be left out with input_streams"};
+            continue;
+        }
+        // The coder's last streams are the lanes' code-symbol staircases, then their line signals.
+        const std::int64_t wyslany = static_cast<std::int64_t>(wejscia - liczbaTorow + i);
+        const std::int64_t wzorzec = static_cast<std::int64_t>(wejscia - 2 * liczbaTorow + i);
+        Calkowite(Pole(t, pl, "sent_stream"), Sciezka(pl, "sent_stream"), wyslany, wyslany);
+        Calkowite(Pole(t, pl, "reference_stream"), Sciezka(pl, "reference_stream"), wzorzec, wzorzec);
+        tor.Wyslany = w.Wejsciowe[static_cast<std::size_t>(wyslany)].get();
+        tor.Wzorzec = w.Wejsciowe[static_cast<std::size_t>(wzorzec)].get();
+        tor.Odebrany = StrumienZJson(Pole(t, pl, "received"), Sciezka(pl, "received"));
+        tor.Zregenerowany = StrumienGdy(u.Regeneracja, t, pl, "regenerated", "effects.regeneration");
+        tor.Wzmocniony = StrumienZJson(Pole(t, pl, "amplified"), Sciezka(pl, "amplified"));
+        tor.Zdekodowany = StrumienGdy(u.Dekoder, t, pl, "decoded", "effects.decoder");
+    }
+    return wynik;
+}
+
+std::string Opis(const std::string& pole, const std::string& powod)
+{
+    return pole + ": " + powod;
+}
+
+} // namespace
 
 const char* NazwaZrodla(TZrodloBitow zrodlo)
 {
@@ -274,165 +712,159 @@ std::string NazwyZrodel()
     return tekst;
 }
 
-json UstawieniaJson(const TUstawieniaSymulacji& u)
+const char* SciezkaPola(TPoleUstawien pole)
 {
-    TCharakterystyka lustro;
-    const TPochodzenie& z = u.Pochodzenie;
-    return {
-        {"bits", u.LiczbaBitow},
-        {"rate", FormatujCalkowita(u.Szybkosc)},
-        {"slope", static_cast<double>(u.Nachylenie)},
-        {"source", NazwaZrodla(u.Zrodlo)},
-        {"echo_delay", u.PrzesuniecieEcha},
-        {"crosstalk", u.Przesluchy},
-        {"echo", u.Echo},
-        {"regeneration", u.Regeneracja},
-        {"decoder", u.Dekoder},
-        {"adaptive", u.Adaptacyjny},
-        {"seed", u.Ziarno ? json(*u.Ziarno) : json()},
-        {"attenuation_model", TekstLubNull(z.PlikTlumienia)},
-        {"crosstalk_model", TekstLubNull(z.PlikPrzesluchow)},
-        {"echo_model", TekstLubNull(z.PlikEcha)},
-        {"regeneration_model", TekstLubNull(z.PlikRegeneracji)},
-        {"bits_file", TekstLubNull(z.PlikBitow)},
-        {"crosstalk_bits_file", TekstLubNull(z.PlikBitowZaklocen)},
-        {"cable", Kabel(z.Kabel)},
-        {"touchstone", Touchstone(z.Touchstone)},
-        {"attenuation", Charakterystyka(u.Charakterystyki.Tlumienie)},
-        {"crosstalk_characteristic", Charakterystyka(u.Charakterystyki.Przesluchy)},
-        {"echo_characteristic", Charakterystyka(u.Charakterystyki.Echo)},
-        {"regeneration_characteristic", Charakterystyka(CharakterystykaRegeneracji(u, lustro))},
-        {"snr_db", u.SzumIDrzenie.SnrDb ? json(*u.SzumIDrzenie.SnrDb) : json()},
-        {"noise_mv", u.SzumIDrzenie.SzumMv ? json(*u.SzumIDrzenie.SzumMv) : json()},
-        {"jitter_ps", u.SzumIDrzenie.DrzeniePs},
-    };
+    switch (pole) {
+    case TPoleUstawien::Standard:
+        return "standard";
+    case TPoleUstawien::LiczbaBitow:
+        return "settings.bits";
+    case TPoleUstawien::Szybkosc:
+        return "settings.rate";
+    case TPoleUstawien::Nachylenie:
+        return "settings.slope";
+    case TPoleUstawien::PrzesuniecieEcha:
+        return "settings.echo_delay";
+    case TPoleUstawien::Tlumienie:
+        return "characteristics.attenuation";
+    case TPoleUstawien::Przesluchy:
+        return "characteristics.crosstalk";
+    case TPoleUstawien::Echo:
+        return "characteristics.echo";
+    case TPoleUstawien::Wzmocnienie:
+        return "characteristics.regeneration";
+    case TPoleUstawien::Bity:
+        return "settings.bit_sequence";
+    case TPoleUstawien::BityZaklocen:
+        return "settings.crosstalk_bit_sequence";
+    case TPoleUstawien::Snr:
+        return "settings.snr_db";
+    case TPoleUstawien::SzumMv:
+        return "settings.noise_mv";
+    case TPoleUstawien::DrzeniePs:
+        return "settings.jitter_ps";
+    }
+    return "";
 }
 
-json AnalizaJson(const TUstawieniaSymulacji& u)
+json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji* w, bool strumienie)
 {
-    return {{"standard", std::string(Standardy.at(static_cast<std::size_t>(u.Standard)).Nazwa)},
-            {"settings", UstawieniaJson(u)}};
+    return {
+        {"format", NazwaFormatuAnalizy},
+        {"version", WersjaFormatuAnalizy},
+        {"standard", std::string(Standardy.at(static_cast<std::size_t>(u.Standard)).Nazwa)},
+        {"settings", Ustawienia(u)},
+        {"effects", Efekty(u)},
+        {"characteristics", Charakterystyki(u)},
+        {"results", w ? Wyniki(*w, strumienie) : json()},
+    };
 }
 
 json WynikJson(const TWynikSymulacji& w, bool strumienie)
 {
-    const TUstawieniaSymulacji& u = w.Ustawienia;
-    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc);
-    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc);
-
-    json wejsciowe = json::array();
-    for (const auto& s : w.Wejsciowe) {
-        json strumien = Punkty(s.get());
-        strumien["name"] = s->ZwrocNazwe();
-        wejsciowe.push_back(std::move(strumien));
-    }
-    json tory = json::array();
-    for (const TTorWyniku& tor : w.Tory) {
-        json t = {
-            {"name", tor.Nazwa},
-            {"sampling_phase", tor.FazaProbkowania},
-            {"symbol_delay", tor.OpoznienieSymboli},
-        };
-        if (strumienie) {
-            t["sent"] = Punkty(tor.Wyslany);
-            t["received"] = Punkty(tor.Odebrany.get());
-            t["regenerated"] = Punkty(tor.Zregenerowany.get());
-            t["amplified"] = Punkty(tor.Wzmocniony.get());
-            t["decoded"] = Punkty(tor.Zdekodowany.get());
-            t["reference"] = tor.Zdekodowany ? Punkty(tor.Wzorzec) : json();
-        }
-        tory.push_back(std::move(t));
-    }
-    json dokument = AnalizaJson(u);
-    dokument.update({
-        {"symbol_rate", w.SzybkoscSymboli},
-        {"encoded_bits", w.LiczbaBitowKodowanych},
-        {"ber", w.BER},
-        {"ber_label", ber.Etykieta},
-        {"ber_exponent", ber.Wykladnik},
-        {"ber_sentence", ber.Zdanie},
-        {"max_error", static_cast<double>(w.NajwiekszyBlad)},
-        {"histogram_peak", static_cast<double>(w.SzczytRozkladu)},
-        {"error_share", w.UdzialBledow ? json(*w.UdzialBledow) : json()},
-        {"correct_time_sentence", w.UdzialBledow ? json(ZdaniePoprawnegoCzasu(*w.UdzialBledow)) : json()},
-        {"counted_errors", w.Zliczone.Bledy},
-        {"compared_bits", w.Zliczone.Porownane},
-        {"ber_counted", w.Zliczone.BER},
-        {"ber_ci_low", w.Zliczone.Dolna},
-        {"ber_ci_high", w.Zliczone.Gorna},
-        {"counted_errors_sentence", zliczenie.Bledy},
-        {"ber_counted_sentence", zliczenie.BER},
-        {"estimate_check_sentence", zliczenie.Estymacja},
-        {"target_sentence", zliczenie.Wykazanie},
-        {"lanes", std::move(tory)},
-    });
-    if (strumienie) {
-        dokument["input_streams"] = std::move(wejsciowe);
-        dokument["histogram"] = Punkty(w.Rozklad.get());
-        dokument["cumulative"] = Punkty(w.Dystrybuanta.get());
-    }
-    return dokument;
+    return AnalizaJson(w.Ustawienia, &w, strumienie);
 }
 
-std::optional<TUstawieniaSymulacji> UstawieniaZJson(const json& dokument, std::string& blad, std::int32_t maksBitow)
+std::optional<TAnaliza> AnalizaZJson(const json& dokument, TBladAnalizy& blad, std::int32_t maksBitow)
 {
-    try {
-        const json& nazwa = Pole(dokument, "standard");
-        TUstawieniaSymulacji u;
-        u.Standard = -1;
-        for (std::size_t i = 0; i < Standardy.size(); ++i)
-            if (nazwa.is_string() && nazwa.get<std::string>() == Standardy[i].Nazwa)
-                u.Standard = static_cast<int>(i);
-        if (u.Standard < 0)
-            throw TBladJson{"standard", "is not one of the four standards"};
-        const json& s = Pole(dokument, "settings");
-        const auto calkowite32 = [&](const char* pole) {
-            const std::int64_t n = Calkowite(Pole(s, pole), pole);
-            if (n < INT32_MIN || n > INT32_MAX)
-                throw TBladJson{pole, "is out of range"};
-            return static_cast<std::int32_t>(n);
-        };
-        u.LiczbaBitow = calkowite32("bits");
-        u.Szybkosc = calkowite32("rate");
-        u.Nachylenie = static_cast<float>(Liczba(Pole(s, "slope"), "slope"));
-        u.PrzesuniecieEcha = calkowite32("echo_delay");
-        const json& zrodlo = Pole(s, "source");
-        const auto z = zrodlo.is_string() ? ZrodloZNazwy(zrodlo.get<std::string>()) : std::nullopt;
-        if (!z)
-            throw TBladJson{"source", "must be " + NazwyZrodel()};
-        u.Zrodlo = *z;
-        u.Przesluchy = Logiczne(s, "crosstalk");
-        u.Echo = Logiczne(s, "echo");
-        u.Regeneracja = Logiczne(s, "regeneration");
-        u.Dekoder = Logiczne(s, "decoder");
-        u.Adaptacyjny = Logiczne(s, "adaptive");
-        if (s.contains("seed") && !s.at("seed").is_null()) {
-            const std::int64_t ziarno = Calkowite(s.at("seed"), "seed");
-            if (ziarno < 0 || ziarno > UINT32_MAX)
-                throw TBladJson{"seed", "must be a whole number from 0 to 4294967295"};
-            u.Ziarno = static_cast<std::uint32_t>(ziarno);
-        }
-        u.Charakterystyki.Tlumienie = Lista(s, "attenuation");
-        u.Charakterystyki.Przesluchy = Lista(s, "crosstalk_characteristic");
-        u.Charakterystyki.Echo = Lista(s, "echo_characteristic");
-        u.Charakterystyki.Wzmocnienie = Lista(s, "regeneration_characteristic");
-        TPochodzenie& pochodzenie = u.Pochodzenie;
-        pochodzenie.PlikTlumienia = Plik(s, "attenuation_model");
-        pochodzenie.PlikPrzesluchow = Plik(s, "crosstalk_model");
-        pochodzenie.PlikEcha = Plik(s, "echo_model");
-        pochodzenie.PlikRegeneracji = Plik(s, "regeneration_model");
-        pochodzenie.PlikBitow = Plik(s, "bits_file");
-        pochodzenie.PlikBitowZaklocen = Plik(s, "crosstalk_bits_file");
-        pochodzenie.Kabel = KabelZJson(s);
-        pochodzenie.Touchstone = TouchstoneZJson(s);
-        u.SzumIDrzenie.SnrDb = LiczbaLubNic(s, "snr_db");
-        u.SzumIDrzenie.SzumMv = LiczbaLubNic(s, "noise_mv");
-        u.SzumIDrzenie.DrzeniePs = LiczbaLubNic(s, "jitter_ps").value_or(0.0);
-        if (const auto naruszenia = SprawdzUstawienia(u, maksBitow); !naruszenia.empty())
-            throw TBladJson{NazwaPolaJson(naruszenia.front().Pole), naruszenia.front().Powod};
-        return u;
-    } catch (const TBladJson& b) {
-        blad = b.Pole + ": " + b.Powod;
+    using TRodzaj = TBladAnalizy::TRodzaj;
+    const auto format = dokument.is_object() ? dokument.find("format") : dokument.end();
+    if (format == dokument.end() || !format->is_string() || format->get<std::string>() != NazwaFormatuAnalizy) {
+        blad = {TRodzaj::NieAnaliza, std::string("not a Lintavox analysis: \"format\" is not \"") + NazwaFormatuAnalizy + "\"",
+                "format", 0};
         return std::nullopt;
     }
+    const auto wersja = dokument.find("version");
+    if (wersja == dokument.end() || !wersja->is_number_integer() || wersja->get<std::int64_t>() < 1) {
+        blad = {TRodzaj::Wartosc, Opis("version", "must be a whole number from 1"), "version", 0};
+        return std::nullopt;
+    }
+    if (const std::int64_t v = wersja->get<std::int64_t>(); v > WersjaFormatuAnalizy) {
+        blad = {TRodzaj::NowszaWersja,
+                "written by a newer Lintavox: format version " + FormatujCalkowita(v) + ", this program reads up to " +
+                    FormatujCalkowita(WersjaFormatuAnalizy),
+                "version", v};
+        return std::nullopt;
+    }
+    try {
+        TAnaliza analiza;
+        analiza.Ustawienia = UstawieniaZJson(dokument, maksBitow);
+        if (const json* wyniki = PoleLubBrak(dokument, "results"))
+            analiza.Wynik = WynikZJson(*wyniki, analiza.Ustawienia);
+        return analiza;
+    } catch (const TBladPola& b) {
+        blad = {TRodzaj::Wartosc, Opis(b.Pole, b.Powod), b.Pole, 0};
+        return std::nullopt;
+    }
+}
+
+std::optional<TAnaliza> WczytajAnalize(const std::filesystem::path& plik, TBladAnalizy& blad, std::int32_t maksBitow)
+{
+    using TRodzaj = TBladAnalizy::TRodzaj;
+    const TOdczytPliku odczyt = CzytajPlik(plik, MaksRozmiarAnalizy);
+    switch (odczyt.Blad) {
+    case TBladOdczytu::Brak:
+        break;
+    case TBladOdczytu::Dostep:
+        blad = {TRodzaj::Dostep, odczyt.Powod, {}, 0};
+        return std::nullopt;
+    case TBladOdczytu::NieZwykly:
+        blad = {TRodzaj::NieZwykly, odczyt.Powod, {}, 0};
+        return std::nullopt;
+    case TBladOdczytu::ZaDuzy:
+        blad = {TRodzaj::ZaDuzy, odczyt.Powod, {}, 0};
+        return std::nullopt;
+    }
+    const std::string& dane = odczyt.Dane;
+    if (dane.find_first_not_of(" \t\r\n") == std::string::npos) {
+        blad = {TRodzaj::Pusty, "is empty", {}, 0};
+        return std::nullopt;
+    }
+    json dokument;
+    try {
+        dokument = json::parse(dane);
+    } catch (const json::parse_error& e) {
+        blad = {TRodzaj::Skladnia,
+                e.byte > dane.size() ? std::string("is not JSON: it ends before the document does (cut short?)")
+                                     : "is not JSON: broken at byte " + FormatujCalkowita(static_cast<std::int64_t>(e.byte)),
+                {}, 0};
+        return std::nullopt;
+    }
+    return AnalizaZJson(dokument, blad, maksBitow);
+}
+
+std::string ZapiszAnalize(const std::filesystem::path& plik, const json& dokument)
+{
+    TZapisAtomowy zapis;
+    if (std::string blad = zapis.Dodaj(plik, TekstJson(dokument)); !blad.empty())
+        return blad;
+    return zapis.Zatwierdz();
+}
+
+std::string OpisBleduAnalizy(const TBladAnalizy& blad)
+{
+    using TRodzaj = TBladAnalizy::TRodzaj;
+    switch (blad.Rodzaj) {
+    case TRodzaj::Dostep:
+        return "Nie można otworzyć ani odczytać pliku.";
+    case TRodzaj::NieZwykly:
+        return "To nie jest zwykły plik, lecz katalog, potok albo urządzenie.";
+    case TRodzaj::ZaDuzy:
+        return "Plik jest większy niż " + FormatujCalkowita(static_cast<std::int64_t>(MaksRozmiarAnalizy >> 20)) +
+               " MB, które program otwiera. Wyniki długich przebiegów warto zapisywać bez przebiegów "
+               "(lintavox-sim --no-streams).";
+    case TRodzaj::Pusty:
+        return "Plik jest pusty.";
+    case TRodzaj::Skladnia:
+        return "Plik nie jest analizą programu Lintavox: nie zawiera poprawnego tekstu JSON (jest uszkodzony, "
+               "niekompletny albo binarny).";
+    case TRodzaj::NieAnaliza:
+        return "Plik nie jest analizą programu Lintavox.";
+    case TRodzaj::NowszaWersja:
+        return "Analizę zapisała nowsza wersja programu (format w wersji " + FormatujCalkowita(blad.Wersja) +
+               "). Ta wersja otwiera analizy w wersji do " + FormatujCalkowita(WersjaFormatuAnalizy) + ".";
+    case TRodzaj::Wartosc:
+        return "Plik zawiera nieprawidłową wartość: " + blad.Pole + ".";
+    }
+    return {};
 }

@@ -31,8 +31,21 @@ constexpr TOpisOsi WszystkieOsie[] = {
     {TOsPrzemiatania::Temperatura, "temperature", "temperature", "°C"},
 };
 
-constexpr std::string_view Wyniki[] = {"ber",         "ber_counted", "counted_errors", "compared_bits",
-                                       "ber_ci_low",  "ber_ci_high", "error_share",    "max_error"};
+// The result columns and where the result document holds each.
+struct TKolumnaWyniku {
+    std::string_view Nazwa;
+    std::string_view Miejsce;
+};
+constexpr TKolumnaWyniku Wyniki[] = {
+    {"ber", "/results/ber"},
+    {"ber_counted", "/results/counted/ber"},
+    {"counted_errors", "/results/counted/errors"},
+    {"compared_bits", "/results/counted/compared_bits"},
+    {"ber_ci_low", "/results/counted/ci_low"},
+    {"ber_ci_high", "/results/counted/ci_high"},
+    {"error_share", "/results/error_share"},
+    {"max_error", "/results/max_error"},
+};
 
 // Where the result document (and AnalizaJson) holds each axis's value.
 std::string Wskaznik(TOsPrzemiatania os)
@@ -43,7 +56,7 @@ std::string Wskaznik(TOsPrzemiatania os)
     case TOsPrzemiatania::Kategoria:
     case TOsPrzemiatania::Dlugosc:
     case TOsPrzemiatania::Temperatura:
-        return "/settings/cable/" + std::string(OpisOsi(os).Nazwa);
+        return "/characteristics/cable/" + std::string(OpisOsi(os).Nazwa);
     default:
         return "/settings/" + std::string(OpisOsi(os).Nazwa);
     }
@@ -545,7 +558,7 @@ std::optional<TUstawieniaSymulacji> TPrzemiatanie::Ustawienia(std::size_t i, TBl
                             n.Powod + przy(os)};
             return std::nullopt;
         }
-    blad = {std::nullopt, std::string(NazwaPolaJson(n.Pole)) + ": " + n.Powod + przy(std::nullopt)};
+    blad = {std::nullopt, std::string(SciezkaPola(n.Pole)) + ": " + n.Powod + przy(std::nullopt)};
     return std::nullopt;
 }
 
@@ -559,8 +572,8 @@ std::vector<std::string> TPrzemiatanie::Naglowek() const
     }
     if (!zZiarnem)
         kolumny.emplace_back(OpisOsi(TOsPrzemiatania::Ziarno).Nazwa);
-    for (const std::string_view w : Wyniki)
-        kolumny.emplace_back(w);
+    for (const TKolumnaWyniku& w : Wyniki)
+        kolumny.emplace_back(w.Nazwa);
     return kolumny;
 }
 
@@ -574,8 +587,8 @@ std::vector<std::string> TPrzemiatanie::Wiersz(const json& wynik) const
     }
     if (!zZiarnem)
         komorki.push_back(Komorka(wynik, Wskaznik(TOsPrzemiatania::Ziarno)));
-    for (const std::string_view w : Wyniki)
-        komorki.push_back(Komorka(wynik, "/" + std::string(w)));
+    for (const TKolumnaWyniku& w : Wyniki)
+        komorki.push_back(Komorka(wynik, std::string(w.Miejsce)));
     return komorki;
 }
 

@@ -67,6 +67,13 @@ std::int32_t NieskonczonyPunkt(TFltFltStrumien& s)
 
 } // namespace
 
+std::int32_t LiczbaStrumieniKodera(int standard)
+{
+    std::int32_t liczba = 0;
+    delete[] ZwrocTypyStrumieni(&liczba, Standardy.at(static_cast<std::size_t>(standard)).KodStandardu);
+    return liczba;
+}
+
 void SprawdzSkonczonosc(TWynikSymulacji& w)
 {
     const auto zglos = [](const std::string& co) {
@@ -152,8 +159,7 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
     const std::int32_t tory = standard.LiczbaTorow;
     const TBityPrzebiegu bity = BityPrzebiegu(u, w.Ziarno);
 
-    std::int32_t liczbaTypow = 0;
-    delete[] ZwrocTypyStrumieni(&liczbaTypow, standard.KodStandardu);
+    const std::int32_t liczbaTypow = LiczbaStrumieniKodera(u.Standard);
     std::vector<std::int32_t> numery(static_cast<std::size_t>(liczbaTypow));
     for (std::int32_t i = 0; i < liczbaTypow; ++i)
         numery[static_cast<std::size_t>(i)] = i;

@@ -64,7 +64,14 @@ struct TWynikSymulacji {
     float SzczytRozkladu = 0.0f;
     std::optional<double> UdzialBledow; // share of wrongly decoded time, with the decoder
     TZliczoneBledy Zliczone;  // by the receiver, from the recovered data bits
+
+    // Whether the streams are here: a run's always are; a result read from a document
+    // saved without them holds the figures alone (no streams, and lanes without theirs).
+    bool MaPrzebiegi() const { return !Wejsciowe.empty(); }
 };
+
+// How many display streams the standard's coder gives: the count of TWynikSymulacji::Wejsciowe.
+std::int32_t LiczbaStrumieniKodera(int standard);
 
 // The progress controls lent to the libraries; any may be null.
 struct TKontrolkiPostepu {

@@ -24,6 +24,11 @@ void Rzeczywista(std::string& tekst, double d)
         tekst += "null";
         return;
     }
+    // As a float, "-0.0" reads back with its sign; a whole-number "0" would not.
+    if (d == 0.0 && std::signbit(d)) {
+        tekst += "-0.0";
+        return;
+    }
     if (std::trunc(d) == d && std::fabs(d) < NajwiekszaCalkowita) {
         Calkowita(tekst, static_cast<long long>(d));
         return;

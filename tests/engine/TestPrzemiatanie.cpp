@@ -173,7 +173,7 @@ TEST(Przemiatanie, CableListsFollowTheRunsLengthAndRate)
     TUstawieniaSymulacji pojedynczy = DomyslneUstawienia(1);
     pojedynczy.Szybkosc = 300;
     UstawKabel(pojedynczy, TParametryKabla{TKategoriaKabla::Cat5e, 80.0, 20.0});
-    EXPECT_EQ(UstawieniaJson(*u), UstawieniaJson(pojedynczy));
+    EXPECT_EQ(AnalizaJson(*u), AnalizaJson(pojedynczy));
     EXPECT_EQ(p.Klucz(*u), (std::vector<std::string>{"80", "300"}));
 }
 
