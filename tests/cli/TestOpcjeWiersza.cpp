@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "JsonSymulacji.h"
 #include "OpcjeWiersza.h"
 #include "PlikModelu.h"
 #include "ZrodlaCharakterystyk.h"
@@ -264,4 +265,51 @@ TEST(OpcjeWiersza, SourcesNoiseAndJitter)
     Odrzucone({"--jitter-ps", "4001"}, "--jitter-ps");
     EXPECT_TRUE(Parsuj({"--standard", "10BaseT", "--jitter-ps", "25000"}).Opcje.has_value());
     EXPECT_NE(Parsuj({"--jitter-ps", "4001"}).Tekst.find("'4001' is not a number from 0 to 4000 ps"), std::string::npos);
+}
+
+TEST(OpcjeWiersza, AnAnalysisFileIsTheStartAndEachOptionGivenOverridesItsSetting)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "lintavox-cli-analiza";
+    std::filesystem::create_directories(folder);
+    TUstawieniaSymulacji u = DomyslneUstawienia(3);
+    u.Szybkosc = 2000;
+    u.Echo = false;
+    u.Adaptacyjny = true;
+    u.Charakterystyki.Wzmocnienie = Lustro(u.Charakterystyki.Tlumienie);
+    u.SzumIDrzenie.SnrDb = 25.0;
+    u.Pochodzenie.PlikTlumienia = "nie-ma-go.att"; // recorded only: never read again
+    const auto plik = (folder / "a.lintavox").string();
+    ASSERT_EQ(ZapiszAnalize(plik, AnalizaJson(u)), "");
+
+    const TWynikParsowania w = Parsuj({"--analysis", plik.c_str()});
+    ASSERT_TRUE(w.Opcje.has_value()) << w.Tekst;
+    EXPECT_EQ(AnalizaJson(w.Opcje->Ustawienia), AnalizaJson(u));
+    EXPECT_EQ(w.Opcje->ZAnalizy["overridden"], nlohmann::json::array());
+
+    const auto model = (folder / "echo.att").string();
+    ASSERT_EQ(ZapiszModel(model, {{0, -20}, {100, -20}}), TBladModelu::Brak);
+    const TWynikParsowania n = Parsuj({"--analysis", plik.c_str(), "--echo", "--no-adaptive", "--noise-mv", "2",
+                                       "--echo-model", model.c_str(), "--bits", "500"});
+    ASSERT_TRUE(n.Opcje.has_value()) << n.Tekst;
+    const TUstawieniaSymulacji& o = n.Opcje->Ustawienia;
+    EXPECT_TRUE(o.Echo);
+    EXPECT_FALSE(o.Adaptacyjny);
+    EXPECT_FALSE(o.SzumIDrzenie.SnrDb.has_value());
+    EXPECT_EQ(o.SzumIDrzenie.SzumMv, 2.0);
+    EXPECT_EQ(o.Charakterystyki.Echo.size(), 2u);
+    EXPECT_EQ(o.Pochodzenie.PlikEcha, model);
+    EXPECT_EQ(o.LiczbaBitow, 500);
+    EXPECT_EQ(o.Szybkosc, 2000);
+    EXPECT_EQ(AnalizaJson(o)["characteristics"]["attenuation"], AnalizaJson(u)["characteristics"]["attenuation"]);
+    std::vector<std::string> zmienione;
+    for (const auto& z : n.Opcje->ZAnalizy["overridden"])
+        zmienione.push_back(z["member"]);
+    EXPECT_EQ(zmienione, (std::vector<std::string>{"settings.bits", "settings.noise_mv", "settings.snr_db", "effects.adaptive",
+                                                   "effects.echo", "characteristics.echo", "characteristics.model_files.echo"}));
+
+    // A limit the file's value breaks once the standard changes names the file and the member.
+    Odrzucone({"--analysis", plik.c_str(), "--standard", "10BaseT"}, "--analysis: " + plik + ": settings.rate:");
+    Odrzucone({"--analysis", (folder / "brak.lintavox").string().c_str()}, "--analysis: ");
+    Odrzucone({"--analysis", plik.c_str(), "--adaptive", "--no-adaptive"}, "--no-adaptive");
+    std::filesystem::remove_all(folder);
 }
