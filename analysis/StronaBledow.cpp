@@ -144,15 +144,16 @@ void TStronaBledow::Pokaz(const TWynikSymulacji& w)
     if (!Panel3)
         return;
     const float m = w.NajwiekszyBlad;
-    if (m != 0.0f) {
+    const bool wykresy = MaWykresy();
+    if (wykresy) {
         UstawZakresBledow(*Panel3->RozkladBledowWykres, *Panel3->DystrBledowWykres, m,
                           Standardy.at(static_cast<std::size_t>(w.Ustawienia.Standard)).MarginesDecyzji,
                           w.SzczytRozkladu);
         Panel3->RozkladBledowWykres->ZastapLubDodajSerie(0, w.Rozklad.get(), KolorCzerwony, psSolid);
         Panel3->DystrBledowWykres->ZastapLubDodajSerie(0, w.Dystrybuanta.get(), KolorCzerwony, psSolid);
     }
-    Panel3->PokazWykresy(m != 0.0f);
-    BledyTabSet->setVisible(m != 0.0f);
+    Panel3->PokazWykresy(wykresy);
+    BledyTabSet->setVisible(wykresy);
     // Every run opens on the distribution.
     Panel3->DystrBledowWykres->hide();
     BledyTabSet->setCurrentIndex(0);
@@ -203,7 +204,7 @@ std::vector<QLabel*> TStronaBledow::LinieZliczenia() const
 
 bool TStronaBledow::MaWykresy() const
 {
-    return Panel3 != nullptr && Wynik != nullptr && Wynik->NajwiekszyBlad != 0.0f;
+    return Panel3 != nullptr && Wynik != nullptr && Wynik->NajwiekszyBlad != 0.0f && Wynik->Rozklad;
 }
 
 void TStronaBledow::PokazDystrybuante(bool dystrybuanta)
@@ -231,7 +232,7 @@ int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora
     if (Panel3) {
         // With a maximum error of 0 the screen hides the charts, which then show nothing
         // of this run: the report says so as the page does.
-        if (Wynik->NajwiekszyBlad != 0.0f) {
+        if (MaWykresy()) {
             const int E = static_cast<int>(u.C * 0.5);
             TWykres& rozklad = *Panel3->RozkladBledowWykres;
             const float maxX = rozklad.OsX.Max();

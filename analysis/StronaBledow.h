@@ -21,12 +21,14 @@ public:
     void Pokaz(const TWynikSymulacji& w) override;
     void Zwolnij() override;
     bool Dostepna() const override;
+    bool PotrzebujePrzebiegow() const override { return false; }
     TSekcjeRaportu SekcjeRaportu() override;
 
     // The BER estimate of the standard's lanes at the bit rate (Mbps): the mantissa, its
     // superscript exponent and the sentence under them.
     void PokazBER(double ber, int standard, std::int32_t szybkosc);
-    // Whether the run on show has error charts (the option is on and some error was found).
+    // Whether the run on show has error charts (the option is on, some error was found and
+    // the result holds its distributions).
     bool MaWykresy() const;
     // The cumulative distribution (true) or the distribution on top.
     void PokazDystrybuante(bool dystrybuanta);

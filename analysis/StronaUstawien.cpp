@@ -190,6 +190,13 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
             &TStronaUstawien::KanalPageControlMouseDown);
     connect(KanalPageControl, &QTabWidget::currentChanged, this,
             [this](int indeks) { PokazStrone(KanalPageControl->widget(indeks)); });
+    for (QLineEdit* pole : {LiczbaBitowEdit, SzybkoscEdit, NachylenieEdit, EchoEdit1, SzumEdit, DrzenieEdit})
+        connect(pole, &QLineEdit::textChanged, this, &TStronaUstawien::Zmiana);
+    for (QComboBox* pole : {GenComboBox, SzumComboBox})
+        connect(pole, &QComboBox::currentIndexChanged, this, &TStronaUstawien::Zmiana);
+    for (QCheckBox* pole : {PrzesluchyCheckBox, EchoCheckBox, WzmocnienieCheckBox, WzmAdaptCheckBox})
+        connect(pole, &QCheckBox::toggled, this, &TStronaUstawien::Zmiana);
+    connect(this, &TStronaUstawien::CharakterystykaZmieniona, this, &TStronaUstawien::Zmiana);
     connect(StatToolBar->SimBut, &QPushButton::clicked, this, &TStronaUstawien::SymulacjaZadana);
     connect(StatToolBar->AnulujBut, &QPushButton::clicked, this, &TStronaUstawien::AnulowanieZadane);
     PolaczEdytor();
@@ -395,7 +402,9 @@ TUstawieniaSymulacji TStronaUstawien::UstawieniaSymulacji() const
 
 void TStronaUstawien::Zastosuj(const TUstawieniaSymulacji& u)
 {
-    LiczbaBitowEdit->setText(Calkowita(u.LiczbaBitow));
+    const QString bity = Calkowita(u.LiczbaBitow);
+    LiczbaBitowEdit->setMaxLength(std::max(DlugoscPola, static_cast<int>(bity.size())));
+    LiczbaBitowEdit->setText(bity);
     SzybkoscEdit->setText(Calkowita(u.Szybkosc));
     NachylenieEdit->setText(Calkowita(static_cast<std::int64_t>(std::trunc(u.Nachylenie))));
     EchoEdit1->setText(Calkowita(u.PrzesuniecieEcha));

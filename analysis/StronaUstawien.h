@@ -47,7 +47,9 @@ public:
     // the options offer them; the decoder is the options' to decide.
     TUstawieniaSymulacji UstawieniaSymulacji() const;
     // The inverse: every setting onto the page (the standard stays the page's own; the
-    // slope shows as a whole number). Effects the options leave out stay off.
+    // slope shows as a whole number; a bit count beyond the page's limit, from a long
+    // command-line run, shows whole and is refused when a run is asked for). Effects the
+    // options leave out stay off.
     void Zastosuj(const TUstawieniaSymulacji& u);
     // The settings when every limit is met (the page's bit limit, the command line's
     // others). Otherwise the first field at fault, in the order bits, rate, slope, echo
@@ -98,6 +100,10 @@ signals:
     void UstawieniaZmienione();
     // A characteristic's points changed: the results on show no longer match the channel.
     void CharakterystykaZmieniona();
+    // Any setting of the page changed (a field, the source, the noise, an effect, the adaptive
+    // amplifier or a characteristic), once the control holds its new value or, for a
+    // point list, by the time the event loop runs again.
+    void Zmiana();
 
 private:
     void ZbudujModelKanalu(QWidget* rodzic);

@@ -19,6 +19,8 @@ public:
     virtual void Zwolnij() = 0;
     // Whether the options give the page anything to show; a page without is never shown.
     virtual bool Dostepna() const { return true; }
+    // Whether the page shows streams, and so nothing of a result that holds its figures alone.
+    virtual bool PotrzebujePrzebiegow() const { return true; }
     // The page's sections of the report, in order, for the run on show; none by default.
     virtual TSekcjeRaportu SekcjeRaportu() { return {}; }
     // Lays the page's strips out for its size, and scrolls them back to their start.

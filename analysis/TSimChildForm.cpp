@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -12,6 +14,7 @@
 #include "StronaBledow.h"
 #include "StronaOkowa.h"
 #include "StronaUstawien.h"
+#include "Standardy.h"
 #include "StronyPasm.h"
 #include "TPageControl.h"
 
@@ -21,6 +24,19 @@ constexpr int OkresPodswietlaniaMs = 100;
 constexpr int TykniecPodswietlania = 15;
 
 } // namespace
+
+UstawieniaStandardu OpcjeAnalizy(UstawieniaStandardu opcje, const TUstawieniaSymulacji& u)
+{
+    const auto oferuj = [](std::int32_t& efekt, bool wlaczony) {
+        if (wlaczony && efekt == 0)
+            efekt = 1;
+    };
+    oferuj(opcje.Przesluchy, u.Przesluchy);
+    oferuj(opcje.Echo, u.Echo);
+    oferuj(opcje.Regeneracja, u.Regeneracja || u.Adaptacyjny);
+    opcje.Dekoder = u.Dekoder ? 1 : 0;
+    return opcje;
+}
 
 void TPoleceniaWynikow::Wlacz(bool wlaczone) const
 {
@@ -70,6 +86,9 @@ TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWy
     connect(Ustawienia, &TStronaUstawien::RekalkulacjaZadana, this, &TSimChildForm::UruchomRekalkulacje);
     connect(Ustawienia, &TStronaUstawien::UstawieniaZmienione, this, &TSimChildForm::UstawieniaZmienione);
     connect(Ustawienia, &TStronaUstawien::CharakterystykaZmieniona, this, &TSimChildForm::UkryjStronyWynikow);
+    // A point list reaches its stream only after the signal of its change: the document is
+    // looked at once the event loop runs again.
+    connect(Ustawienia, &TStronaUstawien::Zmiana, this, &TSimChildForm::OdswiezDokument, Qt::QueuedConnection);
 }
 
 TSimChildForm::~TSimChildForm()
@@ -97,6 +116,61 @@ void TSimChildForm::UstawStandard()
     for (TStronaWynikow* strona : StronyWynikow)
         PageControl1->setTabVisible(PageControl1->indexOf(strona), false);
     Ustawienia->UstawStandard();
+    // A new analysis starts as its defaults: nothing to save yet.
+    ZapisaneUstawienia = AnalizaJson(Ustawienia->UstawieniaSymulacji());
+    OdswiezDokument();
+}
+
+nlohmann::json TSimChildForm::Dokument(bool zWynikami) const
+{
+    return AnalizaJson(Ustawienia->UstawieniaSymulacji(), zWynikami && WynikiAktualne() ? WynikiRunu.get() : nullptr);
+}
+
+bool TSimChildForm::WynikiAktualne() const
+{
+    return WynikiRunu && AnalizaJson(WynikiRunu->Ustawienia) == AnalizaJson(Ustawienia->UstawieniaSymulacji());
+}
+
+bool TSimChildForm::Zmodyfikowana() const
+{
+    return WynikiNiezapisane || AnalizaJson(Ustawienia->UstawieniaSymulacji()) != ZapisaneUstawienia;
+}
+
+void TSimChildForm::OdswiezDokument()
+{
+    const std::string_view nazwa = Standardy.at(static_cast<std::size_t>(StandardOkna)).Nazwa;
+    QString tytul = QStringLiteral("Analiza dla ") + QString::fromUtf8(nazwa.data(), static_cast<qsizetype>(nazwa.size()));
+    if (!PlikAnalizy.isEmpty())
+        tytul += QStringLiteral(" – ") + QFileInfo(PlikAnalizy).fileName();
+    setWindowTitle(tytul + QStringLiteral("[*]"));
+    setWindowModified(Zmodyfikowana());
+}
+
+void TSimChildForm::OtworzAnalize(TAnaliza analiza, const QString& plik)
+{
+    Ustawienia->Zastosuj(analiza.Ustawienia);
+    if (analiza.Wynik) {
+        ZwolnijWyniki();
+        WynikiRunu = std::move(analiza.Wynik);
+        PokazWyniki();
+    }
+    ZWynikami = WynikiRunu != nullptr;
+    PlikAnalizy = plik;
+    ZapisaneUstawienia = AnalizaJson(analiza.Ustawienia);
+    WynikiNiezapisane = false;
+    OdswiezDokument();
+}
+
+std::string TSimChildForm::ZapiszAnalize(const QString& plik, bool zWynikami)
+{
+    if (std::string blad = ::ZapiszAnalize(QFile::encodeName(plik).toStdString(), Dokument(zWynikami)); !blad.empty())
+        return blad;
+    PlikAnalizy = plik;
+    ZapisaneUstawienia = AnalizaJson(Ustawienia->UstawieniaSymulacji());
+    WynikiNiezapisane = false;
+    ZWynikami = zWynikami;
+    OdswiezDokument();
+    return {};
 }
 
 void TSimChildForm::UstawPrzebieg(TKontrolerObliczen::TPrzebieg przebieg)
@@ -146,24 +220,35 @@ void TSimChildForm::ZwolnijWyniki()
 void TSimChildForm::SymulacjaZakonczona(std::shared_ptr<TWynikSymulacji> wynik)
 {
     WynikiRunu = std::move(wynik);
+    WynikiNiezapisane = true;
+    OdswiezDokument();
     PokazWyniki();
     Ustawienia->PokazPrzyciskSymulacji(true);
     Ustawienia->PrzywrocKontrolki();
     UstawKursorEkranu(KursorPrzedSymulacja);
 }
 
+bool TSimChildForm::Pokazuje(const TStronaWynikow& strona, const TWynikSymulacji& w)
+{
+    return strona.Dostepna() && (w.MaPrzebiegi() || !strona.PotrzebujePrzebiegow());
+}
+
 void TSimChildForm::PokazWyniki()
 {
+    const TWynikSymulacji& w = *WynikiRunu;
     for (TStronaWynikow* strona : StronyWynikow)
-        strona->Pokaz(*WynikiRunu);
+        if (Pokazuje(*strona, w))
+            strona->Pokaz(w);
     update();
     Gotowe = true;
     for (TStronaWynikow* strona : StronyWynikow)
-        PageControl1->setTabVisible(PageControl1->indexOf(strona), strona->Dostepna());
+        PageControl1->setTabVisible(PageControl1->indexOf(strona), Pokazuje(*strona, w));
     // The strips at 100 %, for the boxes as they stand now.
     for (TStronaWynikow* strona : StronyWynikow)
-        strona->Rozmiesc();
-    Polecenia.Wlacz(true);
+        if (Pokazuje(*strona, w))
+            strona->Rozmiesc();
+    // Figures alone have no strips to print.
+    Polecenia.Wlacz(StronaWidoczna(*Wyjscia));
     UruchomPodswietlanie();
 }
 
@@ -245,8 +330,9 @@ TSekcjeRaportu TSimChildForm::SekcjeRaportu()
     if (!WynikiRunu)
         return sekcje;
     for (TStronaWynikow* strona : StronyWynikow)
-        for (TSekcjaRaportu& sekcja : strona->SekcjeRaportu())
-            sekcje.push_back(std::move(sekcja));
+        if (Pokazuje(*strona, *WynikiRunu))
+            for (TSekcjaRaportu& sekcja : strona->SekcjeRaportu())
+                sekcje.push_back(std::move(sekcja));
     return sekcje;
 }
 
@@ -258,7 +344,7 @@ void TSimChildForm::ZmianaStrony(int indeks)
     if (!Gotowe)
         return;
     for (TStronaWynikow* strona : StronyWynikow) {
-        if (strona != PageControl1->widget(indeks))
+        if (strona != PageControl1->widget(indeks) || !WynikiRunu || !Pokazuje(*strona, *WynikiRunu))
             continue;
         strona->Rozmiesc();
         strona->PrzewinDoPoczatku();
@@ -270,7 +356,8 @@ void TSimChildForm::PodswietlZakladki(int t)
     // The result tabs light up one after another, each a tick after the one before.
     for (std::size_t k = 0; k < StronyWynikow.size(); ++k) {
         TStronaWynikow* strona = StronyWynikow[k];
-        PageControl1->UstawPodswietlenie(strona, strona->Dostepna() && (t - static_cast<int>(k)) % 5 == 1);
+        const bool pokazana = WynikiRunu && Pokazuje(*strona, *WynikiRunu);
+        PageControl1->UstawPodswietlenie(strona, pokazana && (t - static_cast<int>(k)) % 5 == 1);
     }
 }
 

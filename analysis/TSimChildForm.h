@@ -10,6 +10,9 @@
 #include <array>
 #include <memory>
 
+#include <nlohmann/json.hpp>
+
+#include "JsonSymulacji.h"
 #include "KontrolerObliczen.h"
 #include "Raport.h"
 #include "UslugiQt.h"
@@ -33,6 +36,11 @@ struct TPoleceniaWynikow {
 
     void Wlacz(bool wlaczone) const;
 };
+
+// The features a window for the analysis u offers: the options of its standard, with every
+// channel effect u switches on offered and the decoder as u has it, so that the page gives
+// u back as it is.
+UstawieniaStandardu OpcjeAnalizy(UstawieniaStandardu opcje, const TUstawieniaSymulacji& u);
 
 class TSimChildForm : public QWidget {
     Q_OBJECT
@@ -75,6 +83,26 @@ public:
     // A run has completed in this window.
     bool WynikiGotowe() const { return Gotowe; }
 
+    // The analysis as a document. Its file (empty before the first save), whether it
+    // differs from what was last saved or opened (a setting changed, or a run completed
+    // since), and the title that says both: "Analiza dla <standard> – <file>[*]".
+    const QString& Plik() const { return PlikAnalizy; }
+    bool Zmodyfikowana() const;
+    // The results on show belong to the settings on the page: they may be saved with them.
+    bool WynikiAktualne() const;
+    // Whether the last save took the results along; the next "Zapisz analizę" does the same.
+    bool ZapisujWyniki() const { return ZWynikami; }
+    // Shows an analysis read from plik: its settings on the page and, when it holds them,
+    // its results on every page that can show them, without a run. The window counts as
+    // saved to plik.
+    void OtworzAnalize(TAnaliza analiza, const QString& plik);
+    // Writes the analysis to plik through a temporary and an atomic rename, with the
+    // results when zWynikami and they belong to the settings. Returns empty, or one
+    // English line saying why not; the window counts as saved to plik only after success.
+    std::string ZapiszAnalize(const QString& plik, bool zWynikami);
+    // The document of the settings on the page and, with zWynikami, of the results.
+    nlohmann::json Dokument(bool zWynikami) const;
+
     TPageControl& Strony() { return *PageControl1; }
     TStronaUstawien& StronaUstawien() { return *Ustawienia; }
     TStronaWejsc& StronaWejsc() { return *Wejscia; }
@@ -101,6 +129,9 @@ protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
 
 private:
+    void OdswiezDokument();
+    // Whether a result page shows the result w: the options offer it and w has what it draws.
+    static bool Pokazuje(const TStronaWynikow& strona, const TWynikSymulacji& w);
     void UruchomSymulacje(const TUstawieniaSymulacji& ustawienia);
     void SymulacjaZakonczona(std::shared_ptr<TWynikSymulacji> wynik);
     void UruchomRekalkulacje(TPoleUstawien charakterystyka);
@@ -138,4 +169,11 @@ private:
     // Tab highlighting after a run, and its tick count.
     QTimer* Timer;
     int LicznikTimera = 0;
+
+    // The document: its file, the settings as last saved or opened, whether a run has
+    // completed since, and whether the last save took the results.
+    QString PlikAnalizy;
+    nlohmann::json ZapisaneUstawienia;
+    bool WynikiNiezapisane = false;
+    bool ZWynikami = true;
 };

@@ -853,6 +853,8 @@ std::string OpisBleduAnalizy(const TBladAnalizy& blad)
         return "Plik jest większy niż " + FormatujCalkowita(static_cast<std::int64_t>(MaksRozmiarAnalizy >> 20)) +
                " MB, które program otwiera. Wyniki długich przebiegów warto zapisywać bez przebiegów "
                "(lintavox-sim --no-streams).";
+    case TRodzaj::BrakPamieci:
+        return "Za mało pamięci, by wczytać analizę.";
     case TRodzaj::Pusty:
         return "Plik jest pusty.";
     case TRodzaj::Skladnia:

@@ -43,6 +43,7 @@ struct TBladAnalizy {
         Dostep,       // the file cannot be opened or read
         NieZwykly,    // a directory, FIFO or device: never opened
         ZaDuzy,       // larger than MaksRozmiarAnalizy
+        BrakPamieci,  // too large for the memory at hand
         Pusty,        // the file holds nothing
         Skladnia,     // not JSON: binary, cut short, or broken
         NieAnaliza,   // JSON, but not an analysis document

@@ -2,11 +2,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -16,6 +21,7 @@
 #include "ListaStandardow.h"
 #include "Obrazy.h"
 #include "PlikUstawien.h"
+#include "PlikiAnalizy.h"
 #include "TForm1.h"
 #include "TSimChildForm.h"
 #include "TStartForm.h"
@@ -46,13 +52,28 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     ClientArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ClientArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(ClientArea);
-    connect(ClientArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* okno) {
-        if (auto* analiza = okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr)
+    connect(ClientArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* okno) {
+        auto* analiza = okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr;
+        if (analiza)
             analiza->FormActivate();
+        ZapiszAnalize1->setEnabled(analiza != nullptr);
+        ZapiszAnalizeJako1->setEnabled(analiza != nullptr);
     });
+    setAcceptDrops(true);
 
     Nowa1 = DodajPolecenie(QStringLiteral("Nowa"), QStringLiteral("Nowa1"), IkonaNowa(), QKeySequence::New);
-    Zapisz1 = DodajPolecenie(QStringLiteral("Zapisz"), QStringLiteral("Zapisz1"), IkonaZapisz(), QKeySequence::Save);
+    Otworz1 = DodajPolecenie(QStringLiteral("Otwórz…"), QStringLiteral("Otworz1"), QIcon(), QKeySequence::Open);
+    ZapiszAnalize1 = DodajPolecenie(QStringLiteral("Zapisz analizę"), QStringLiteral("ZapiszAnalize1"), QIcon(),
+                                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    ZapiszAnalizeJako1 = DodajPolecenie(QStringLiteral("Zapisz analizę jako…"), QStringLiteral("ZapiszAnalizeJako1"),
+                                        QIcon(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ZapiszAnalize1->setEnabled(false);
+    ZapiszAnalizeJako1->setEnabled(false);
+    connect(Otworz1, &QAction::triggered, this, &TMainForm::Otworz);
+    connect(ZapiszAnalize1, &QAction::triggered, this, [this] { PolecenieAnalizy(false); });
+    connect(ZapiszAnalizeJako1, &QAction::triggered, this, [this] { PolecenieAnalizy(true); });
+    // The bitmap export keeps its place and button; Ctrl+S now saves the analysis.
+    Zapisz1 = DodajPolecenie(QStringLiteral("Zapisz"), QStringLiteral("Zapisz1"), IkonaZapisz(), QKeySequence());
     Drukuj1 = DodajPolecenie(QStringLiteral("Drukuj"), QStringLiteral("Drukuj1"), IkonaDrukuj(), QKeySequence::Print);
     Opcje1 = DodajPolecenie(QStringLiteral("Opcje"), QStringLiteral("Opcje1"), IkonaOpcje(), QKeySequence());
     Zakoncz1 = DodajPolecenie(QStringLiteral("Zakończ"), QStringLiteral("Zakoncz1"), IkonaZakoncz(), QKeySequence::Quit);
@@ -66,13 +87,9 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
 
     Symulacja1 = menuBar()->addMenu(QStringLiteral("Symulacja"));
     Symulacja1->setObjectName(QStringLiteral("Symulacja1"));
-    Symulacja1->addAction(Nowa1);
-    Symulacja1->addAction(Zapisz1);
-    Symulacja1->addAction(Drukuj1);
-    Symulacja1->addSeparator();
-    Symulacja1->addAction(Opcje1);
-    Symulacja1->addSeparator();
-    Symulacja1->addAction(Zakoncz1);
+    Symulacja1->setToolTipsVisible(true);
+    connect(Symulacja1, &QMenu::aboutToShow, this, &TMainForm::ZbudujMenuSymulacja);
+    ZbudujMenuSymulacja();
 
     Kaskada1 = new QAction(QStringLiteral("Kaskada"), this);
     Kaskada1->setObjectName(QStringLiteral("Kaskada1"));
@@ -122,6 +139,35 @@ QToolButton* TMainForm::DodajPrzycisk(QAction* polecenie, const QString& nazwa)
     return przycisk;
 }
 
+void TMainForm::ZbudujMenuSymulacja()
+{
+    Symulacja1->clear();
+    Symulacja1->addAction(Nowa1);
+    Symulacja1->addAction(Otworz1);
+    Symulacja1->addAction(ZapiszAnalize1);
+    Symulacja1->addAction(ZapiszAnalizeJako1);
+    Symulacja1->addSeparator();
+    Symulacja1->addAction(Zapisz1);
+    Symulacja1->addAction(Drukuj1);
+    Symulacja1->addSeparator();
+    Symulacja1->addAction(Opcje1);
+    // The files used last, newest first, each under its number.
+    const QStringList ostatnie = OstatnieAnalizy();
+    if (!ostatnie.isEmpty())
+        Symulacja1->addSeparator();
+    for (qsizetype i = 0; i < ostatnie.size(); ++i) {
+        const QString plik = ostatnie[i];
+        QString nazwa = QDir::toNativeSeparators(plik);
+        nazwa.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* pozycja = Symulacja1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(nazwa));
+        pozycja->setObjectName(QStringLiteral("OstatniaAnaliza%1").arg(i + 1));
+        pozycja->setToolTip(plik);
+        connect(pozycja, &QAction::triggered, this, [this, plik] { OtworzAnalize(plik); });
+    }
+    Symulacja1->addSeparator();
+    Symulacja1->addAction(Zakoncz1);
+}
+
 void TMainForm::ZbudujMenuOkno()
 {
     Okno1->clear();
@@ -135,7 +181,10 @@ void TMainForm::ZbudujMenuOkno()
     for (qsizetype i = 0; i < okna.size(); ++i) {
         QMdiSubWindow* okno = okna[i];
         const QString numer = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
-        QAction* pozycja = Okno1->addAction(numer + okno->windowTitle());
+        // The title as the window's frame shows it: the modified marker as a star.
+        QString tytul = okno->windowTitle();
+        tytul.replace(QStringLiteral("[*]"), okno->isWindowModified() ? QStringLiteral("*") : QString());
+        QAction* pozycja = Okno1->addAction(numer + tytul);
         pozycja->setCheckable(true);
         pozycja->setChecked(okno == ClientArea->activeSubWindow());
         connect(pozycja, &QAction::triggered, ClientArea, [this, okno] {
@@ -148,13 +197,17 @@ void TMainForm::ZbudujMenuOkno()
 
 TSimChildForm* TMainForm::NowaAnaliza(int standard)
 {
-    const auto indeks = static_cast<std::size_t>(standard);
-    auto* analiza = new TSimChildForm(TabelaUstawien[indeks], {Zapisz1, Drukuj1}, this);
+    return UtworzAnalize(standard, TabelaUstawien[static_cast<std::size_t>(standard)]);
+}
+
+TSimChildForm* TMainForm::UtworzAnalize(int standard, const UstawieniaStandardu& opcje)
+{
+    auto* analiza = new TSimChildForm(opcje, {Zapisz1, Drukuj1}, this);
     analiza->UstawOpcje(standard);
     QMdiSubWindow* okno = ClientArea->addSubWindow(analiza);
     okno->setAttribute(Qt::WA_DeleteOnClose);
     okno->setWindowIcon(IkonaProgramu());
-    analiza->setWindowTitle(QStringLiteral("Analiza dla ") + NazwyStandardow()[standard]);
+    okno->installEventFilter(this);
     // A new analysis opens at its designed size, shrunk to what the area can show.
     const QSize miejsce = ClientArea->viewport()->size();
     okno->resize(okno->sizeHint().boundedTo(miejsce).expandedTo(okno->minimumSizeHint()));
@@ -163,11 +216,166 @@ TSimChildForm* TMainForm::NowaAnaliza(int standard)
     return analiza;
 }
 
-TSimChildForm* TMainForm::AnalizaZWynikami() const
+TSimChildForm* TMainForm::AktywnaAnaliza() const
 {
     // The current window stays current while a menu of the main window has the focus.
     const QMdiSubWindow* okno = ClientArea->currentSubWindow();
-    auto* analiza = okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr;
+    return okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr;
+}
+
+TSimChildForm* TMainForm::AnalizaPliku(const QString& plik) const
+{
+    const QString szukany = QFileInfo(plik).canonicalFilePath();
+    if (szukany.isEmpty())
+        return nullptr;
+    for (QMdiSubWindow* okno : ClientArea->subWindowList()) {
+        auto* analiza = qobject_cast<TSimChildForm*>(okno->widget());
+        if (analiza && !analiza->Plik().isEmpty() && QFileInfo(analiza->Plik()).canonicalFilePath() == szukany)
+            return analiza;
+    }
+    return nullptr;
+}
+
+void TMainForm::Otworz()
+{
+    for (const QString& plik : WybierzAnalizyDoOtwarcia(this))
+        OtworzAnalize(plik);
+}
+
+void TMainForm::OtworzAnalize(const QString& plik)
+{
+    if (TSimChildForm* otwarta = AnalizaPliku(plik)) {
+        ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(otwarta->parentWidget()));
+        emit AnalizaOtwarta(plik, otwarta);
+        return;
+    }
+    const QString sciezka = QFileInfo(plik).absoluteFilePath();
+    if (Wczytywane.contains(sciezka))
+        return;
+    Wczytywane.insert(sciezka);
+    auto* watek = new TWatekOdczytuAnalizy(sciezka);
+    connect(watek, &TWatekOdczytuAnalizy::Wczytano, this, &TMainForm::AnalizaWczytana);
+    watek->start();
+}
+
+void TMainForm::AnalizaWczytana(const TWatekOdczytuAnalizy::TOdczyt& odczyt)
+{
+    Wczytywane.remove(odczyt.Plik);
+    if (!odczyt.Analiza) {
+        QMessageBox komunikat(QMessageBox::Warning, QStringLiteral("Lintavox"), KomunikatOtwarcia(odczyt.Plik, odczyt.Blad),
+                              QMessageBox::Ok, this);
+        komunikat.setDetailedText(odczyt.Plik + QStringLiteral(": ") + QString::fromStdString(odczyt.Blad.Opis));
+        komunikat.exec();
+        emit AnalizaOtwarta(odczyt.Plik, nullptr);
+        return;
+    }
+    // Opened twice before the first arrived: the window already there serves.
+    if (TSimChildForm* otwarta = AnalizaPliku(odczyt.Plik)) {
+        emit AnalizaOtwarta(odczyt.Plik, otwarta);
+        return;
+    }
+    TAnaliza& analiza = *odczyt.Analiza;
+    const int standard = analiza.Ustawienia.Standard;
+    TSimChildForm* okno =
+        UtworzAnalize(standard, OpcjeAnalizy(TabelaUstawien[static_cast<std::size_t>(standard)], analiza.Ustawienia));
+    okno->OtworzAnalize(std::move(analiza), odczyt.Plik);
+    DodajOstatniaAnalize(odczyt.Plik);
+    emit AnalizaOtwarta(odczyt.Plik, okno);
+}
+
+void TMainForm::OtworzPlikiStartowe(const QStringList& pliki)
+{
+    PlikiStartowe = PlikiStartowe || !pliki.isEmpty();
+    for (const QString& plik : pliki)
+        OtworzAnalize(plik);
+}
+
+void TMainForm::PolecenieAnalizy(bool jako)
+{
+    if (TSimChildForm* analiza = AktywnaAnaliza())
+        ZapiszAnalize(*analiza, jako);
+}
+
+bool TMainForm::ZapiszAnalize(TSimChildForm& analiza, bool jako)
+{
+    TWyborZapisu wybor{analiza.Plik(), analiza.ZapisujWyniki()};
+    if (jako || wybor.Plik.isEmpty()) {
+        const std::optional<TWyborZapisu> wybrany = WybierzZapisAnalizy(this, analiza);
+        if (!wybrany)
+            return false;
+        wybor = *wybrany;
+    }
+    if (const std::string blad = analiza.ZapiszAnalize(wybor.Plik, wybor.ZWynikami); !blad.empty()) {
+        QMessageBox komunikat(QMessageBox::Warning, QStringLiteral("Lintavox"),
+                              QStringLiteral("Nie można zapisać analizy w pliku „%1”. Plik, który tam był, pozostał "
+                                             "bez zmian.")
+                                  .arg(QFileInfo(wybor.Plik).fileName()),
+                              QMessageBox::Ok, this);
+        komunikat.setDetailedText(QString::fromStdString(blad));
+        komunikat.exec();
+        return false;
+    }
+    DodajOstatniaAnalize(wybor.Plik);
+    return true;
+}
+
+bool TMainForm::PytajOZapis(TSimChildForm& analiza)
+{
+    if (!analiza.Zmodyfikowana())
+        return true;
+    const QString nazwa = analiza.Plik().isEmpty() ? analiza.windowTitle().remove(QStringLiteral("[*]"))
+                                                   : QFileInfo(analiza.Plik()).fileName();
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Lintavox"),
+                        QStringLiteral("Analiza „%1” została zmieniona. Czy zapisać zmiany?").arg(nazwa),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    pytanie.setObjectName(QStringLiteral("PytanieOZapis"));
+    pytanie.button(QMessageBox::Save)->setText(QStringLiteral("Zapisz"));
+    pytanie.button(QMessageBox::Discard)->setText(QStringLiteral("Nie zapisuj"));
+    pytanie.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    pytanie.setDefaultButton(QMessageBox::Save);
+    switch (pytanie.exec()) {
+    case QMessageBox::Save:
+        return ZapiszAnalize(analiza, false);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TMainForm::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::Close) {
+        auto* okno = qobject_cast<QMdiSubWindow*>(obiekt);
+        auto* analiza = okno ? qobject_cast<TSimChildForm*>(okno->widget()) : nullptr;
+        if (analiza && !PytajOZapis(*analiza)) {
+            zdarzenie->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* zdarzenie)
+{
+    for (const QUrl& adres : zdarzenie->mimeData()->urls())
+        if (adres.isLocalFile()) {
+            zdarzenie->acceptProposedAction();
+            return;
+        }
+}
+
+void TMainForm::dropEvent(QDropEvent* zdarzenie)
+{
+    for (const QUrl& adres : zdarzenie->mimeData()->urls())
+        if (adres.isLocalFile())
+            OtworzAnalize(adres.toLocalFile());
+    zdarzenie->acceptProposedAction();
+}
+
+TSimChildForm* TMainForm::AnalizaZWynikami() const
+{
+    TSimChildForm* analiza = AktywnaAnaliza();
     return analiza && MaWynikiDoRaportu(*analiza) ? analiza : nullptr;
 }
 
@@ -188,9 +396,10 @@ void TMainForm::UruchomStart(bool pokazOtworz)
     TStartForm start(pokazOtworz, this);
     if (start.exec() != QDialog::Accepted)
         return;
-    // "Otwórz analizę z dysku" has no analysis file to read: it opens nothing.
     if (const int standard = start.WybranyStandard(); standard >= 0)
         NowaAnaliza(standard);
+    else
+        Otworz();
 }
 
 void TMainForm::Opcje()
@@ -216,7 +425,9 @@ void TMainForm::PokazStartJesliTrzeba()
     if (!PokazStart)
         return;
     PokazStart = false;
-    UruchomStart(true);
+    // Files named on the command line are what the user came for.
+    if (!PlikiStartowe)
+        UruchomStart(true);
 }
 
 namespace {
@@ -267,7 +478,13 @@ void TMainForm::UstawWPionie()
 
 void TMainForm::closeEvent(QCloseEvent* zdarzenie)
 {
-    // Every analysis closes first, cancelling its background work.
+    // Every analysis closes first, asking about its changes and cancelling its background
+    // work; one the user keeps keeps the program running.
     ClientArea->closeAllSubWindows();
+    for (const QMdiSubWindow* okno : ClientArea->subWindowList())
+        if (okno->isVisible()) {
+            zdarzenie->ignore();
+            return;
+        }
     QMainWindow::closeEvent(zdarzenie);
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 
 #include "UstawieniaStandardu.h"
+#include "WatekOdczytuAnalizy.h"
 
 class QAction;
 class QMdiArea;
@@ -21,6 +23,28 @@ public:
 
     // Creates an analysis window for the standard (0 to 3) with a copy of its options.
     TSimChildForm* NowaAnaliza(int standard);
+
+    // "Otwórz…": the open dialog, then every file picked as OtworzAnalize opens it.
+    void Otworz();
+    // Opens the analysis file in a new window: it is read and checked on a worker, and
+    // the window appears once it arrives. A file that cannot be opened gives a message
+    // and opens nothing; a file already open brings its window forward. AnalizaOtwarta
+    // tells the outcome either way.
+    void OtworzAnalize(const QString& plik);
+    // Files named on the command line: opened at start-up instead of the start dialog.
+    void OtworzPlikiStartowe(const QStringList& pliki);
+    // "Zapisz analizę" (to the window's file, the results as the last save had them, or
+    // as "jako" without a file) and "Zapisz analizę jako…" (the save dialog with its
+    // results check box). False when nothing was saved: cancelled, or the file could not
+    // be written (a message says why, and the file that was there stays as it was).
+    bool ZapiszAnalize(TSimChildForm& analiza, bool jako);
+    // Whether an analysis may close: unchanged, or the user saved it or let the changes
+    // go when asked; false when the user cancelled or the save failed.
+    bool PytajOZapis(TSimChildForm& analiza);
+    // The active analysis window, or null.
+    TSimChildForm* AktywnaAnaliza() const;
+    // The window showing the file, or null.
+    TSimChildForm* AnalizaPliku(const QString& plik) const;
     // The start dialog; pokazOtworz also offers "Otwórz analizę z dysku". OK with a
     // standard chosen creates an analysis.
     void UruchomStart(bool pokazOtworz);
@@ -50,6 +74,9 @@ public:
     QMenu* Symulacja1;
     QMenu* Okno1;
     QAction* Nowa1;
+    QAction* Otworz1;
+    QAction* ZapiszAnalize1;
+    QAction* ZapiszAnalizeJako1;
     QAction* Zapisz1;
     QAction* Drukuj1;
     QAction* Opcje1;
@@ -63,12 +90,30 @@ public:
     QToolButton* OpenButton;
     QToolButton* CloseButton;
 
+signals:
+    // An analysis file was opened in analiza, or (analiza null) could not be.
+    void AnalizaOtwarta(const QString& plik, TSimChildForm* analiza);
+
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
+    // A file dropped on the window opens.
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
+    // An analysis window about to close asks whether to save its changes.
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    TSimChildForm* UtworzAnalize(int standard, const UstawieniaStandardu& opcje);
+    void AnalizaWczytana(const TWatekOdczytuAnalizy::TOdczyt& odczyt);
+    void ZbudujMenuSymulacja();
+    void PolecenieAnalizy(bool jako);
     QAction* DodajPolecenie(const QString& tekst, const QString& nazwa, const QIcon& ikona, QKeySequence skrot);
     QToolButton* DodajPrzycisk(QAction* polecenie, const QString& nazwa);
     void ZbudujMenuOkno();
     void PokazStartJesliTrzeba();
+
+    // Files being read, by their absolute paths, so that one is never opened twice.
+    QSet<QString> Wczytywane;
+    // Files were named on the command line: the start dialog is not offered.
+    bool PlikiStartowe = false;
 };

@@ -1,5 +1,7 @@
-// Lintavox: the splash window, then the main window and its message loop.
+// Lintavox: the splash window, then the main window and its message loop. Analysis files
+// named on the command line (lintavox FILE…) open in their windows.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
 #include <QMessageBox>
 #include <QStyleFactory>
@@ -36,10 +38,17 @@ int main(int argc, char* argv[])
 {
     TAplikacja aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lintavox"));
+    QApplication::setOrganizationName(QStringLiteral("Lintavox"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(IkonaProgramu());
     ZaladujTlumaczenieQt();
     UstawSeparatorZLokalizacji();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Symulator warstwy fizycznej Ethernetu na skrętce."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Analizy do otwarcia (.lintavox albo JSON z lintavox-sim)."),
+                                 QStringLiteral("[plik…]"));
+    parser.process(aplikacja);
 
     TSplashForm splash;
     splash.PokazModalnie();
@@ -48,6 +57,7 @@ int main(int argc, char* argv[])
     TMainForm oknoGlowne;
     splash.UstawOknoGlowne(&oknoGlowne);
     oknoGlowne.show();
+    oknoGlowne.OtworzPlikiStartowe(parser.positionalArguments());
     splash.raise();
 
     const int kod = QApplication::exec();

@@ -1156,7 +1156,11 @@ private slots:
             glowne.Drukuj1->trigger();
             QVERIFY(pytanie.contains(QStringLiteral("PDF")));
         }
+        // The run left the analysis changed: its results go unsaved when asked.
+        TPrzyOknieModalnym<QMessageBox> bezZapisu([](QMessageBox& m) { m.button(QMessageBox::Discard)->click(); });
         glowne.ClientArea->closeAllSubWindows();
+        QVERIFY(bezZapisu.Wykonane);
+        QTRY_VERIFY(glowne.ClientArea->subWindowList().isEmpty());
     }
 
 private:

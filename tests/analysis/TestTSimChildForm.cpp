@@ -53,7 +53,7 @@ std::unique_ptr<TOknoTestowe> NoweOkno(int standard, const UstawieniaStandardu& 
 // Every setting as the JSON module writes it: a difference shows as text.
 QString Json(const TUstawieniaSymulacji& u)
 {
-    return QString::fromStdString(UstawieniaJson(u).dump());
+    return QString::fromStdString(AnalizaJson(u).dump());
 }
 
 QStringList Kolumna(const QTreeWidget* lista, int kolumna)

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +53,8 @@ private slots:
     {
         QVERIFY(Folder.emplace().isValid());
         UstawFolderProgramu(Folder->path());
+        // The user's settings (the files used last) of the test's own, never the real ones.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Folder->path());
     }
 
     void cleanup()
@@ -265,8 +269,16 @@ private slots:
             KliknijPozycje(start.OpenSimRadioGroup, 0);
             start.OKButton->click();
         });
+        // "Otwórz analizę z dysku" asks for the file; cancelled, it opens nothing.
+        QString tytulDialogu;
+        TPrzyOknieModalnym<QFileDialog> plik([&](QFileDialog& d) {
+            tytulDialogu = d.windowTitle();
+            d.reject();
+        });
         okno.UruchomStart(true);
         QVERIFY(otworz.Wykonane);
+        QTRY_VERIFY(plik.Wykonane);
+        QCOMPARE(tytulDialogu, QStringLiteral("Otwieranie analizy"));
         QVERIFY(okno.ClientArea->subWindowList().isEmpty());
 
         TPrzyOknieModalnym<TStartForm> anuluj([](TStartForm& start) { start.CancelButton->click(); });
@@ -284,7 +296,8 @@ private slots:
         QCOMPARE(okno.ClientArea->subWindowList().size(), 1);
         auto* analiza = qobject_cast<TSimChildForm*>(okno.ClientArea->subWindowList().first()->widget());
         QVERIFY(analiza);
-        QCOMPARE(analiza->windowTitle(), QStringLiteral("Analiza dla 1000BaseT"));
+        QCOMPARE(analiza->windowTitle(), QStringLiteral("Analiza dla 1000BaseT[*]"));
+        QVERIFY(!analiza->isWindowModified());
         QCOMPARE(analiza->Standard(), 3);
         QCOMPARE(TKontrolkiOkna(*analiza).SzybkoscEdit->text(), QStringLiteral("1000"));
     }
@@ -302,8 +315,14 @@ private slots:
         for (QAction* a : okno.Symulacja1->actions())
             if (!a->isSeparator())
                 pozycje.append(a->text());
-        QCOMPARE(pozycje, (QStringList{QStringLiteral("Nowa"), QStringLiteral("Zapisz"), QStringLiteral("Drukuj"),
-                                       QStringLiteral("Opcje"), QStringLiteral("Zakończ")}));
+        QCOMPARE(pozycje, (QStringList{QStringLiteral("Nowa"), QStringLiteral("Otwórz…"), QStringLiteral("Zapisz analizę"),
+                                       QStringLiteral("Zapisz analizę jako…"), QStringLiteral("Zapisz"),
+                                       QStringLiteral("Drukuj"), QStringLiteral("Opcje"), QStringLiteral("Zakończ")}));
+        QCOMPARE(okno.ZapiszAnalize1->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(okno.ZapiszAnalizeJako1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(okno.Otworz1->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QVERIFY(okno.Zapisz1->shortcut().isEmpty());
+        QVERIFY(!okno.ZapiszAnalize1->isEnabled() && !okno.ZapiszAnalizeJako1->isEnabled());
         QCOMPARE(okno.SaveButton->defaultAction(), okno.Zapisz1);
 
         okno.show();
