@@ -5,9 +5,12 @@
 // completed run of each standard (as the bitmap, and as the PDF of its printed pages),
 // the cable dialog and a Touchstone import with the characteristics they give beside the
 // standard's limits, and the settings and error page of a run with receiver noise and
-// jitter for each standard, into the folder given as the only argument. It also times
-// runs from the simulation button to the views on screen and writes the figures to
-// czasy.txt there.
+// jitter for each standard, and an analysis saved with its results and opened again (the
+// modified marker, the save dialog, the reopened result pages, the files used last and the
+// question on closing) into the folder given as the first argument. A result file of
+// lintavox-sim given as the second opens in the program too, as a user opens a batch
+// result. It also times runs from the simulation button to the views on screen and
+// writes the figures to czasy.txt there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +29,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -130,6 +136,21 @@ void PrzyOknie(std::function<void(T&)> krok)
     zegar->start();
 }
 
+// Closes every analysis. The pictures' runs are never kept: each question about saving
+// is answered "Nie zapisuj".
+void ZamknijAnalizy(TMainForm& okno)
+{
+    QTimer odpowiedz;
+    odpowiedz.setInterval(20);
+    QObject::connect(&odpowiedz, &QTimer::timeout, [] {
+        auto* pytanie = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (pytanie && pytanie->objectName() == QStringLiteral("PytanieOZapis"))
+            pytanie->button(QMessageBox::Discard)->click();
+    });
+    odpowiedz.start();
+    okno.ClientArea->closeAllSubWindows();
+}
+
 // Lets the program run until the analysis's simulation has ended.
 void CzekajNaWyniki(const TSimChildForm* analiza)
 {
@@ -181,7 +202,7 @@ double Mediana(std::vector<double> wartosci)
 // Every result page of a completed run of the standard, maximised as a user studies it.
 void ZapiszWyniki(TMainForm& okno, int standard, int numer)
 {
-    okno.ClientArea->closeAllSubWindows();
+    ZamknijAnalizy(okno);
     TSimChildForm* analiza = NowaAnaliza(okno, standard);
     analiza->parentWidget()->showMaximized();
     QApplication::processEvents();
@@ -256,7 +277,7 @@ QString PlikTouchstone(const QString& folder)
 // Touchstone file on the attenuation tab: its options, its summary and its curve.
 void ZapiszKabelITouchstone(TMainForm& okno, const QString& folderDanych)
 {
-    okno.ClientArea->closeAllSubWindows();
+    ZamknijAnalizy(okno);
     TSimChildForm* analiza = NowaAnaliza(okno, 3);
     analiza->parentWidget()->showMaximized();
     QApplication::processEvents();
@@ -313,7 +334,7 @@ void ZapiszZaklocenia(TMainForm& okno, int standard, int numer)
 {
     // Signal-to-noise ratios that leave each line code with errors to count in 1000 bits.
     constexpr double SnrDb[] = {4.0, 12.0, 10.0, 12.0};
-    okno.ClientArea->closeAllSubWindows();
+    ZamknijAnalizy(okno);
     TSimChildForm* analiza = NowaAnaliza(okno, standard);
     TUstawieniaSymulacji u = analiza->StronaUstawien().UstawieniaSymulacji();
     u.LiczbaBitow = LiczbaBitowMax;
@@ -341,6 +362,97 @@ void ZapiszZaklocenia(TMainForm& okno, int standard, int numer)
     Zapisz(Ekran(&okno), przedrostek + QStringLiteral("3-bledy.png"));
 }
 
+// Opens the analysis file in the main window and lets the program run until its window
+// is up: the window, or null when the file did not open.
+TSimChildForm* OtworzPlik(TMainForm& okno, const QString& plik)
+{
+    bool gotowe = false;
+    TSimChildForm* otwarta = nullptr;
+    const auto polaczenie = QObject::connect(&okno, &TMainForm::AnalizaOtwarta, [&](const QString&, TSimChildForm* a) {
+        gotowe = true;
+        otwarta = a;
+    });
+    okno.OtworzAnalize(plik);
+    while (!gotowe)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QObject::disconnect(polaczenie);
+    if (!otwarta)
+        std::fprintf(stderr, "%s did not open\n", qPrintable(plik));
+    return otwarta;
+}
+
+// Every result page of an analysis opened from a file, maximised.
+void ZapiszOtwarta(TMainForm& okno, TSimChildForm& analiza, const QString& przedrostek)
+{
+    analiza.parentWidget()->showMaximized();
+    const std::pair<QWidget*, QString> strony[] = {{&analiza.StronaWejsc(), QStringLiteral("1-wejsciowe.png")},
+                                                   {&analiza.StronaWyjsc(), QStringLiteral("2-wyjsciowe.png")},
+                                                   {&analiza.StronaOkowa(), QStringLiteral("3-okowy.png")},
+                                                   {&analiza.StronaBledow(), QStringLiteral("4-bledy.png")}};
+    for (const auto& [strona, nazwa] : strony) {
+        if (!analiza.StronaWidoczna(*strona))
+            continue;
+        analiza.Strony().setCurrentWidget(strona);
+        Uspokoj(okno);
+        Zapisz(Ekran(&okno), przedrostek + nazwa);
+    }
+}
+
+// An analysis as a document: a run with noise leaves its window modified, "Zapisz
+// analizę" asks for the file with the results box ticked, the file opens again with every
+// result page as the run left it, the File menu lists it, and a changed analysis asks
+// before it closes. Then the command line's result file, when one was given.
+void ZapiszPlikiAnaliz(TMainForm& okno, const QString& folderDanych, const QString& plikWiersza)
+{
+    ZamknijAnalizy(okno);
+    TSimChildForm* analiza = NowaAnaliza(okno, 3);
+    TUstawieniaSymulacji u = analiza->StronaUstawien().UstawieniaSymulacji();
+    u.SzumIDrzenie.SnrDb = 12.0;
+    analiza->StronaUstawien().Zastosuj(u);
+    QApplication::processEvents();
+    analiza->SimButClick();
+    CzekajNaWyniki(analiza);
+    Uspokoj(okno);
+    Zapisz(Ekran(&okno), QStringLiteral("29-analiza-zmieniona.png"));
+
+    const QString plik = QDir(folderDanych).filePath(QStringLiteral("szum-1000BaseT.lintavox"));
+    PrzyOknie<QFileDialog>([&okno, plik](QFileDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(plik);
+        Uspokoj(d);
+        Zapisz(Ekran(&okno), QStringLiteral("30-zapisz-analize.png"));
+        static_cast<QDialog&>(d).accept();
+    });
+    okno.ZapiszAnalize1->trigger();
+    Uspokoj(okno);
+    Zapisz(Ekran(&okno), QStringLiteral("31-analiza-zapisana.png"));
+
+    ZamknijAnalizy(okno);
+    if (TSimChildForm* otwarta = OtworzPlik(okno, plik)) {
+        ZapiszOtwarta(okno, *otwarta, QStringLiteral("32-otwarta-"));
+        otwarta->parentWidget()->showNormal();
+    }
+    okno.menuBar()->setActiveAction(okno.Symulacja1->menuAction());
+    Uspokoj(okno);
+    Zapisz(Ekran(&okno), QStringLiteral("33-menu-ostatnie.png"));
+    okno.Symulacja1->hide();
+
+    if (TSimChildForm* otwarta = okno.AktywnaAnaliza()) {
+        UstawSzybkosc(otwarta, 1200);
+        QApplication::processEvents();
+        PrzyOknie<QMessageBox>([&okno](QMessageBox& m) {
+            Zapisz(Ekran(&okno), QStringLiteral("34-pytanie-o-zapis.png"));
+            m.button(QMessageBox::Discard)->click();
+        });
+        otwarta->parentWidget()->close();
+    }
+
+    if (plikWiersza.isEmpty())
+        return;
+    ZamknijAnalizy(okno);
+    if (TSimChildForm* wynik = OtworzPlik(okno, plikWiersza))
+        ZapiszOtwarta(okno, *wynik, QStringLiteral("35-wiersz-polecen-"));
+}
+
 // The median time to the views, over several runs in one window, for the default
 // 100BaseTX run and for 1000BaseT at 5000 Mbps.
 void ZmierzCzasy(TMainForm& okno)
@@ -357,7 +469,7 @@ void ZmierzCzasy(TMainForm& okno)
     QTextStream tekst(&plik);
     for (const TPrzypadek& p : {TPrzypadek{1, 100, "100BaseTX, 100 Mbps (default run)"},
                                 TPrzypadek{3, 5000, "1000BaseT, 5000 Mbps"}}) {
-        okno.ClientArea->closeAllSubWindows();
+        ZamknijAnalizy(okno);
         TSimChildForm* analiza = NowaAnaliza(okno, p.Standard);
         analiza->parentWidget()->showMaximized();
         UstawSzybkosc(analiza, p.Szybkosc);
@@ -376,11 +488,12 @@ void ZmierzCzasy(TMainForm& okno)
 int main(int argc, char* argv[])
 {
     QApplication aplikacja(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s FOLDER [LINTAVOX-SIM-JSON]\n", argv[0]);
         return 2;
     }
     FolderWynikow = QString::fromLocal8Bit(argv[1]);
+    const QString plikWiersza = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(FolderWynikow);
     QApplication::setApplicationName(QStringLiteral("Lintavox"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -392,6 +505,9 @@ int main(int argc, char* argv[])
     // A folder of its own, without varto.cfg: every feature offered and on.
     QTemporaryDir folderProgramu;
     UstawFolderProgramu(folderProgramu.path());
+    // The files used last go to settings of its own, never the user's.
+    QApplication::setOrganizationName(QStringLiteral("Lintavox"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folderProgramu.path());
 
     TSplashForm splash;
     splash.setAttribute(Qt::WA_QuitOnClose, false);
@@ -427,7 +543,7 @@ int main(int argc, char* argv[])
         const QStringList nazwy = NazwyStandardow();
         TSimChildForm* analiza = nullptr;
         for (int standard = 0; standard < 4; ++standard) {
-            okno.ClientArea->closeAllSubWindows();
+            ZamknijAnalizy(okno);
             analiza = NowaAnaliza(okno, standard);
             const TPoleUstawien zakladki[] = {TPoleUstawien::Tlumienie, TPoleUstawien::Przesluchy, TPoleUstawien::Echo,
                                               TPoleUstawien::Wzmocnienie};
@@ -460,9 +576,9 @@ int main(int argc, char* argv[])
                 Zapisz(Ekran(&okno), QStringLiteral("10-options.png"));
                 opcje->AnulujButton->click();
             }
-            Pozniej(100, [&okno, &folderProgramu] {
+            Pozniej(100, [&okno, &folderProgramu, plikWiersza] {
                 // A long run caught with its progress on show.
-                okno.ClientArea->closeAllSubWindows();
+                ZamknijAnalizy(okno);
                 TSimChildForm* analiza = NowaAnaliza(okno, 3);
                 UstawSzybkosc(analiza, 5000);
                 QApplication::processEvents();
@@ -485,6 +601,7 @@ int main(int argc, char* argv[])
                 ZapiszKabelITouchstone(okno, folderProgramu.path());
                 for (int standard = 0; standard < 4; ++standard)
                     ZapiszZaklocenia(okno, standard, 25 + standard);
+                ZapiszPlikiAnaliz(okno, folderProgramu.path(), plikWiersza);
                 ZmierzCzasy(okno);
                 QApplication::exit(0);
             });

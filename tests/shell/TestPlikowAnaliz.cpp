@@ -126,7 +126,9 @@ TWidokWynikow Widok(TSimChildForm& analiza)
     TWidokWynikow w;
     for (QWidget* strona : {k.TabSheetWejsciowe, k.TabSheetWyjsciowe, k.TabSheetOkowy, k.ErrorTabSheet})
         w.Strony.append(analiza.StronaWidoczna(*strona));
-    w.Teksty = {k.BERLabel->text(), k.ExpBERLabel->text(), k.BERLabel2->text(), k.TimeErrorLabel->text()};
+    for (const QLabel* l : {k.BERLabel, k.ExpBERLabel, k.BERLabel2, k.TimeErrorLabel, k.ZliczoneLabel, k.BERZliczonyLabel,
+                            k.EstymacjaLabel, k.WykazanieLabel, k.FazaLabel})
+        w.Teksty.append(l->text());
     w.Oko = QImage(900, 600, QImage::Format_RGB32);
     w.Oko.fill(Qt::white);
     {
@@ -206,6 +208,7 @@ private slots:
         u.Echo = false;
         u.Zrodlo = TZrodloBitow::Prbs9;
         u.Charakterystyki.Tlumienie[1].Y = -3.25f;
+        u.SzumIDrzenie.SnrDb = 20.5;
         u.SzumIDrzenie.DrzeniePs = 10.0;
         analiza->StronaUstawien().Zastosuj(u);
         if (zWynikami)
@@ -273,7 +276,7 @@ private slots:
         QVERIFY(sim.waitForFinished(CzasRunuMs));
         QCOMPARE(sim.exitCode(), 0);
         const QStringList wiersze = QString::fromUtf8(sim.readAllStandardOutput()).split(QLatin1Char('\n'));
-        QVERIFY(wiersze.size() > 4);
+        QVERIFY(wiersze.size() > 8);
 
         TMainForm glowne;
         glowne.show();
@@ -286,6 +289,11 @@ private slots:
                  wiersze[1]);
         QCOMPARE(k.BERLabel2->text(), wiersze[2]);
         QCOMPARE(k.TimeErrorLabel->text(), wiersze[3]);
+        // The errors the receiver counted, line for line.
+        QCOMPARE(k.ZliczoneLabel->text(), wiersze[5]);
+        QCOMPARE(k.BERZliczonyLabel->text(), wiersze[6]);
+        QCOMPARE(k.EstymacjaLabel->text(), wiersze[7]);
+        QCOMPARE(k.WykazanieLabel->text(), wiersze[8]);
         for (QWidget* strona : {k.TabSheetWejsciowe, k.TabSheetWyjsciowe, k.TabSheetOkowy, k.ErrorTabSheet})
             QVERIFY(analiza->StronaWidoczna(*strona));
         QCOMPARE(k.SzybkoscEdit->text(), QStringLiteral("1000"));
