@@ -479,10 +479,9 @@ void TMainForm::UstawWPionie()
 void TMainForm::closeEvent(QCloseEvent* zdarzenie)
 {
     // Every analysis closes first, asking about its changes and cancelling its background
-    // work; one the user keeps keeps the program running.
-    ClientArea->closeAllSubWindows();
-    for (const QMdiSubWindow* okno : ClientArea->subWindowList())
-        if (okno->isVisible()) {
+    // work; the first one the user keeps keeps the program running, and no more is asked.
+    for (QMdiSubWindow* okno : ClientArea->subWindowList())
+        if (!okno->close()) {
             zdarzenie->ignore();
             return;
         }

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <sys/resource.h>
@@ -414,13 +415,32 @@ private slots:
         }
         QCOMPARE(pytanie, QStringLiteral("Analiza „Analiza dla 100BaseTX” została zmieniona. Czy zapisać zmiany?"));
         QVERIFY(analiza->parentWidget()->isVisible());
-        {
-            TPrzyOknieModalnym<QMessageBox> anuluj([](QMessageBox& m) { m.button(QMessageBox::Cancel)->click(); });
-            QVERIFY(!glowne.close());
-            QVERIFY(anuluj.Wykonane);
-        }
+        // With two changed analyses, "Anuluj" at the first keeps the program open without
+        // asking about the second.
+        TSimChildForm* druga = glowne.NowaAnaliza(0);
+        TKontrolkiOkna(*druga).SzybkoscEdit->setText(QStringLiteral("20"));
+        QTRY_VERIFY(druga->isWindowModified());
+        int pytania = 0;
+        QTimer odpowiedz;
+        odpowiedz.setInterval(5);
+        connect(&odpowiedz, &QTimer::timeout, this, [&pytania] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++pytania;
+                m->button(QMessageBox::Cancel)->click();
+            }
+        });
+        odpowiedz.start();
+        QVERIFY(!glowne.close());
+        odpowiedz.stop();
+        QCOMPARE(pytania, 1);
         QVERIFY(glowne.isVisible());
-        QCOMPARE(glowne.ClientArea->subWindowList().size(), 1);
+        QCOMPARE(glowne.ClientArea->subWindowList().size(), 2);
+        {
+            TPrzyOknieModalnym<QMessageBox> nie([](QMessageBox& m) { m.button(QMessageBox::Discard)->click(); });
+            druga->parentWidget()->close();
+            QVERIFY(nie.Wykonane);
+        }
+        QTRY_COMPARE(glowne.ClientArea->subWindowList().size(), 1);
 
         // "Zapisz" saves through the dialog, then the window closes.
         const QString plik = Folder->filePath(QStringLiteral("zmieniona.lintavox"));
