@@ -305,12 +305,12 @@ bool TMainForm::ZapiszAnalize(TSimChildForm& analiza, bool jako)
             return false;
         wybor = *wybrany;
     }
+    const bool byl = QFileInfo::exists(wybor.Plik);
     if (const std::string blad = analiza.ZapiszAnalize(wybor.Plik, wybor.ZWynikami); !blad.empty()) {
-        QMessageBox komunikat(QMessageBox::Warning, QStringLiteral("Lintavox"),
-                              QStringLiteral("Nie można zapisać analizy w pliku „%1”. Plik, który tam był, pozostał "
-                                             "bez zmian.")
-                                  .arg(QFileInfo(wybor.Plik).fileName()),
-                              QMessageBox::Ok, this);
+        QString tekst = QStringLiteral("Nie można zapisać analizy w pliku „%1”.").arg(QFileInfo(wybor.Plik).fileName());
+        if (byl)
+            tekst += QStringLiteral(" Plik, który tam był, pozostał bez zmian.");
+        QMessageBox komunikat(QMessageBox::Warning, QStringLiteral("Lintavox"), tekst, QMessageBox::Ok, this);
         komunikat.setDetailedText(QString::fromStdString(blad));
         komunikat.exec();
         return false;

@@ -531,7 +531,7 @@ private slots:
         Zapisz(Folder->filePath(QStringLiteral("plik")), "not a folder");
         TOdpowiedzNaKomunikat drugi;
         QVERIFY(!ZapiszJako(glowne, *analiza, Folder->filePath(QStringLiteral("plik/nowa.lintavox")), false));
-        QVERIFY(drugi.Pokazany());
+        QCOMPARE(drugi.Tekst, QStringLiteral("Nie można zapisać analizy w pliku „nowa.lintavox”."));
         QCOMPARE(analiza->Plik(), plik);
         QCOMPARE(OstatnieAnalizy(), QStringList{plik});
     }
