@@ -49,7 +49,6 @@
 
 namespace {
 
-constexpr int CzasRunuMs = 120000;
 constexpr int h = TPlotnoNagrywajace::WysokoscWiersza;
 
 UstawieniaStandardu Opcje(int ber, int dekoder, int rozklady, int regeneracja = 2, int przesluchy = 2, int echo = 2)
@@ -67,15 +66,6 @@ UstawieniaStandardu Opcje(int ber, int dekoder, int rozklady, int regeneracja = 
 UstawieniaStandardu Wszystko()
 {
     return Opcje(1, 1, 1);
-}
-
-bool Przeprowadz(TSimChildForm& okno)
-{
-    auto* simBut = Kontrolka<QPushButton>(okno, QStringLiteral("SimBut"));
-    simBut->setEnabled(true);
-    QTest::mouseClick(simBut, Qt::LeftButton);
-    QPointer<TWatek> watek = okno.WatekObliczen();
-    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, CzasRunuMs);
 }
 
 // A window of the standard after a completed run of 100 bits.

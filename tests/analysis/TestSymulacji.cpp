@@ -38,8 +38,6 @@
 
 namespace {
 
-constexpr int CzasRunuMs = 120000; // a generous bound for the slowest build
-
 UstawieniaStandardu Wszystko()
 {
     UstawieniaStandardu u;
@@ -65,14 +63,6 @@ bool ZakladkaWidoczna(const TOknoTestowe& okno, QWidget* strona)
 }
 
 // Presses the simulation button and lets the program run until the worker has gone.
-bool Przeprowadz(TOknoTestowe& okno)
-{
-    okno.SimBut->setEnabled(true);
-    QTest::mouseClick(okno.SimBut, Qt::LeftButton);
-    QPointer<TWatek> watek = okno.WatekObliczen();
-    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, CzasRunuMs);
-}
-
 // The charts of a strip page paint, size themselves and settle their scroll boxes.
 void Pokaz(TOknoTestowe& okno, QWidget* strona)
 {

@@ -34,8 +34,6 @@
 
 namespace {
 
-constexpr int CzasRunuMs = 120000; // a generous bound for the sanitizer build
-
 // The file dialog keeps its history in the user's settings; the tests keep theirs in the
 // build folder, chosen before the application reads any setting.
 const bool UstawieniaWFolderzeTestow = qputenv("XDG_CONFIG_HOME", QT_TESTCASE_BUILDDIR "/ustawienia-testow");

@@ -43,17 +43,6 @@
 
 namespace {
 
-constexpr int CzasRunuMs = 120000;
-
-bool Przeprowadz(TSimChildForm& okno)
-{
-    auto* simBut = Kontrolka<QPushButton>(okno, QStringLiteral("SimBut"));
-    simBut->setEnabled(true);
-    QTest::mouseClick(simBut, Qt::LeftButton);
-    QPointer<TWatek> watek = okno.WatekObliczen();
-    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, CzasRunuMs);
-}
-
 // Opens the file in the main window and waits for the outcome: the window, or null.
 TSimChildForm* Otworz(TMainForm& glowne, const QString& plik)
 {

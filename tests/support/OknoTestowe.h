@@ -7,11 +7,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtGlobal>
@@ -43,6 +45,20 @@ template <class T>
 T* KontrolkaLubBrak(const QObject& okno, const QString& nazwa)
 {
     return okno.findChild<T*>(nazwa);
+}
+
+// How long a test waits for a run or a file read: a generous bound for the sanitizer build.
+inline constexpr int CzasRunuMs = 120000;
+
+// Runs the analysis as a user does, with its simulation button; true once the run has
+// ended and its worker has gone.
+inline bool Przeprowadz(TSimChildForm& okno)
+{
+    auto* simBut = Kontrolka<QPushButton>(okno, QStringLiteral("SimBut"));
+    simBut->setEnabled(true);
+    QTest::mouseClick(simBut, Qt::LeftButton);
+    QPointer<TWatek> watek = okno.WatekObliczen();
+    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, CzasRunuMs);
 }
 
 // Whether the stream a chart plots holds exactly the points.
