@@ -123,6 +123,11 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     WczytajUstawienia();
 }
 
+TMainForm::~TMainForm()
+{
+    disconnect(ClientArea, nullptr, this, nullptr);
+}
+
 QAction* TMainForm::DodajPolecenie(const QString& tekst, const QString& nazwa, const QIcon& ikona, QKeySequence skrot)
 {
     auto* polecenie = new QAction(ikona, tekst, this);

@@ -20,6 +20,9 @@ class TMainForm : public QMainWindow {
 
 public:
     explicit TMainForm(QWidget* rodzic = nullptr);
+    // Cuts the analysis area off first: the windows it deletes in QWidget's destructor
+    // would otherwise report the active window to this class's members, gone by then.
+    ~TMainForm() override;
 
     // Creates an analysis window for the standard (0 to 3) with a copy of its options.
     TSimChildForm* NowaAnaliza(int standard);
