@@ -80,6 +80,7 @@ void CzytajPlikPrzemiatania(TOpcjePrzemiatania& o, const std::string& plik)
         const std::optional<TOsPrzemiatania> os = OsZNazwy(nazwa);
         if (!os)
             throw TBladOpcjiPrzemiatania(plik + ": '" + nazwa + "' is not an axis (" + NazwyOsi() + ")");
+        std::string blad;
         auto wartosci = WartosciZJson(*os, element.at("values"), blad);
         if (!wartosci)
             throw TBladOpcjiPrzemiatania(plik + ": axis " + nazwa + ": " + blad);

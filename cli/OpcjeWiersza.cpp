@@ -235,7 +235,8 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
         QCommandLineOption o(QString::fromLatin1(nazwa), QString::fromUtf8(opis));
         if (wartosc != nullptr)
             o.setValueName(QString::fromUtf8(wartosc));
-        if (plikiPrzebiegu || (std::strcmp(nazwa, "json") != 0 && std::strcmp(nazwa, "csv") != 0))
+        if (plikiPrzebiegu || (std::strcmp(nazwa, "json") != 0 && std::strcmp(nazwa, "csv") != 0 &&
+                               std::strcmp(nazwa, "save-analysis") != 0))
             p.addOption(o);
         return o;
     };
@@ -281,7 +282,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto zapisAnalizy = opcja("save-analysis", "Write the settings as an analysis file (.lintavox) without running.", "file");
     const auto cicho = opcja("quiet", "Print no summary.");
 
-    return {pomoc, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, cicho};
+    return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, cicho};
 }
 
 TWynikParsowania ParsujWiersz(const QStringList& argumenty)
@@ -289,7 +290,7 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "Runs one Lintavox simulation without the desktop program and writes its results as data."));
-    const auto [pomoc, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, cicho] = DodajOpcjeJednegoPrzebiegu(p, true);
+    const auto [pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, cicho] = DodajOpcjeJednegoPrzebiegu(p, true);
 
     if (!p.parse(argumenty))
         return {std::nullopt, "lintavox-sim: " + p.errorText().toStdString(), 2};

@@ -31,7 +31,8 @@ constexpr TOpisOsi WszystkieOsie[] = {
     {TOsPrzemiatania::Temperatura, "temperature", "temperature", "°C"},
 };
 
-// The result columns and where the result document holds each.
+// The figures each row gives after the settings and where the result document holds each.
+// The smallest eye height and width belong here once the runs measure them.
 struct TKolumnaWyniku {
     std::string_view Nazwa;
     std::string_view Miejsce;
@@ -454,11 +455,6 @@ std::optional<std::vector<TWartoscOsi>> WartosciZJson(TOsPrzemiatania os, const 
         }
     }
     return ZElementow(os, elementy, TekstJson(wartosci), blad);
-}
-
-std::span<const std::string_view> KolumnyWynikow()
-{
-    return Wyniki;
 }
 
 TPrzemiatanie::TPrzemiatanie(TUstawieniaSymulacji baza, std::vector<TOsZWartosciami> osie)

@@ -109,6 +109,3 @@ private:
     std::vector<TOsZWartosciami> OsieWartosci;
 };
 
-// The figures each row gives after the settings, by their names in the result document. The
-// smallest eye height and width belong here once the runs measure them.
-std::span<const std::string_view> KolumnyWynikow();
