@@ -27,9 +27,9 @@ json TekstLubNull(const std::string& s)
     return s.empty() ? json() : json(s);
 }
 
-json LiczbaLubNull(const std::optional<double>& x)
+json LiczbaLubNull(const std::optional<double>& x, double mnoznik = 1.0)
 {
-    return x ? json(*x) : json();
+    return x ? json(*x * mnoznik) : json();
 }
 
 json CiagBitow(const std::optional<std::vector<std::int32_t>>& bity)
@@ -72,6 +72,52 @@ json Strumienie(const TStrumienie& strumienie)
     for (const TStrumien& s : strumienie)
         lista.push_back(Strumien(s.get()));
     return lista;
+}
+
+// Each lane's openings, lowest first; what a run could not measure is null.
+json Oko(const TWynikSymulacji& w)
+{
+    const double okresNs = OkresSymboluNs(w);
+    json oko = json::array();
+    for (const TTorWyniku& tor : w.Tory) {
+        const TOkoToru& o = tor.Oko;
+        json podoka = json::array();
+        for (const TPodoko& p : o.Podoka) {
+            const TPoziomOka& dolny = o.Poziomy.at(static_cast<std::size_t>(p.Dolny));
+            const TPoziomOka& gorny = o.Poziomy.at(static_cast<std::size_t>(p.Gorny));
+            const auto poziom = [](const TPoziomOka& z, double v) { return z.Liczba > 0 ? json(v) : json(); };
+            podoka.push_back({
+                {"height_mv", LiczbaLubNull(p.Wysokosc, 1000.0)},
+                {"height_3sigma_mv", LiczbaLubNull(p.Wysokosc3Sigma, 1000.0)},
+                {"width_ui", LiczbaLubNull(p.Szerokosc)},
+                {"width_ns", LiczbaLubNull(p.Szerokosc, okresNs)},
+                {"threshold_v", LiczbaLubNull(p.Prog)},
+                {"level_low_v", poziom(dolny, dolny.Srednia)},
+                {"level_high_v", poziom(gorny, gorny.Srednia)},
+                {"sigma_low_v", poziom(dolny, dolny.Sigma)},
+                {"sigma_high_v", poziom(gorny, gorny.Sigma)},
+                {"amplitude_mv", LiczbaLubNull(p.Amplituda, 1000.0)},
+                {"width_1e12_ui", LiczbaLubNull(p.SzerokoscBER)},
+                {"width_1e12_ns", LiczbaLubNull(p.SzerokoscBER, okresNs)},
+                {"crossing_percent", LiczbaLubNull(o.Przeciecie)},
+            });
+        }
+        oko.push_back(std::move(podoka));
+    }
+    return oko;
+}
+
+// Each lane's bathtubs: the error rate against the sampling phase (code-symbol periods)
+// and, at the sampling instant, against the decision threshold (V).
+json Wanny(const TWynikSymulacji& w)
+{
+    json wanny = json::array();
+    for (const TTorWyniku& tor : w.Tory)
+        wanny.push_back({{"phase", tor.Oko.FazyWanny},
+                         {"ber", tor.Oko.Wanna},
+                         {"threshold_v", tor.Oko.ProgiWanny},
+                         {"ber_vs_threshold", tor.Oko.WannaPionowa}});
+    return wanny;
 }
 
 json Lista(const TCharakterystyka& punkty)
@@ -210,7 +256,8 @@ json Wyniki(const TWynikSymulacji& w, bool strumienie)
           {"ber_sentence", zliczenie.BER},
           {"estimate_check_sentence", zliczenie.Estymacja},
           {"target_sentence", zliczenie.Wykazanie}}},
-        {"eye", json()},
+        {"eye", Oko(w)},
+        {"bathtub", Wanny(w)},
         {"lanes", std::move(tory)},
     };
     if (strumienie) {

@@ -1,8 +1,10 @@
 #include "OdbiorPrzebiegu.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Odbiornik.h"
+#include "Oko.h"
 #include "ParametryKanalu.h"
 #include "Standardy.h"
 #include "Statystyka.h"
@@ -33,25 +35,31 @@ TPoziomy Poziomy(const TStandard& s)
     return {krok, s.PoziomMin - krok * s.SymbolMin};
 }
 
-// The signal that reached the receive amplifier, scaled by the amplifier's gain, every
-// stored sample of it: the symbols at the edges of the data need their neighbours. The
-// channel's samples sit at i / S symbol periods, stored sample 0 at time 0.
-TSygnalToru SygnalToru(const TTorWyniku& tor, std::int32_t probkiNaOkres, double okres)
+// The gain of the receive amplifier: it multiplies every visible sample by one gain, and
+// its outputs give it back.
+double Wzmocnienie(const TTorWyniku& tor)
 {
     TFltFltStrumien& wejscie = *tor.Wejscie();
     TFltFltStrumien& wzmocniony = *tor.Wzmocniony;
+    double wejsciowe = 0.0;
+    double wzmocnione = 0.0;
+    for (std::int32_t i = 0; i < wejscie.ZwrocDlugosc(); ++i) {
+        wejsciowe += std::abs(wejscie.Zwroc(i).Y);
+        wzmocnione += std::abs(wzmocniony.Zwroc(i).Y);
+    }
+    return wejsciowe > 0.0 ? wzmocnione / wejsciowe : 1.0;
+}
+
+// The signal that reached the receive amplifier, times wzmocnienie, every stored sample
+// of it: the symbols at the edges of the data need their neighbours. The channel's
+// samples sit at i / S symbol periods, stored sample 0 at time 0.
+TSygnalToru SygnalToru(const TTorWyniku& tor, std::int32_t probkiNaOkres, double okres, double wzmocnienie)
+{
+    TFltFltStrumien& wejscie = *tor.Wejscie();
     const std::int32_t n = wejscie.ZwrocDlugosc();
     TSygnalToru s;
     if (n == 0)
         return s;
-    // The amplifier multiplies every visible sample by one gain; its outputs give it back.
-    double wejsciowe = 0.0;
-    double wzmocnione = 0.0;
-    for (std::int32_t i = 0; i < n; ++i) {
-        wejsciowe += std::abs(wejscie.Zwroc(i).Y);
-        wzmocnione += std::abs(wzmocniony.Zwroc(i).Y);
-    }
-    const double wzmocnienie = wejsciowe > 0.0 ? wzmocnione / wejsciowe : 1.0;
     s.ProbkiNaSymbol = probkiNaOkres * okres;
     const std::int32_t przed = wejscie.ZwrocPoczatek();
     s.OdProbki = przed;
@@ -94,12 +102,17 @@ void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLi
     // One lane's samples at a time: only its decision values outlive it.
     std::vector<TProbkiSymboli> decyzje;
     for (TTorWyniku& tor : w.Tory) {
-        const TSygnalToru sygnal = SygnalToru(tor, probkiNaOkres, okres);
-        const TSynchronizacja synchronizacja =
-            Synchronizuj(sygnal, kod, poziomy, SymboleSchodow(*tor.Wzorzec, okres));
+        const std::vector<std::int32_t> wyslane = SymboleSchodow(*tor.Wzorzec, okres);
+        const TSynchronizacja synchronizacja = [&] {
+            const TSygnalToru sygnal = SygnalToru(tor, probkiNaOkres, okres, Wzmocnienie(tor));
+            const TSynchronizacja s = Synchronizuj(sygnal, kod, poziomy, wyslane);
+            decyzje.push_back(Probkuj(sygnal, kod, poziomy, s));
+            return s;
+        }();
         tor.FazaProbkowania = synchronizacja.Faza;
         tor.OpoznienieSymboli = synchronizacja.Opoznienie;
-        decyzje.push_back(Probkuj(sygnal, kod, poziomy, synchronizacja));
+        // The eye is measured where it is drawn: before the amplifier.
+        tor.Oko = ZmierzOko(SygnalToru(tor, probkiNaOkres, okres, 1.0), kod, poziomy, synchronizacja, wyslane);
     }
     const TBityOdebrane odebrane = OdzyskajBity(kod, decyzje);
 
@@ -111,4 +124,31 @@ void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLi
     const TPrzedzialUfnosci przedzial = PrzedzialClopperaPearsona(z.Bledy, z.Porownane);
     z.Dolna = przedzial.Dolna;
     z.Gorna = przedzial.Gorna;
+}
+
+void GestoscOkaPrzebiegu(TWynikSymulacji& w)
+{
+    if (w.Tory.empty())
+        return;
+    float min = w.Tory[0].Wejscie()->MinY;
+    float max = w.Tory[0].Wejscie()->MaxY;
+    for (const TTorWyniku& tor : w.Tory) {
+        min = std::min(min, tor.Wejscie()->MinY);
+        max = std::max(max, tor.Wejscie()->MaxY);
+    }
+    const double okres = Standardy.at(static_cast<std::size_t>(w.Ustawienia.Standard)).OkresOka;
+    w.GestoscOka = TGestoscOka(2.0 * okres, min, max);
+    std::vector<float> x;
+    std::vector<float> y;
+    for (const TTorWyniku& tor : w.Tory) {
+        TFltFltStrumien& s = *tor.Wejscie();
+        x.resize(static_cast<std::size_t>(s.ZwrocDlugosc()));
+        y.resize(x.size());
+        for (std::int32_t i = 0; i < s.ZwrocDlugosc(); ++i) {
+            const TPunkt p = s.Zwroc(i);
+            x[static_cast<std::size_t>(i)] = p.X;
+            y[static_cast<std::size_t>(i)] = p.Y;
+        }
+        w.GestoscOka.DodajSlad(x, y);
+    }
 }

@@ -8,9 +8,12 @@
 
 #include "Symulacja.h"
 
-// Fills each lane's timing and the run's counted errors. Called before the encoder's
+// Fills each lane's timing and eye measurements and the run's counted errors. Called before the encoder's
 // streams are trimmed; bityLinii are the lanes' bits as encoded, guard bits included.
 void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLinii);
+
+// Fills the run's density eye from every lane's eye stream, on the eye diagram's scale.
+void GestoscOkaPrzebiegu(TWynikSymulacji& w);
 
 // The code symbols of a staircase drawn with okres x units per symbol (the encoder's
 // display of a code-symbol sequence), read at the middle of each symbol.

@@ -110,6 +110,11 @@ void SprawdzSkonczonosc(TWynikSymulacji& w)
         zglos("share of wrongly decoded time");
 }
 
+double OkresSymboluNs(const TWynikSymulacji& w)
+{
+    return w.SzybkoscSymboli > 0 ? 1000.0 / w.SzybkoscSymboli * OkresSymboluKodu(w.Ustawienia.Standard) : 0.0;
+}
+
 void Przytnij(TFltFltStrumien& s, float L)
 {
     const std::int32_t liczba = s.ZwrocDlugosc();
@@ -258,6 +263,7 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
     }
 
     OdbierzPrzebieg(w, bity.Linia);
+    GestoscOkaPrzebiegu(w);
 
     // Each stream loses the same share of its length as the line signal loses its
     // 20 symbol periods at either end: the run-in and run-out of the channel.

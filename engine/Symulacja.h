@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "GestoscOka.h"
+#include "Oko.h"
 #include "Postep.h"
 #include "Ustawienia.h"
 #include "Vartostream.h"
@@ -31,6 +33,8 @@ struct TTorWyniku {
     // k + OpoznienieSymboli + FazaProbkowania code-symbol periods (half bits for 10BaseT).
     double FazaProbkowania = 0.5;          // 0 to 1 of the code-symbol period
     std::int32_t OpoznienieSymboli = 0;    // the channel's delay, whole code symbols
+    // The eye at that timing, in the volts of Wejscie(); times in code-symbol periods.
+    TOkoToru Oko;
 
     // What reaches the receiver: after the regenerator when there is one.
     TFltFltStrumien* Wejscie() const { return Zregenerowany ? Zregenerowany.get() : Odebrany.get(); }
@@ -64,6 +68,8 @@ struct TWynikSymulacji {
     float SzczytRozkladu = 0.0f;
     std::optional<double> UdzialBledow; // share of wrongly decoded time, with the decoder
     TZliczoneBledy Zliczone;  // by the receiver, from the recovered data bits
+    // Every lane's eye stream folded over two code-symbol periods (x in the streams' unit).
+    TGestoscOka GestoscOka;
 
     // Whether the streams are here: a run's always are; a result read from a document
     // saved without them holds the figures alone (no streams, and lanes without theirs).
@@ -72,6 +78,9 @@ struct TWynikSymulacji {
 
 // How many display streams the standard's coder gives: the count of TWynikSymulacji::Wejsciowe.
 std::int32_t LiczbaStrumieniKodera(int standard);
+
+// One code-symbol period of the run in ns (a half bit for 10BaseT).
+double OkresSymboluNs(const TWynikSymulacji& w);
 
 // The progress controls lent to the libraries; any may be null.
 struct TKontrolkiPostepu {

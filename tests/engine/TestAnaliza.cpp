@@ -487,3 +487,39 @@ TEST(Analiza, ASaveIntoAFolderThatCannotBeWrittenLeavesTheOldFile)
     EXPECT_NE(ZapiszAnalize(plik, AnalizaJson(DomyslneUstawienia(3))), "");
     EXPECT_EQ(Czytaj(plik), stary);
 }
+
+TEST(JsonSymulacji, EyeFiguresPerLaneAndOpeningNullWhereNothingWasMeasured)
+{
+    TUstawieniaSymulacji u = DomyslneUstawienia(1);
+    u.Ziarno = 4;
+    const auto w = Symuluj(u, nullptr, {});
+    ASSERT_NE(w, nullptr);
+    const json d = WynikJson(*w, false)["results"];
+    ASSERT_EQ(d["eye"].size(), 1u);
+    ASSERT_EQ(d["eye"][0].size(), 2u);
+    const TPodoko& p = w->Tory[0].Oko.Podoka[1];
+    const json& o = d["eye"][0][1];
+    EXPECT_DOUBLE_EQ(o["height_mv"].get<double>(), 1000.0 * *p.Wysokosc);
+    EXPECT_DOUBLE_EQ(o["height_3sigma_mv"].get<double>(), 1000.0 * *p.Wysokosc3Sigma);
+    EXPECT_DOUBLE_EQ(o["width_ui"].get<double>(), *p.Szerokosc);
+    // 100BaseTX at 100 Mbps sends 125 Mbaud: 8 ns a symbol.
+    EXPECT_DOUBLE_EQ(o["width_ns"].get<double>(), 8.0 * *p.Szerokosc);
+    EXPECT_DOUBLE_EQ(o["threshold_v"].get<double>(), *p.Prog);
+    EXPECT_DOUBLE_EQ(o["level_high_v"].get<double>(), w->Tory[0].Oko.Poziomy[2].Srednia);
+    EXPECT_DOUBLE_EQ(o["sigma_low_v"].get<double>(), w->Tory[0].Oko.Poziomy[1].Sigma);
+    EXPECT_TRUE(o["crossing_percent"].is_null());
+    EXPECT_EQ(d["bathtub"][0]["ber"].size(), d["bathtub"][0]["phase"].size());
+    EXPECT_EQ(d["bathtub"][0]["ber_vs_threshold"].size(), d["bathtub"][0]["threshold_v"].size());
+
+    u.Standard = 2;
+    u.Zrodlo = TZrodloBitow::Zera;
+    const json plaski = WynikJson(*Symuluj(u, nullptr, {}), false)["results"];
+    for (const json& podoko : plaski["eye"][0]) {
+        EXPECT_TRUE(podoko["height_mv"].is_null());
+        EXPECT_TRUE(podoko["width_ns"].is_null());
+        EXPECT_TRUE(podoko["threshold_v"].is_null());
+    }
+    EXPECT_TRUE(plaski["eye"][0][0]["level_low_v"].is_null());
+    EXPECT_FALSE(plaski["eye"][0][0]["level_high_v"].is_null());
+    EXPECT_TRUE(plaski["bathtub"][0]["ber"].empty());
+}

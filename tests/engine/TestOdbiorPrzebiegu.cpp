@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "OdbiorPrzebiegu.h"
+#include "Standardy.h"
 #include "Symulacja.h"
 
 namespace {
@@ -193,4 +194,53 @@ TEST(OdbiorPrzebiegu, StaircaseSymbolsAreReadAtTheMiddleOfEachSymbol)
     for (std::int32_t i = 0; i < 4; ++i)
         schody.Ustaw(i, pam5[i]);
     EXPECT_EQ(SymboleSchodow(schody, 1.0), (std::vector<std::int32_t>{-2, 2, 2}));
+}
+
+TEST(OdbiorPrzebiegu, EyeOfEveryStandardWithAndWithoutRegeneration)
+{
+    // The openings each code has: Manchester one, MLT-3 two, PAM-5 four.
+    constexpr std::size_t Otwarcia[] = {1, 2, 2, 4};
+    for (int standard = 0; standard < 4; ++standard)
+        for (const bool regeneracja : {false, true}) {
+            TUstawieniaSymulacji u = DomyslneUstawienia(standard);
+            u.LiczbaBitow = 400;
+            u.Ziarno = 3;
+            u.Regeneracja = regeneracja;
+            const auto w = Uruchom(u);
+            for (const TTorWyniku& tor : w->Tory) {
+                const TOkoToru& oko = tor.Oko;
+                EXPECT_EQ(oko.Faza, tor.FazaProbkowania);
+                ASSERT_EQ(oko.Podoka.size(), Otwarcia[standard]) << standard;
+                for (const TPodoko& p : oko.Podoka) {
+                    ASSERT_TRUE(p.Wysokosc && p.Szerokosc) << standard << regeneracja;
+                    EXPECT_GE(*p.Wysokosc, 0.0);
+                    EXPECT_GE(*p.Szerokosc, 0.0);
+                    EXPECT_LE(*p.Szerokosc, 1.0);
+                    // The default line closes every eye but 10BaseT's without the regenerator.
+                    if (regeneracja) {
+                        EXPECT_GT(*p.Wysokosc, 0.0);
+                        EXPECT_GT(*p.Szerokosc, 0.3);
+                    }
+                    // In the volts of the eye stream: the threshold lies within its range.
+                    EXPECT_GT(*p.Prog, tor.Wejscie()->MinY);
+                    EXPECT_LT(*p.Prog, tor.Wejscie()->MaxY);
+                }
+                EXPECT_EQ(oko.Przeciecie.has_value(), standard == 0);
+            }
+            // The density holds every lane's whole eye stream, on the eye diagram's scale.
+            const TGestoscOka& g = w->GestoscOka;
+            EXPECT_GE(g.Kolumny(), 400);
+            EXPECT_GE(g.Wiersze(), 300);
+            EXPECT_DOUBLE_EQ(g.Okres(), 2.0 * Standardy[static_cast<std::size_t>(standard)].OkresOka);
+            std::uint64_t punkty = 0;
+            for (const TTorWyniku& tor : w->Tory)
+                punkty += static_cast<std::uint64_t>(tor.Wejscie()->ZwrocDlugosc());
+            EXPECT_GE(g.Suma(), punkty);
+        }
+    // One level only (all zeros on MLT-3 without 4B5B): nothing to measure.
+    TUstawieniaSymulacji u = CzystyKanal(2, 200);
+    u.Zrodlo = TZrodloBitow::Zera;
+    const auto w = Uruchom(u);
+    for (const TPodoko& p : w->Tory[0].Oko.Podoka)
+        EXPECT_FALSE(p.Wysokosc || p.Szerokosc || p.Prog);
 }
