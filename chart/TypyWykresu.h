@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <QObject>
 
@@ -74,4 +75,19 @@ struct TSeria {
     TColor Kolor;
     TPenStyle Styl;
     bool Widoczna; // false hides the series on the chart's own canvas only
+};
+
+// An image series: a grid of counts drawn as colours over a rectangle of axis values,
+// with its colour scale bar in the chart's right margin. The chart never owns the counts.
+struct TSeriaObrazu {
+    const std::uint32_t* Zliczenia = nullptr; // Kolumny × Wiersze, row by row from YMin up
+    std::int32_t Kolumny = 0;
+    std::int32_t Wiersze = 0;
+    float XMin = 0.0f; // the axis values the grid covers
+    float XMax = 1.0f;
+    float YMin = 0.0f;
+    float YMax = 1.0f;
+    bool Logarytmiczna = true; // colours by log(1 + count), otherwise by count
+    std::string Opis;          // caption of the scale bar, UTF-8
+    bool Widoczna = true;      // false hides it on the chart's own canvas only
 };

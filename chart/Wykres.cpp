@@ -102,6 +102,8 @@ void TWykres::OdlaczSerie()
 {
     for (TSeria& seria : Serie)
         seria.Strumien = nullptr;
+    for (TSeriaObrazu& seria : SerieObrazu)
+        seria.Zliczenia = nullptr;
 }
 
 std::int32_t TWykres::ZastapLubDodajSerie(std::int32_t indeks, TFltFltStrumien* strumien, TColor kolor, TPenStyle styl)
@@ -240,6 +242,7 @@ void TWykres::PaintToCanvas(TPlotno& plotno, std::int32_t x0, std::int32_t y0, s
             width = static_cast<std::int32_t>(szerokosc);
     }
     Mapowanie = ObliczMapowanie(width, height, maxX, k, x0, y0);
+    RysujSerieObrazu(plotno, maxX, left, top, k);
     if (OsX.TypOsi() == toLog)
         RysujOsSiatkeXLog(plotno, maxX, width, height, left, top, k);
     else

@@ -67,8 +67,9 @@ public:
     // Points the series at another stream; a colour of 0 or a style of psSolid (0)
     // keeps the current one. Does not repaint.
     std::int32_t ModyfikujSerie(std::int32_t indeks, TFltFltStrumien* strumien, TColor kolor, TPenStyle styl);
-    // Every series keeps its place, colour and style but lets go of its stream, so that
-    // nothing draws the streams once they are released. Does not repaint.
+    // Every series keeps its place, colour and style but lets go of its stream (an image
+    // series of its counts), so that nothing draws them once they are released. Does not
+    // repaint.
     void OdlaczSerie();
     // Points the series at the stream as ModyfikujSerie does, or, when there is no series
     // with that index, appends a visible one as DodajSerie does; returns the series' index.
@@ -79,6 +80,18 @@ public:
     std::int32_t LiczbaSerii() const { return static_cast<std::int32_t>(Serie.size()); }
     // The series with this index, or null.
     const TSeria* Seria(std::int32_t indeks) const;
+
+    // Image series, numbered apart from the line series and drawn beneath the axes, grid
+    // and line series; the scale bar of each needs about 70 pixels of right margin. The
+    // caller keeps the counts alive while a series refers to them. The same -1 and 1.
+    std::int32_t DodajSerieObrazu(const TSeriaObrazu& seria);
+    // Replaces the image series, or appends it when there is none with that index;
+    // returns its index and repaints.
+    std::int32_t ZastapLubDodajSerieObrazu(std::int32_t indeks, const TSeriaObrazu& seria);
+    std::int32_t UsunSerieObrazu(std::int32_t indeks);
+    std::int32_t PokazUkryjSerieObrazu(std::int32_t indeks, bool widoczna);
+    std::int32_t LiczbaSeriiObrazu() const { return static_cast<std::int32_t>(SerieObrazu.size()); }
+    const TSeriaObrazu* SeriaObrazu(std::int32_t indeks) const;
 
     // Turns the chart's own painting off or on; does not repaint by itself. Callers that
     // paint the chart elsewhere with changed settings turn it off around that work.
@@ -110,10 +123,11 @@ public:
     std::int32_t KonwersjaWspolX(float x, std::int32_t left) const;
     std::int32_t KonwersjaWspolY(float y, std::int32_t top) const;
 
-    // The drawing steps of PaintToCanvas, in the order it calls them: the X axis with
-    // its grid (linear and eye diagram, or logarithmic), the Y axis with its grid, and
-    // the series over them. They use the mapping of the last paint and draw nothing
-    // when it has no defined scale.
+    // The drawing steps of PaintToCanvas, in the order it calls them: the image series
+    // with their scale bars, the X axis with its grid (linear and eye diagram, or
+    // logarithmic), the Y axis with its grid, and the series over them. They use the
+    // mapping of the last paint and draw nothing when it has no defined scale.
+    void RysujSerieObrazu(TPlotno& plotno, float maxX, std::int32_t left, std::int32_t top, float k);
     void RysujOsSiatkeX(TPlotno& plotno, float maxX, std::int32_t width, std::int32_t height, std::int32_t left,
         std::int32_t top, float k);
     void RysujOsSiatkeXLog(TPlotno& plotno, float maxX, std::int32_t width, std::int32_t height, std::int32_t left,
@@ -159,6 +173,7 @@ private:
     std::int32_t marginesPrawy = 10;
     TColor color = 0xFFFFFF;
     std::vector<TSeria> Serie;
+    std::vector<TSeriaObrazu> SerieObrazu;
     TMapowanie Mapowanie;
     bool repaintEnabled = true;
     bool rzadszeOpisyY = false;

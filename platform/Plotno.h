@@ -1,5 +1,5 @@
 // The canvas every chart, printed page and exported bitmap is drawn on: pen, brush,
-// lines, polygons, rectangles and text in integer pixels of the target device.
+// lines, polygons, rectangles, pictures and text in integer pixels of the target device.
 #pragma once
 
 #include <cstdint>
@@ -59,6 +59,10 @@ public:
     virtual void Wielokat(std::span<const TPunktPlotna> wierzcholki) = 0;
     // Fills the rectangle with the brush; the right column and bottom row stay out.
     virtual void WypelnijProstokat(int lewy, int gorny, int prawy, int dolny) = 0;
+
+    // A picture of szerokosc × wysokosc pixels with its top-left corner at (x, y), one
+    // colour per pixel, row by row from the top, drawn pixel for pixel.
+    virtual void RysujObraz(int x, int y, int szerokosc, int wysokosc, std::span<const TColor> piksele) = 0;
 
     virtual void UstawCzcionke(const TCzcionka& czcionka) = 0;
     virtual TCzcionka Czcionka() const = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QString>
@@ -167,6 +168,25 @@ void TPlotnoQt::WypelnijProstokat(int lewy, int gorny, int prawy, int dolny)
     RysujZaleglaLamana();
     if (prawy > lewy && dolny > gorny)
         Malarz.fillRect(QRect(lewy, gorny, prawy - lewy, dolny - gorny), Pedzel);
+}
+
+void TPlotnoQt::RysujObraz(int x, int y, int szerokosc, int wysokosc, std::span<const TColor> piksele)
+{
+    RysujZaleglaLamana();
+    if (szerokosc <= 0 || wysokosc <= 0 ||
+        piksele.size() < static_cast<std::size_t>(szerokosc) * static_cast<std::size_t>(wysokosc))
+        return;
+    QImage obraz(szerokosc, wysokosc, QImage::Format_RGB32);
+    if (obraz.isNull())
+        return;
+    for (int w = 0; w < wysokosc; ++w) {
+        auto* wiersz = reinterpret_cast<QRgb*>(obraz.scanLine(w));
+        const TColor* zrodlo = piksele.data() + static_cast<std::size_t>(w) * static_cast<std::size_t>(szerokosc);
+        for (int c = 0; c < szerokosc; ++c)
+            wiersz[c] = qRgb(static_cast<int>(zrodlo[c] & 0xFF), static_cast<int>((zrodlo[c] >> 8) & 0xFF),
+                             static_cast<int>((zrodlo[c] >> 16) & 0xFF));
+    }
+    Malarz.drawImage(QPoint(x, y), obraz);
 }
 
 void TPlotnoQt::UstawCzcionke(const TCzcionka& czcionka)

@@ -40,6 +40,7 @@ public:
     void LiniaDo(int x, int y) override;
     void Wielokat(std::span<const TPunktPlotna> wierzcholki) override;
     void WypelnijProstokat(int lewy, int gorny, int prawy, int dolny) override;
+    void RysujObraz(int x, int y, int szerokosc, int wysokosc, std::span<const TColor> piksele) override;
 
     void UstawCzcionke(const TCzcionka& czcionka) override;
     TCzcionka Czcionka() const override { return AktualnaCzcionka; }

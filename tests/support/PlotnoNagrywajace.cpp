@@ -27,6 +27,11 @@ void TPlotnoNagrywajace::WypelnijProstokat(int lewy, int gorny, int prawy, int d
     Prostokaty.push_back({ lewy, gorny, prawy, dolny, Pedzel });
 }
 
+void TPlotnoNagrywajace::RysujObraz(int x, int y, int szerokosc, int wysokosc, std::span<const TColor> piksele)
+{
+    Obrazy.push_back({ x, y, szerokosc, wysokosc, { piksele.begin(), piksele.end() } });
+}
+
 void TPlotnoNagrywajace::PiszTekst(int x, int y, std::string_view tekst)
 {
     Napisy.push_back({ x, y, std::string(tekst), AktualnaCzcionka, Pedzel });
@@ -58,4 +63,5 @@ void TPlotnoNagrywajace::Wyczysc()
     Napisy.clear();
     Wielokaty.clear();
     Prostokaty.clear();
+    Obrazy.clear();
 }

@@ -48,6 +48,10 @@ public:
         int Lewy, Gorny, Prawy, Dolny;
         TColor Pedzel;
     };
+    struct TObraz {
+        int X, Y, Szerokosc, Wysokosc;
+        std::vector<TColor> Piksele;
+    };
 
     void UstawStylPiora(TPenStyle styl) override { Styl = styl; }
     void UstawKolorPiora(TColor kolor) override { KolorPiora = kolor; }
@@ -58,6 +62,7 @@ public:
     void LiniaDo(int x, int y) override;
     void Wielokat(std::span<const TPunktPlotna> wierzcholki) override;
     void WypelnijProstokat(int lewy, int gorny, int prawy, int dolny) override;
+    void RysujObraz(int x, int y, int szerokosc, int wysokosc, std::span<const TColor> piksele) override;
 
     void UstawCzcionke(const TCzcionka& czcionka) override { AktualnaCzcionka = czcionka; }
     TCzcionka Czcionka() const override { return AktualnaCzcionka; }
@@ -73,6 +78,7 @@ public:
     std::vector<TNapis> Napisy;
     std::vector<TWielokat> Wielokaty;
     std::vector<TProstokat> Prostokaty;
+    std::vector<TObraz> Obrazy;
 
     TPenStyle Styl = psSolid;
     TColor KolorPiora = 0x000000;
