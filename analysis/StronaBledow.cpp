@@ -9,6 +9,7 @@
 #include "Liczby.h"
 #include "OpisBER.h"
 #include "OpisZliczenia.h"
+#include "PanelWanien.h"
 #include "Standardy.h"
 #include "SzablonyWykresow.h"
 #include "TPanelRozkladow.h"
@@ -110,6 +111,12 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
         uklad->addWidget(Panel3, 1);
         uklad->addWidget(BledyTabSet, 0, Qt::AlignLeft);
     }
+    // The bathtubs come from the same Gaussian tails as the estimate, and with it.
+    if (Opcje.BerErf != 0) {
+        PanelWanien = new TPanelWanien(this);
+        uklad->addSpacing(6);
+        uklad->addWidget(PanelWanien, 1);
+    }
     uklad->addSpacing(6);
     uklad->addWidget(GroupBox2);
     uklad->addSpacing(6);
@@ -141,6 +148,8 @@ void TStronaBledow::Pokaz(const TWynikSymulacji& w)
         TimeErrorLabel->setText(QString::fromStdString(ZdaniePoprawnegoCzasu(*w.UdzialBledow)));
     PokazBER(w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
     PokazZliczenie(w);
+    if (PanelWanien)
+        PanelWanien->Pokaz(w);
     if (!Panel3)
         return;
     const float m = w.NajwiekszyBlad;
@@ -161,6 +170,8 @@ void TStronaBledow::Pokaz(const TWynikSymulacji& w)
 
 void TStronaBledow::Zwolnij()
 {
+    if (PanelWanien)
+        PanelWanien->Zwolnij();
     if (Panel3) {
         Panel3->RozkladBledowWykres->OdlaczSerie();
         Panel3->DystrBledowWykres->OdlaczSerie();

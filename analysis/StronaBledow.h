@@ -1,7 +1,8 @@
 // The page "Analiza błędów": the distribution of the amplitude error and its cumulative
 // distribution, the BER estimate with its plain-language reading, and the share of time
 // the decoded sequence was right, each as the options offer it; and, for every run, the
-// bit errors the receiver counted with their confidence and the lanes' sampling phases.
+// bit errors the receiver counted with their confidence and the lanes' sampling phases,
+// and the lanes' bathtub curves beside the estimate.
 #pragma once
 
 #include <vector>
@@ -13,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QTabBar;
 class TPanelRozkladow;
+class TPanelWanien;
 
 class TStronaBledow : public TStronaWynikow {
 public:
@@ -34,6 +36,8 @@ public:
     void PokazDystrybuante(bool dystrybuanta);
     // The charts' panel, or null without the distributions option.
     TPanelRozkladow* Rozklady() { return Panel3; }
+    // The bathtubs, or null without the estimate option.
+    TPanelWanien* Wanny() { return PanelWanien; }
 
 private:
     int RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora);
@@ -44,6 +48,7 @@ private:
 
     const UstawieniaStandardu Opcje;
     TPanelRozkladow* Panel3 = nullptr;
+    TPanelWanien* PanelWanien = nullptr;
     QTabBar* BledyTabSet = nullptr;
     QGroupBox* GroupBox2;
     QLabel* Label6;

@@ -1,40 +1,175 @@
 #include "StronaOkowa.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-#include "KoloryWykresow.h"
-#include "Standardy.h"
+#include "Liczby.h"
+#include "Oko.h"
 #include "SzablonyWykresow.h"
-#include "Vartostream.h"
 #include "Wykres.h"
+
+namespace {
+
+// What a run could not measure.
+const QString Brak = QStringLiteral("—");
+const QString Zamkniete = QStringLiteral("zamknięte");
+
+QString Liczba(const std::optional<double>& x, double mnoznik, int miejsca)
+{
+    return x ? QString::fromStdString(FormatujStalo(*x * mnoznik, miejsca)) : Brak;
+}
+
+// An opening: 0 reads as closed, never as a size.
+QString Otwarcie(const std::optional<double>& x, double mnoznik, int miejsca)
+{
+    if (x && *x <= 0.0)
+        return Zamkniete;
+    return Liczba(x, mnoznik, miejsca);
+}
+
+QString Poziom(const TPoziomOka& p, double wartosc, double mnoznik, int miejsca)
+{
+    return p.Liczba > 0 ? QString::fromStdString(FormatujStalo(wartosc * mnoznik, miejsca)) : Brak;
+}
+
+} // namespace
 
 TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
 {
     setObjectName(QStringLiteral("TabSheetOkowy"));
+    auto* pasek = new QHBoxLayout;
+    auto* etykieta = new QLabel(QStringLiteral("Widok:"), this);
+    WidokCombo = new QComboBox(this);
+    WidokCombo->setObjectName(QStringLiteral("WidokOkaCombo"));
+    WidokCombo->addItem(QStringLiteral("Przebiegi nałożone"));
+    WidokCombo->addItem(QStringLiteral("Gęstość"));
+    etykieta->setBuddy(WidokCombo);
+    LogarytmicznaCheck = new QCheckBox(QStringLiteral("Logarytmiczna skala gęstości"), this);
+    LogarytmicznaCheck->setObjectName(QStringLiteral("LogarytmicznaCheck"));
+    LogarytmicznaCheck->setChecked(true);
+    LogarytmicznaCheck->setEnabled(false);
+    pasek->addWidget(etykieta);
+    pasek->addWidget(WidokCombo);
+    pasek->addSpacing(12);
+    pasek->addWidget(LogarytmicznaCheck);
+    ZnacznikiCheck = new QCheckBox(QStringLiteral("Chwila próbkowania i otwarcia oka"), this);
+    ZnacznikiCheck->setObjectName(QStringLiteral("ZnacznikiOkaCheck"));
+    ZnacznikiCheck->setChecked(true);
+    pasek->addSpacing(12);
+    pasek->addWidget(ZnacznikiCheck);
+    pasek->addStretch(1);
+
     WykresOkowy = new TWykres(this);
     WykresOkowy->setObjectName(QStringLiteral("WykresOkowy"));
     SzablonOka(*WykresOkowy);
+
+    TabelaOka = new QTableWidget(0, 14, this);
+    TabelaOka->setObjectName(QStringLiteral("TabelaOka"));
+    TabelaOka->setHorizontalHeaderLabels(
+        {QStringLiteral("Tor"), QStringLiteral("Oko"), QStringLiteral("Wysokość\n[mV]"),
+         QStringLiteral("Wysokość 3σ\n[mV]"), QStringLiteral("Szerokość\n[UI]"), QStringLiteral("Szerokość\n[ns]"),
+         QStringLiteral("Szerokość przy\nBER 10⁻¹² [UI]"), QStringLiteral("Próg\n[V]"), QStringLiteral("Poziom dolny\n[V]"),
+         QStringLiteral("σ dolny\n[mV]"), QStringLiteral("Poziom górny\n[V]"), QStringLiteral("σ górny\n[mV]"),
+         QStringLiteral("Amplituda\n[mV]"), QStringLiteral("Przecięcie\n[%]")});
+    TabelaOka->verticalHeader()->hide();
+    TabelaOka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TabelaOka->setSelectionMode(QAbstractItemView::NoSelection);
+    TabelaOka->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TabelaOka->setMaximumHeight(220);
+
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
-    uklad->addWidget(WykresOkowy);
+    uklad->addLayout(pasek);
+    uklad->addWidget(WykresOkowy, 1);
+    uklad->addWidget(TabelaOka);
+
+    connect(WidokCombo, &QComboBox::currentIndexChanged, this, [this] {
+        LogarytmicznaCheck->setEnabled(Widok() == TWidokOka::Gestosc);
+        Odswiez();
+    });
+    connect(LogarytmicznaCheck, &QCheckBox::toggled, this, [this] { Odswiez(); });
+    connect(ZnacznikiCheck, &QCheckBox::toggled, this, [this] { Odswiez(); });
+}
+
+TWidokOka TStronaOkowa::Widok() const
+{
+    return WidokCombo->currentIndex() == 1 ? TWidokOka::Gestosc : TWidokOka::Linie;
+}
+
+void TStronaOkowa::UstawWidok(TWidokOka widok)
+{
+    WidokCombo->setCurrentIndex(widok == TWidokOka::Gestosc ? 1 : 0);
+}
+
+void TStronaOkowa::UstawSkaleLogarytmiczna(bool logarytmiczna)
+{
+    LogarytmicznaCheck->setChecked(logarytmiczna);
+}
+
+void TStronaOkowa::UstawZnaczniki(bool widoczne)
+{
+    ZnacznikiCheck->setChecked(widoczne);
 }
 
 void TStronaOkowa::Pokaz(const TWynikSymulacji& w)
 {
-    float maks = w.Tory[0].Wejscie()->MaxY;
-    float min = w.Tory[0].Wejscie()->MinY;
-    for (const TTorWyniku& tor : w.Tory) {
-        maks = std::max(maks, tor.Wejscie()->MaxY);
-        min = std::min(min, tor.Wejscie()->MinY);
-    }
-    UstawZakresOka(*WykresOkowy, min, maks, Standardy.at(static_cast<std::size_t>(w.Ustawienia.Standard)).OkresOka);
-    for (std::size_t t = 0; t < w.Tory.size(); ++t)
-        WykresOkowy->ZastapLubDodajSerie(static_cast<std::int32_t>(t), w.Tory[t].Wejscie(), KolorCzerwony, psSolid);
+    Wynik = &w;
+    Odswiez();
+    WypelnijTabele(w);
+}
+
+void TStronaOkowa::Odswiez()
+{
+    if (Wynik)
+        Zawartosc.Pokaz(*WykresOkowy, *Wynik, Widok(), LogarytmicznaCheck->isChecked(), ZnacznikiCheck->isChecked());
 }
 
 void TStronaOkowa::Zwolnij()
 {
-    WykresOkowy->OdlaczSerie();
+    Wynik = nullptr;
+    TZawartoscOka::Zwolnij(*WykresOkowy);
+}
+
+void TStronaOkowa::WypelnijTabele(const TWynikSymulacji& w)
+{
+    const double okresNs = OkresSymboluNs(w);
+    int wiersze = 0;
+    for (const TTorWyniku& tor : w.Tory)
+        wiersze += static_cast<int>(tor.Oko.Podoka.size());
+    TabelaOka->setRowCount(wiersze);
+    int r = 0;
+    for (const TTorWyniku& tor : w.Tory) {
+        const TOkoToru& oko = tor.Oko;
+        for (const TPodoko& p : oko.Podoka) {
+            const TPoziomOka& dolny = oko.Poziomy[static_cast<std::size_t>(p.Dolny)];
+            const TPoziomOka& gorny = oko.Poziomy[static_cast<std::size_t>(p.Gorny)];
+            const QString komorki[] = {
+                QString::fromStdString(tor.Nazwa),
+                QStringLiteral("%1 / %2").arg(dolny.Symbol).arg(gorny.Symbol),
+                Otwarcie(p.Wysokosc, 1000.0, 1),
+                Otwarcie(p.Wysokosc3Sigma, 1000.0, 1),
+                Otwarcie(p.Szerokosc, 1.0, 3),
+                Otwarcie(p.Szerokosc, okresNs, 2),
+                Otwarcie(p.SzerokoscBER, 1.0, 3),
+                Liczba(p.Prog, 1.0, 3),
+                Poziom(dolny, dolny.Srednia, 1.0, 3),
+                Poziom(dolny, dolny.Sigma, 1000.0, 1),
+                Poziom(gorny, gorny.Srednia, 1.0, 3),
+                Poziom(gorny, gorny.Sigma, 1000.0, 1),
+                Liczba(p.Amplituda, 1000.0, 1),
+                Liczba(oko.Przeciecie, 1.0, 1),
+            };
+            for (int k = 0; k < static_cast<int>(std::size(komorki)); ++k) {
+                auto* komorka = new QTableWidgetItem(komorki[k]);
+                komorka->setTextAlignment(k < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+                TabelaOka->setItem(r, k, komorka);
+            }
+            ++r;
+        }
+    }
 }

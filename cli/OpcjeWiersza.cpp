@@ -14,6 +14,7 @@
 #include "OdczytPliku.h"
 #include "PlikBitow.h"
 #include "PlikModelu.h"
+#include "WykresPrzemiatania.h"
 #include "Standardy.h"
 #include "ZrodlaCharakterystyk.h"
 
@@ -280,6 +281,8 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto bezStrumieni = opcja("no-streams", "Leave the streams out of the JSON: settings and figures only.");
     const auto csv = opcja("csv", "Write one CSV file (x,y) per stream into this folder.", "folder");
     const auto zapisAnalizy = opcja("save-analysis", "Write the settings as an analysis file (.lintavox) without running.", "file");
+    const auto okoPng = opcja("eye-png", "Draw the density eye with each lane's sampling instant and measured openings into this PNG file (needs the desktop option of the build).", "file");
+    const auto okoSvg = opcja("eye-svg", "The same eye as an SVG drawing.", "file");
     const auto cicho = opcja("quiet", "Print no summary.");
 
     return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, cicho};
@@ -455,6 +458,19 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         if (!o.FolderCsv.empty() && std::filesystem::exists(o.FolderCsv, blad) &&
             !std::filesystem::is_directory(o.FolderCsv, blad))
             throw TBladOpcji(QStringLiteral("csv"), o.FolderCsv + " is not a folder");
+        o.PlikOkaPng = p.value(okoPng).toStdString();
+        o.PlikOkaSvg = p.value(okoSvg).toStdString();
+        for (const auto& [opcja, plik] : {std::pair{QStringLiteral("eye-png"), o.PlikOkaPng},
+                                          std::pair{QStringLiteral("eye-svg"), o.PlikOkaSvg}}) {
+            if (plik.empty())
+                continue;
+            if (!WykresyDostepne())
+                throw TBladOpcji(opcja, "this lintavox-sim was built without the desktop option, which draws charts");
+            if (const std::string przeszkoda = PrzeszkodaWyjscia(plik, WejsciaWiersza(z)); !przeszkoda.empty())
+                throw TBladOpcji(opcja, przeszkoda);
+        }
+        if (!o.PlikOkaPng.empty() && o.PlikOkaPng == o.PlikOkaSvg)
+            throw TBladOpcji(QStringLiteral("eye-svg"), "names the same file as --eye-png");
         o.Cicho = p.isSet(cicho);
         o.BezStrumieni = p.isSet(bezStrumieni);
         return {std::move(o), {}, 0};

@@ -30,6 +30,8 @@ struct TOpcjeWiersza {
     // What the user should know before the run: the summary of a Touchstone import.
     std::string Uwagi;
     bool BezStrumieni = false; // the JSON without its stream arrays
+    std::string PlikOkaPng;    // the density eye drawn as PNG, and as SVG
+    std::string PlikOkaSvg;
 };
 
 // Every option of a single run, in the order the help lists them.

@@ -65,11 +65,11 @@ std::unique_ptr<QCoreApplication> UtworzAplikacje(int& argc, char** argv, bool z
     // The chart goes into a file: drawn the same with or without a display. The toolkit's
     // notes on its surroundings (no runtime folder, say) are no business of the user's, whose
     // every error is one line: only its critical messages pass.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static const QtMessageHandler domyslny = qInstallMessageHandler(
         [](QtMsgType typ, const QMessageLogContext& kontekst, const QString& tekst) {
-            if (typ == QtCriticalMsg || typ == QtFatalMsg)
+            if ((typ == QtCriticalMsg || typ == QtFatalMsg) && domyslny)
                 domyslny(typ, kontekst, tekst);
         });
     return std::make_unique<QApplication>(argc, argv);

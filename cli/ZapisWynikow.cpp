@@ -7,6 +7,7 @@
 #include "Liczby.h"
 #include "OpisBER.h"
 #include "OpisZliczenia.h"
+#include "RysunekOka.h"
 #include "Standardy.h"
 #include "TekstJson.h"
 #include "ZapisAtomowy.h"
@@ -101,5 +102,11 @@ TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& w)
             return {"--json: " + blad, 1};
     if (const std::string blad = zapis.Zatwierdz(); !blad.empty())
         return {"the results cannot be saved: " + blad, 1};
+    if (!opcje.PlikOkaPng.empty())
+        if (const std::string blad = ZapiszOko(w, opcje.PlikOkaPng, TRysunek::Png); !blad.empty())
+            return {"--eye-png: " + blad, 1};
+    if (!opcje.PlikOkaSvg.empty())
+        if (const std::string blad = ZapiszOko(w, opcje.PlikOkaSvg, TRysunek::Svg); !blad.empty())
+            return {"--eye-svg: " + blad, 1};
     return {};
 }

@@ -29,6 +29,7 @@ struct TBladZapisu {
 
 // Writes the JSON document and every stream as x,y rows into the CSV folder (made when
 // missing), as the options ask, all or nothing: every file goes to a temporary first and
-// is renamed only when all of them were written. A CSV file that would replace an input
+// is renamed only when all of them were written. The eye pictures follow, each through a
+// temporary file of its own. A CSV file that would replace an input
 // or a file that is not a regular one is refused before anything is written.
 TBladZapisu ZapiszWyniki(const TOpcjeWiersza& opcje, const TWynikSymulacji& wynik);

@@ -17,6 +17,7 @@
 #include "OpcjeWiersza.h"
 #include "PasekPostepu.h"
 #include "PrzemiatanieWiersza.h"
+#include "WykresPrzemiatania.h"
 #include "ZapisWynikow.h"
 
 namespace {
@@ -40,11 +41,17 @@ int main(int argc, char** argv)
 {
     static_assert(std::atomic_ref<std::uint8_t>::is_always_lock_free, "the flag is set from a signal handler");
     std::signal(SIGINT, PrzerwijPrzebieg);
-    // Only a sweep that draws its chart needs more of the toolkit than QtCore.
+    // Only a sweep that draws its chart, or a run that draws its eye, needs more of the
+    // toolkit than QtCore.
     const bool przemiatanie = argc > 1 && std::strcmp(argv[1], "sweep") == 0;
-    bool wykres = false;
-    for (int i = 2; przemiatanie && i < argc; ++i)
-        wykres = wykres || std::strcmp(argv[i], "--plot") == 0 || std::strncmp(argv[i], "--plot=", 7) == 0;
+    const auto opcja = [&](const char* nazwa) {
+        bool jest = false;
+        for (int i = 1; i < argc; ++i)
+            jest = jest || std::strcmp(argv[i], nazwa) == 0 ||
+                (std::strncmp(argv[i], nazwa, std::strlen(nazwa)) == 0 && argv[i][std::strlen(nazwa)] == '=');
+        return jest;
+    };
+    const bool wykres = przemiatanie ? opcja("--plot") : opcja("--eye-png") || opcja("--eye-svg");
     const std::unique_ptr<QCoreApplication> aplikacja = UtworzAplikacje(argc, argv, wykres);
     UstawSeparatorDziesietny(QLocale::system().decimalPoint().at(0).toLatin1());
     if (przemiatanie)

@@ -102,17 +102,12 @@ void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLi
     // One lane's samples at a time: only its decision values outlive it.
     std::vector<TProbkiSymboli> decyzje;
     for (TTorWyniku& tor : w.Tory) {
-        const std::vector<std::int32_t> wyslane = SymboleSchodow(*tor.Wzorzec, okres);
-        const TSynchronizacja synchronizacja = [&] {
-            const TSygnalToru sygnal = SygnalToru(tor, probkiNaOkres, okres, Wzmocnienie(tor));
-            const TSynchronizacja s = Synchronizuj(sygnal, kod, poziomy, wyslane);
-            decyzje.push_back(Probkuj(sygnal, kod, poziomy, s));
-            return s;
-        }();
+        const TSygnalToru sygnal = SygnalToru(tor, probkiNaOkres, okres, Wzmocnienie(tor));
+        const TSynchronizacja synchronizacja =
+            Synchronizuj(sygnal, kod, poziomy, SymboleSchodow(*tor.Wzorzec, okres));
         tor.FazaProbkowania = synchronizacja.Faza;
         tor.OpoznienieSymboli = synchronizacja.Opoznienie;
-        // The eye is measured where it is drawn: before the amplifier.
-        tor.Oko = ZmierzOko(SygnalToru(tor, probkiNaOkres, okres, 1.0), kod, poziomy, synchronizacja, wyslane);
+        decyzje.push_back(Probkuj(sygnal, kod, poziomy, synchronizacja));
     }
     const TBityOdebrane odebrane = OdzyskajBity(kod, decyzje);
 
@@ -124,6 +119,19 @@ void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLi
     const TPrzedzialUfnosci przedzial = PrzedzialClopperaPearsona(z.Bledy, z.Porownane);
     z.Dolna = przedzial.Dolna;
     z.Gorna = przedzial.Gorna;
+}
+
+void ZmierzOka(TWynikSymulacji& w)
+{
+    const TStandard& standard = Standardy.at(static_cast<std::size_t>(w.Ustawienia.Standard));
+    const double okres = OkresSymboluKodu(w.Ustawienia.Standard);
+    const std::int32_t probkiNaOkres = ParametryKanalu(static_cast<float>(w.SzybkoscSymboli)).S;
+    for (TTorWyniku& tor : w.Tory) {
+        // Measured where it is drawn: before the amplifier.
+        tor.Oko = ZmierzOko(SygnalToru(tor, probkiNaOkres, okres, 1.0), KodLinii(standard), Poziomy(standard),
+                            TSynchronizacja{tor.FazaProbkowania, tor.OpoznienieSymboli},
+                            SymboleSchodow(*tor.Wzorzec, okres));
+    }
 }
 
 void GestoscOkaPrzebiegu(TWynikSymulacji& w)

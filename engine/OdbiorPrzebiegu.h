@@ -8,9 +8,13 @@
 
 #include "Symulacja.h"
 
-// Fills each lane's timing and eye measurements and the run's counted errors. Called before the encoder's
+// Fills each lane's timing and the run's counted errors. Called before the encoder's
 // streams are trimmed; bityLinii are the lanes' bits as encoded, guard bits included.
 void OdbierzPrzebieg(TWynikSymulacji& w, const std::vector<std::int32_t>& bityLinii);
+
+// Measures each lane's eye at the timing OdbierzPrzebieg found, from its staircase of
+// sent code symbols: called, as it is, before the encoder's streams are trimmed.
+void ZmierzOka(TWynikSymulacji& w);
 
 // Fills the run's density eye from every lane's eye stream, on the eye diagram's scale.
 void GestoscOkaPrzebiegu(TWynikSymulacji& w);

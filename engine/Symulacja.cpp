@@ -263,6 +263,7 @@ std::unique_ptr<TWynikSymulacji> Symuluj(const TUstawieniaSymulacji& u, std::uin
     }
 
     OdbierzPrzebieg(w, bity.Linia);
+    ZmierzOka(w);
     GestoscOkaPrzebiegu(w);
 
     // Each stream loses the same share of its length as the line signal loses its

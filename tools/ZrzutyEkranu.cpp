@@ -223,6 +223,9 @@ void ZapiszWyniki(TMainForm& okno, int standard, int numer)
         analiza->StronaWyjsc().PokazZdekodowane(false);
     }
     zapiszStrone(&analiza->StronaOkowa(), QStringLiteral("4-okowy.png"));
+    analiza->StronaOkowa().UstawWidok(TWidokOka::Gestosc);
+    zapiszStrone(&analiza->StronaOkowa(), QStringLiteral("4-okowy-gestosc.png"));
+    analiza->StronaOkowa().UstawWidok(TWidokOka::Linie);
     zapiszStrone(&analiza->StronaBledow(), QStringLiteral("5-bledy.png"));
     if (analiza->StronaBledow().MaWykresy()) {
         analiza->StronaBledow().PokazDystrybuante(true);

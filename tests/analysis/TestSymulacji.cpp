@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -32,7 +33,9 @@
 #include "OknoTestowe.h"
 #include "OpisZliczenia.h"
 #include "PomocnikiGui.h"
+#include "PanelWanien.h"
 #include "StronaBledow.h"
+#include "StronaOkowa.h"
 #include "UslugiQt.h"
 #include "Vartostream.h"
 
@@ -158,7 +161,8 @@ private slots:
         QCOMPARE(static_cast<int>(okno->PasmaWejsciowe->Panele.size()), strumienie);
         QCOMPARE(static_cast<int>(okno->PasmaWyjsciowe->Wykresy.size()), tory);
         QCOMPARE(static_cast<int>(okno->PasmaZdekodowane->Wykresy.size()), tory);
-        QCOMPARE(okno->WykresOkowy->LiczbaSerii(), tory);
+        // The lanes first, then the markers of their sampling instants and openings.
+        QVERIFY(okno->WykresOkowy->LiczbaSerii() > tory);
         for (int k = 0; k < strumienie; ++k) {
             TWykres* w = okno->PasmaWejsciowe->Wykresy[static_cast<std::size_t>(k)];
             QCOMPARE(w->LiczbaSerii(), 1);
@@ -485,6 +489,83 @@ private slots:
         okno->StronaBledow().PokazBER(0.0, 0, 10);
         QCOMPARE(okno->BERLabel->text(), QStringLiteral("0"));
         QCOMPARE(okno->ExpBERLabel->text(), QString());
+    }
+
+    // The eye page measures every opening of every lane into its table, switches to the
+    // density and back, and the error page draws each lane's bathtubs.
+    void okoMierzone_data()
+    {
+        QTest::addColumn<int>("standard");
+        QTest::addColumn<int>("wiersze");
+        QTest::addColumn<float>("okres");
+        QTest::newRow("10BaseT") << 0 << 1 << 0.5f;
+        QTest::newRow("100BaseTX") << 1 << 2 << 1.0f;
+        QTest::newRow("100BaseTX (bez 4B5B)") << 2 << 2 << 1.0f;
+        QTest::newRow("1000BaseT") << 3 << 16 << 1.0f;
+    }
+
+    void okoMierzone()
+    {
+        QFETCH(int, standard);
+        QFETCH(int, wiersze);
+        QFETCH(float, okres);
+        auto okno = NoweOkno(standard);
+        QVERIFY(Przeprowadz(*okno));
+        TStronaOkowa& strona = okno->StronaOkowa();
+        const int tory = static_cast<int>(okno->Wyniki()->Tory.size());
+        QCOMPARE(strona.Tabela().rowCount(), wiersze);
+        QCOMPARE(strona.Tabela().item(0, 0)->text(), QString::fromStdString(okno->Wyniki()->Tory[0].Nazwa));
+        // Heights read in mV with the locale's separator, or as closed.
+        const QString wysokosc = strona.Tabela().item(0, 2)->text();
+        QVERIFY2(wysokosc.contains(QLatin1Char(',')) || wysokosc == QStringLiteral("zamknięte"), qPrintable(wysokosc));
+        QCOMPARE(strona.Tabela().item(0, 13)->text() != QStringLiteral("—"), standard == 0);
+
+        TWykres& wykres = strona.Wykres();
+        QCOMPARE(strona.Widok(), TWidokOka::Linie);
+        QCOMPARE(wykres.LiczbaSeriiObrazu(), 0);
+        strona.UstawWidok(TWidokOka::Gestosc);
+        QCOMPARE(wykres.LiczbaSeriiObrazu(), 1);
+        QCOMPARE(wykres.OsX.TypOsi(), toLiniowa);
+        QCOMPARE(wykres.OsX.Max(), 2.0f * okres);
+        QCOMPARE(wykres.SeriaObrazu(0)->Zliczenia, okno->Wyniki()->GestoscOka.Zliczenia().data());
+        QVERIFY(wykres.SeriaObrazu(0)->Logarytmiczna);
+        strona.UstawSkaleLogarytmiczna(false);
+        QVERIFY(!wykres.SeriaObrazu(0)->Logarytmiczna);
+        strona.UstawZnaczniki(false);
+        QCOMPARE(wykres.LiczbaSerii(), 0);
+        strona.UstawWidok(TWidokOka::Linie);
+        QCOMPARE(wykres.LiczbaSeriiObrazu(), 0);
+        QCOMPARE(wykres.OsX.TypOsi(), toOkowa);
+        QCOMPARE(wykres.OsX.Max(), okres);
+        QCOMPARE(wykres.LiczbaSerii(), tory);
+        strona.UstawZnaczniki(true);
+        QVERIFY(wykres.LiczbaSerii() > tory);
+
+        // A lane's bathtub against the phase and the threshold, beside the two guides.
+        TPanelWanien* wanny = okno->StronaBledow().Wanny();
+        QVERIFY(wanny);
+        const int krzyzyk = okno->Wyniki()->Zliczone.Bledy > 0 ? 2 : 0;
+        QCOMPARE(wanny->WannaFazy->LiczbaSerii(), 2 + tory + krzyzyk);
+        QCOMPARE(wanny->WannaProgu->LiczbaSerii(), tory);
+        // The next run lets go of everything the charts drew.
+        okno->LiczbaBitowEdit->setText(QStringLiteral("120"));
+        QVERIFY(Przeprowadz(*okno));
+        QCOMPARE(strona.Tabela().rowCount(), wiersze);
+    }
+
+    // One level only: nothing to measure, every figure a dash, never a number.
+    void okoBezOtwarcia()
+    {
+        auto okno = NoweOkno(2);
+        okno->GenComboBox->setCurrentIndex(1); // all zeros
+        QVERIFY(Przeprowadz(*okno));
+        const QTableWidget& tabela = okno->StronaOkowa().Tabela();
+        QCOMPARE(tabela.rowCount(), 2);
+        for (int r = 0; r < 2; ++r)
+            for (const int k : {2, 3, 4, 5, 6, 7, 12})
+                QCOMPARE(tabela.item(r, k)->text(), QStringLiteral("—"));
+        okno->StronaOkowa().UstawWidok(TWidokOka::Gestosc);
+        QCOMPARE(okno->StronaOkowa().Wykres().LiczbaSeriiObrazu(), 1);
     }
 
     void ukladStronyBledow_data()

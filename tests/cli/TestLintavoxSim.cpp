@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "ProcesSymulatora.h"
+#include "WykresPrzemiatania.h"
 
 namespace {
 
@@ -380,4 +381,41 @@ TEST(LintavoxSim, AFailedOutputLeavesNothingNewAndNothingChanged)
     EXPECT_FALSE(QFile::exists(plik("nowy")));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{QStringLiteral("ok.json"), QStringLiteral("plik")}));
+}
+
+TEST(LintavoxSim, TheEyeIsDrawnOffscreenAsPngAndSvg)
+{
+    if (!WykresyDostepne())
+        GTEST_SKIP() << "built without the desktop option, which draws charts";
+    QTemporaryDir folder;
+    const auto plik = [&](const char* nazwa) { return folder.filePath(QString::fromLatin1(nazwa)); };
+    const TWynikProcesu w =
+        Uruchom({QStringLiteral("--standard"), QStringLiteral("1000BaseT"), QStringLiteral("--bits"), QStringLiteral("200"),
+                 QStringLiteral("--seed"), QStringLiteral("2"), QStringLiteral("--quiet"), QStringLiteral("--eye-png"),
+                 plik("oko.png"), QStringLiteral("--eye-svg=") + plik("oko.svg")});
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    EXPECT_TRUE(w.Bledy.isEmpty()) << w.Bledy.toStdString();
+    // A PNG of the chart's size: the width and height stand big-endian in its header.
+    const QByteArray png = Zawartosc(plik("oko.png"));
+    ASSERT_GE(png.size(), 24);
+    EXPECT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
+    const auto liczba = [&](int od) {
+        return (static_cast<std::uint8_t>(png[od]) << 24) | (static_cast<std::uint8_t>(png[od + 1]) << 16) |
+            (static_cast<std::uint8_t>(png[od + 2]) << 8) | static_cast<std::uint8_t>(png[od + 3]);
+    };
+    EXPECT_EQ(liczba(16), 900);
+    EXPECT_EQ(liczba(20), 560);
+    // The SVG holds the density as a picture, the markers and the scale's caption as text.
+    const QByteArray svg = Zawartosc(plik("oko.svg"));
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_TRUE(svg.contains("<image"));
+    EXPECT_TRUE(svg.contains("liczba (log)"));
+
+    // A path that cannot take the picture is refused before the run, and nothing is written.
+    JednaLinia(Uruchom({QStringLiteral("--eye-png"), folder.path(), QStringLiteral("--json"), plik("wynik.json")}), 2,
+               {"--eye-png: ", "not a regular file"});
+    JednaLinia(Uruchom({QStringLiteral("--eye-png"), plik("a"), QStringLiteral("--eye-svg"), plik("a")}), 2,
+               {"--eye-svg: ", "same file as --eye-png"});
+    EXPECT_FALSE(QFile::exists(plik("wynik.json")));
+    EXPECT_FALSE(QFile::exists(plik("a")));
 }

@@ -1,0 +1,35 @@
+#include "RysunekOka.h"
+
+#include "EksportWykresu.h"
+#include "WykresOka.h"
+#include "Wykres.h"
+
+namespace {
+
+constexpr int Szerokosc = 900; // pixels of the picture
+constexpr int Wysokosc = 560;
+
+} // namespace
+
+std::string ZapiszOko(const TWynikSymulacji& w, const std::string& plik, TRysunek format)
+{
+    TWykres wykres;
+    wykres.resize(Szerokosc, Wysokosc);
+    wykres.UstawMarginesGorny(24);
+    wykres.UstawMarginesDolny(16);
+    TZawartoscOka oko;
+    oko.Pokaz(wykres, w, TWidokOka::Gestosc, true);
+    const std::optional<TBladEksportu> blad = ZapiszObraz(wykres, QString::fromStdString(plik),
+                                                          format == TRysunek::Png ? TFormatObrazu::Png : TFormatObrazu::Svg, 1.0);
+    if (!blad)
+        return {};
+    switch (blad->Rodzaj) {
+    case TBladEksportu::NieZwyklyPlik:
+        return plik + " is not a regular file";
+    case TBladEksportu::ZaDuzyObraz:
+        return plik + ": the picture is too large";
+    case TBladEksportu::Zapis:
+        break;
+    }
+    return plik + " cannot be written: " + blad->Szczegoly.toStdString();
+}
