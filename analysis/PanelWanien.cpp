@@ -9,6 +9,7 @@
 
 #include "KoloryWykresow.h"
 #include "Oko.h"
+#include "SzablonyWykresow.h"
 #include "Wykres.h"
 
 namespace {
@@ -26,15 +27,6 @@ std::unique_ptr<TFltFltStrumien> Krzywa(const std::vector<double>& x, const std:
         s->Ustaw(static_cast<std::int32_t>(i),
                  TPunkt{static_cast<float>(x[i] + przesuniecie),
                         static_cast<float>(std::log10(std::max(ber[i], std::numeric_limits<double>::min())))});
-    return s;
-}
-
-std::unique_ptr<TFltFltStrumien> Odcinek(float x1, float y1, float x2, float y2)
-{
-    auto s = std::make_unique<TFltFltStrumien>();
-    s->UstawDlugosc(2);
-    s->Ustaw(0, TPunkt{x1, y1});
-    s->Ustaw(1, TPunkt{x2, y2});
     return s;
 }
 

@@ -1,5 +1,7 @@
 #include "StronaOkowa.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -14,6 +16,9 @@
 #include "Wykres.h"
 
 namespace {
+
+// Pixels of the table at most; more rows scroll.
+constexpr int NajwyzszaTabela = 220;
 
 // What a run could not measure.
 const QString Brak = QStringLiteral("—");
@@ -80,7 +85,7 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
     TabelaOka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TabelaOka->setSelectionMode(QAbstractItemView::NoSelection);
     TabelaOka->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TabelaOka->setMaximumHeight(220);
+    TabelaOka->setFixedHeight(NajwyzszaTabela);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
@@ -172,4 +177,10 @@ void TStronaOkowa::WypelnijTabele(const TWynikSymulacji& w)
             ++r;
         }
     }
+    // As tall as its rows, up to the limit from which it scrolls.
+    TabelaOka->resizeRowsToContents();
+    int wysokosc = TabelaOka->horizontalHeader()->height() + 2 * TabelaOka->frameWidth();
+    for (int i = 0; i < TabelaOka->rowCount(); ++i)
+        wysokosc += TabelaOka->rowHeight(i);
+    TabelaOka->setFixedHeight(std::min(wysokosc, NajwyzszaTabela));
 }

@@ -196,3 +196,12 @@ void UstawZakresBledow(TWykres& rozklad, TWykres& dystrybuanta, float najwiekszy
     rozklad.OsY.UstawMax(szczyt);
     rozklad.OsY.UstawSkala(szczyt);
 }
+
+std::unique_ptr<TFltFltStrumien> Odcinek(float x1, float y1, float x2, float y2)
+{
+    auto s = std::make_unique<TFltFltStrumien>();
+    s->UstawDlugosc(2);
+    s->Ustaw(0, TPunkt{x1, y1});
+    s->Ustaw(1, TPunkt{x2, y2});
+    return s;
+}

@@ -3,6 +3,8 @@
 // results give them.
 #pragma once
 
+#include <memory>
+
 class TFltFltStrumien;
 class TWykres;
 
@@ -39,3 +41,6 @@ void SzablonDystrybuanty(TWykres& w);
 // A run's error charts: X up to the largest error najwiekszy (V, not 0) with minor
 // divisions of the decision margin (V); the distribution's Y up to its peak.
 void UstawZakresBledow(TWykres& rozklad, TWykres& dystrybuanta, float najwiekszy, float margines, float szczyt);
+
+// A straight line from (x1, y1) to (x2, y2) as a two-point stream: a marker on a chart.
+std::unique_ptr<TFltFltStrumien> Odcinek(float x1, float y1, float x2, float y2);

@@ -18,17 +18,11 @@ constexpr TColor KolorChwili = 0x000000;
 // Room for the density's colour scale and its labels.
 constexpr std::int32_t MarginesSkali = 80;
 constexpr std::int32_t MarginesPrawyOka = 10;
-// Room for a signed label of three decimals beside the density.
+// Room for a signed label of three decimals beside the density, and above it for the
+// caption of its scale.
 constexpr std::int32_t MarginesLewyGestosci = 52;
-
-std::unique_ptr<TFltFltStrumien> Odcinek(float x1, float y1, float x2, float y2)
-{
-    auto s = std::make_unique<TFltFltStrumien>();
-    s->UstawDlugosc(2);
-    s->Ustaw(0, TPunkt{x1, y1});
-    s->Ustaw(1, TPunkt{x2, y2});
-    return s;
-}
+constexpr std::int32_t MarginesGornyGestosci = 24;
+constexpr std::int32_t MarginesGornyOka = 10;
 
 } // namespace
 
@@ -60,6 +54,7 @@ void TZawartoscOka::Pokaz(TWykres& wykres, const TWynikSymulacji& w, TWidokOka w
         wykres.OsX.Siatka.UstawLinieSiatki(lsGlowne);
         wykres.UstawMarginesPrawy(MarginesSkali);
         wykres.UstawMarginesLewy(MarginesLewyGestosci);
+        wykres.UstawMarginesGorny(MarginesGornyGestosci);
         const TGestoscOka& g = w.GestoscOka;
         TSeriaObrazu seria;
         seria.Zliczenia = g.Zliczenia().data();
@@ -74,6 +69,7 @@ void TZawartoscOka::Pokaz(TWykres& wykres, const TWynikSymulacji& w, TWidokOka w
         wykres.DodajSerieObrazu(seria);
     } else {
         wykres.UstawMarginesPrawy(MarginesPrawyOka);
+        wykres.UstawMarginesGorny(MarginesGornyOka);
         for (const TTorWyniku& tor : w.Tory)
             wykres.DodajSerie(tor.Wejscie(), KolorCzerwony, psSolid);
     }

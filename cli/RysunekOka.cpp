@@ -15,7 +15,6 @@ std::string ZapiszOko(const TWynikSymulacji& w, const std::string& plik, TRysune
 {
     TWykres wykres;
     wykres.resize(Szerokosc, Wysokosc);
-    wykres.UstawMarginesGorny(24);
     wykres.UstawMarginesDolny(16);
     TZawartoscOka oko;
     oko.Pokaz(wykres, w, TWidokOka::Gestosc, true);
