@@ -73,12 +73,18 @@ TPanelWanien::TPanelWanien(QWidget* rodzic) : QGroupBox(QStringLiteral(" Wanny B
     WannaProgu->OsX.Znaczniki.UstawPrecyzjaOpisu(2);
 
     auto* uklad = new QGridLayout(this);
-    uklad->addWidget(new QLabel(QStringLiteral("Faza próbkowania [UI] (chwila próbkowania w środku; × zliczony BER)"), this), 0, 0);
-    uklad->addWidget(new QLabel(QStringLiteral("Próg decyzji [V] w chwili próbkowania"), this), 0, 1);
+    // Captions that wrap rather than widen the window.
+    const auto opis = [this](const QString& tekst) {
+        auto* etykieta = new QLabel(tekst, this);
+        etykieta->setWordWrap(true);
+        return etykieta;
+    };
+    uklad->addWidget(opis(QStringLiteral("BER a faza próbkowania [UI], chwila próbkowania w środku; × BER zliczony")), 0, 0);
+    uklad->addWidget(opis(QStringLiteral("BER a próg decyzji [V] w chwili próbkowania")), 0, 1);
     uklad->addWidget(WannaFazy, 1, 0);
     uklad->addWidget(WannaProgu, 1, 1);
     uklad->setRowStretch(1, 1);
-    setMinimumHeight(220);
+    setMinimumHeight(160);
 }
 
 void TPanelWanien::Pokaz(const TWynikSymulacji& w)

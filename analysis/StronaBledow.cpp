@@ -1,6 +1,7 @@
 #include "StronaBledow.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -111,14 +112,26 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
         uklad->addWidget(Panel3, 1);
         uklad->addWidget(BledyTabSet, 0, Qt::AlignLeft);
     }
-    // The bathtubs come from the same Gaussian tails as the estimate, and with it.
+    // The bathtubs come from the same Gaussian tails as the estimate, and with it: below
+    // the charts, or beside the estimate where that fills the page.
+    QHBoxLayout* obokEstymacji = nullptr;
     if (Opcje.BerErf != 0) {
         PanelWanien = new TPanelWanien(this);
-        uklad->addSpacing(6);
-        uklad->addWidget(PanelWanien, 1);
+        if (Panel3) {
+            uklad->addSpacing(6);
+            uklad->addWidget(PanelWanien, 1);
+        }
     }
     uklad->addSpacing(6);
-    uklad->addWidget(GroupBox2);
+    if (PanelWanien && !Panel3) {
+        obokEstymacji = new QHBoxLayout;
+        obokEstymacji->addWidget(GroupBox2, 1);
+        obokEstymacji->addSpacing(6);
+        obokEstymacji->addWidget(PanelWanien, 2);
+        uklad->addLayout(obokEstymacji);
+    } else {
+        uklad->addWidget(GroupBox2);
+    }
     uklad->addSpacing(6);
     uklad->addWidget(ZliczoneGroupBox);
     uklad->addSpacing(6);
@@ -132,7 +145,10 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
         // The estimate, or else the decoded sequence's correctness, takes the whole page.
         QGroupBox* wypelnia = Opcje.BerErf != 0 ? GroupBox2 : GroupBox3;
         wypelnia->setMaximumHeight(QWIDGETSIZE_MAX);
-        uklad->setStretchFactor(wypelnia, 1);
+        if (obokEstymacji && wypelnia == GroupBox2)
+            uklad->setStretchFactor(obokEstymacji, 1);
+        else
+            uklad->setStretchFactor(wypelnia, 1);
     }
 }
 

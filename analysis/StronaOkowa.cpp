@@ -54,7 +54,7 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
     WidokCombo->addItem(QStringLiteral("Przebiegi nałożone"));
     WidokCombo->addItem(QStringLiteral("Gęstość"));
     etykieta->setBuddy(WidokCombo);
-    LogarytmicznaCheck = new QCheckBox(QStringLiteral("Logarytmiczna skala gęstości"), this);
+    LogarytmicznaCheck = new QCheckBox(QStringLiteral("Skala logarytmiczna"), this);
     LogarytmicznaCheck->setObjectName(QStringLiteral("LogarytmicznaCheck"));
     LogarytmicznaCheck->setChecked(true);
     LogarytmicznaCheck->setEnabled(false);
@@ -62,7 +62,7 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
     pasek->addWidget(WidokCombo);
     pasek->addSpacing(12);
     pasek->addWidget(LogarytmicznaCheck);
-    ZnacznikiCheck = new QCheckBox(QStringLiteral("Chwila próbkowania i otwarcia oka"), this);
+    ZnacznikiCheck = new QCheckBox(QStringLiteral("Znaczniki pomiarów"), this);
     ZnacznikiCheck->setObjectName(QStringLiteral("ZnacznikiOkaCheck"));
     ZnacznikiCheck->setChecked(true);
     pasek->addSpacing(12);
@@ -85,7 +85,7 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
     TabelaOka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TabelaOka->setSelectionMode(QAbstractItemView::NoSelection);
     TabelaOka->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TabelaOka->setFixedHeight(NajwyzszaTabela);
+    UstawWysokoscTabeli();
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
@@ -177,9 +177,14 @@ void TStronaOkowa::WypelnijTabele(const TWynikSymulacji& w)
             ++r;
         }
     }
+    UstawWysokoscTabeli();
+}
+
+void TStronaOkowa::UstawWysokoscTabeli()
+{
     // As tall as its rows, up to the limit from which it scrolls.
     TabelaOka->resizeRowsToContents();
-    int wysokosc = TabelaOka->horizontalHeader()->height() + 2 * TabelaOka->frameWidth();
+    int wysokosc = TabelaOka->horizontalHeader()->sizeHint().height() + 2 * TabelaOka->frameWidth();
     for (int i = 0; i < TabelaOka->rowCount(); ++i)
         wysokosc += TabelaOka->rowHeight(i);
     TabelaOka->setFixedHeight(std::min(wysokosc, NajwyzszaTabela));

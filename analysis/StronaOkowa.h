@@ -31,6 +31,7 @@ public:
 private:
     void Odswiez();
     void WypelnijTabele(const TWynikSymulacji& w);
+    void UstawWysokoscTabeli();
 
     TWykres* WykresOkowy;
     QComboBox* WidokCombo;
