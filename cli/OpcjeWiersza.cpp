@@ -236,8 +236,10 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
         QCommandLineOption o(QString::fromLatin1(nazwa), QString::fromUtf8(opis));
         if (wartosc != nullptr)
             o.setValueName(QString::fromUtf8(wartosc));
-        if (plikiPrzebiegu || (std::strcmp(nazwa, "json") != 0 && std::strcmp(nazwa, "csv") != 0 &&
-                               std::strcmp(nazwa, "save-analysis") != 0))
+        const bool plikPrzebiegu = std::strcmp(nazwa, "json") == 0 || std::strcmp(nazwa, "csv") == 0 ||
+                                   std::strcmp(nazwa, "save-analysis") == 0 || std::strcmp(nazwa, "eye-png") == 0 ||
+                                   std::strcmp(nazwa, "eye-svg") == 0;
+        if (plikiPrzebiegu || !plikPrzebiegu)
             p.addOption(o);
         return o;
     };
@@ -285,7 +287,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto okoSvg = opcja("eye-svg", "The same eye as an SVG drawing.", "file");
     const auto cicho = opcja("quiet", "Print no summary.");
 
-    return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, cicho};
+    return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho};
 }
 
 TWynikParsowania ParsujWiersz(const QStringList& argumenty)
@@ -293,7 +295,7 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "Runs one Lintavox simulation without the desktop program and writes its results as data."));
-    const auto [pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, cicho] = DodajOpcjeJednegoPrzebiegu(p, true);
+    const auto [pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho] = DodajOpcjeJednegoPrzebiegu(p, true);
 
     if (!p.parse(argumenty))
         return {std::nullopt, "lintavox-sim: " + p.errorText().toStdString(), 2};
