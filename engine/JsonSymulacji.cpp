@@ -1,9 +1,11 @@
 #include "JsonSymulacji.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "Liczby.h"
+#include "OdbiorPrzebiegu.h"
 #include "OdczytPliku.h"
 #include "OpisBER.h"
 #include "OpisZliczenia.h"
@@ -105,6 +107,32 @@ json Oko(const TWynikSymulacji& w)
         oko.push_back(std::move(podoka));
     }
     return oko;
+}
+
+// A lane's whole eye measurement, kept so that a document read back shows the eye and
+// the bathtubs exactly as the run did (the "eye" and "bathtub" members give the figures
+// a reader wants; this is their source).
+json SzczegolyOka(const TOkoToru& o)
+{
+    json poziomy = json::array();
+    for (const TPoziomOka& z : o.Poziomy)
+        poziomy.push_back({{"symbol", z.Symbol}, {"count", z.Liczba}, {"mean", z.Srednia},
+                           {"sigma", z.Sigma}, {"min", z.Min}, {"max", z.Max}});
+    json podoka = json::array();
+    for (const TPodoko& p : o.Podoka)
+        podoka.push_back({{"low", p.Dolny}, {"high", p.Gorny}, {"height", LiczbaLubNull(p.Wysokosc)},
+                          {"height_3sigma", LiczbaLubNull(p.Wysokosc3Sigma)}, {"amplitude", LiczbaLubNull(p.Amplituda)},
+                          {"threshold", LiczbaLubNull(p.Prog)}, {"width_from", LiczbaLubNull(p.SzerokoscOd)},
+                          {"width_to", LiczbaLubNull(p.SzerokoscDo)}, {"width", LiczbaLubNull(p.Szerokosc)},
+                          {"width_ber", LiczbaLubNull(p.SzerokoscBER)}, {"bathtub", p.Wanna}});
+    return {{"phase", o.Faza},
+            {"levels", std::move(poziomy)},
+            {"openings", std::move(podoka)},
+            {"crossing", LiczbaLubNull(o.Przeciecie)},
+            {"bathtub_phase", o.FazyWanny},
+            {"bathtub", o.Wanna},
+            {"bathtub_threshold", o.ProgiWanny},
+            {"bathtub_vs_threshold", o.WannaPionowa}};
 }
 
 // Each lane's bathtubs: the error rate against the sampling phase (code-symbol periods)
@@ -222,7 +250,10 @@ json Wyniki(const TWynikSymulacji& w, bool strumienie)
     json tory = json::array();
     for (std::size_t i = 0; i < w.Tory.size(); ++i) {
         const TTorWyniku& tor = w.Tory[i];
-        json t = {{"name", tor.Nazwa}, {"sampling_phase", tor.FazaProbkowania}, {"symbol_delay", tor.OpoznienieSymboli}};
+        json t = {{"name", tor.Nazwa},
+                  {"sampling_phase", tor.FazaProbkowania},
+                  {"symbol_delay", tor.OpoznienieSymboli},
+                  {"eye_detail", SzczegolyOka(tor.Oko)}};
         if (strumienie) {
             const auto k = static_cast<std::int64_t>(i);
             t["sent_stream"] = wejscia - liczbaTorow + k;
@@ -640,6 +671,73 @@ float NieujemnaFloat(const json& obiekt, const std::string& sciezka, const char*
     return x;
 }
 
+std::vector<double> ListaLiczb(const json& obiekt, const std::string& sciezka, const char* klucz)
+{
+    const json& w = Pole(obiekt, sciezka, klucz);
+    const std::string pole = Sciezka(sciezka, klucz);
+    if (!w.is_array())
+        throw TBladPola{pole, "must be a list of numbers"};
+    std::vector<double> liczby;
+    for (std::size_t i = 0; i < w.size(); ++i)
+        liczby.push_back(Liczba(w[i], Element(pole, i)));
+    return liczby;
+}
+
+TOkoToru OkoZJson(const json& w, const std::string& sciezka)
+{
+    const json& o = Obiekt(w, sciezka);
+    TOkoToru oko;
+    oko.Faza = Udzial(o, sciezka, "phase");
+    const std::string pp = Sciezka(sciezka, "levels");
+    const json& poziomy = Pole(o, sciezka, "levels");
+    if (!poziomy.is_array() || poziomy.size() > 16)
+        throw TBladPola{pp, "must be a list of the code's levels"};
+    for (std::size_t i = 0; i < poziomy.size(); ++i) {
+        const std::string pz = Element(pp, i);
+        const json& z = Obiekt(poziomy[i], pz);
+        TPoziomOka poziom;
+        poziom.Symbol = Calkowite32(z, pz, "symbol");
+        poziom.Liczba = Calkowite(Pole(z, pz, "count"), Sciezka(pz, "count"), 0, std::numeric_limits<std::int64_t>::max());
+        poziom.Srednia = Liczba(z, pz, "mean");
+        poziom.Sigma = Liczba(z, pz, "sigma");
+        poziom.Min = Liczba(z, pz, "min");
+        poziom.Max = Liczba(z, pz, "max");
+        oko.Poziomy.push_back(poziom);
+    }
+    const std::string po = Sciezka(sciezka, "openings");
+    const json& podoka = Pole(o, sciezka, "openings");
+    if (!podoka.is_array() || podoka.size() + 1 != std::max<std::size_t>(oko.Poziomy.size(), 1))
+        throw TBladPola{po, "must be a list of one opening between each two neighbouring levels"};
+    const auto ostatni = static_cast<std::int64_t>(oko.Poziomy.size()) - 1;
+    for (std::size_t i = 0; i < podoka.size(); ++i) {
+        const std::string pd = Element(po, i);
+        const json& d = Obiekt(podoka[i], pd);
+        TPodoko p;
+        p.Dolny = static_cast<std::int32_t>(Calkowite(Pole(d, pd, "low"), Sciezka(pd, "low"), 0, ostatni));
+        p.Gorny = static_cast<std::int32_t>(Calkowite(Pole(d, pd, "high"), Sciezka(pd, "high"), 0, ostatni));
+        p.Wysokosc = LiczbaLubNic(d, pd, "height");
+        p.Wysokosc3Sigma = LiczbaLubNic(d, pd, "height_3sigma");
+        p.Amplituda = LiczbaLubNic(d, pd, "amplitude");
+        p.Prog = LiczbaLubNic(d, pd, "threshold");
+        p.SzerokoscOd = LiczbaLubNic(d, pd, "width_from");
+        p.SzerokoscDo = LiczbaLubNic(d, pd, "width_to");
+        p.Szerokosc = LiczbaLubNic(d, pd, "width");
+        p.SzerokoscBER = LiczbaLubNic(d, pd, "width_ber");
+        p.Wanna = ListaLiczb(d, pd, "bathtub");
+        oko.Podoka.push_back(std::move(p));
+    }
+    oko.Przeciecie = LiczbaLubNic(o, sciezka, "crossing");
+    oko.FazyWanny = ListaLiczb(o, sciezka, "bathtub_phase");
+    oko.Wanna = ListaLiczb(o, sciezka, "bathtub");
+    if (oko.Wanna.size() != oko.FazyWanny.size())
+        throw TBladPola{Sciezka(sciezka, "bathtub"), "must hold one rate for each phase"};
+    oko.ProgiWanny = ListaLiczb(o, sciezka, "bathtub_threshold");
+    oko.WannaPionowa = ListaLiczb(o, sciezka, "bathtub_vs_threshold");
+    if (oko.WannaPionowa.size() != oko.ProgiWanny.size())
+        throw TBladPola{Sciezka(sciezka, "bathtub_vs_threshold"), "must hold one rate for each threshold"};
+    return oko;
+}
+
 std::unique_ptr<TWynikSymulacji> WynikZJson(const json& wyniki, const TUstawieniaSymulacji& u)
 {
     const std::string p = "results";
@@ -710,6 +808,9 @@ std::unique_ptr<TWynikSymulacji> WynikZJson(const json& wyniki, const TUstawieni
         tor.Nazwa = nazwa.get<std::string>();
         tor.FazaProbkowania = Udzial(t, pl, "sampling_phase");
         tor.OpoznienieSymboli = Calkowite32(t, pl, "symbol_delay");
+        // Documents written before the eye was measured hold none.
+        if (const json* oko = PoleLubBrak(t, "eye_detail"))
+            tor.Oko = OkoZJson(*oko, Sciezka(pl, "eye_detail"));
         if (!strumienie) {
             for (const char* klucz : {"received", "regenerated", "amplified", "decoded"})
                 if (PoleLubBrak(t, klucz) != nullptr)
@@ -728,6 +829,9 @@ std::unique_ptr<TWynikSymulacji> WynikZJson(const json& wyniki, const TUstawieni
         tor.Wzmocniony = StrumienZJson(Pole(t, pl, "amplified"), Sciezka(pl, "amplified"));
         tor.Zdekodowany = StrumienGdy(u.Dekoder, t, pl, "decoded", "effects.decoder");
     }
+    // The density eye is the lanes' eye streams folded, so it is made again from them.
+    if (strumienie)
+        GestoscOkaPrzebiegu(w);
     return wynik;
 }
 
