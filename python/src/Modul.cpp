@@ -1,0 +1,50 @@
+// The compiled half of the lintavox package: runs of the toolkit-free engine and their
+// results. The package's Python half gives them their documented signatures.
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include "ArgumentyPrzebiegu.h"
+#include "PrzebiegPythona.h"
+#include "Standardy.h"
+#include "WynikPythona.h"
+
+namespace py = pybind11;
+
+PYBIND11_MODULE(_lintavox, m)
+{
+    m.doc() = "Runs of the Lintavox engine; use the lintavox package, not this module.";
+
+    py::class_<TPrzerwanie>(m, "Cancellation", "Stops every run that watches it once set.")
+        .def(py::init<>())
+        .def("cancel", &TPrzerwanie::Przerwij)
+        .def_property_readonly("cancelled", &TPrzerwanie::Przerwane);
+
+    py::class_<TWynikPythona>(m, "RunResult", "A finished run held by the engine.")
+        .def("document", &TWynikPythona::Dokument, py::arg("streams"))
+        .def("input_streams", &TWynikPythona::Wejsciowe)
+        .def("lanes", &TWynikPythona::Tory)
+        .def("histogram", &TWynikPythona::Rozklad)
+        .def("cumulative", &TWynikPythona::Dystrybuanta)
+        .def("save", &TWynikPythona::Zapisz, py::arg("path"), py::arg("streams"));
+
+    m.def(
+        "run",
+        [](const py::dict& argumenty, const TPrzerwanie* przerwanie) -> py::object {
+            auto wynik = Przebieg(UstawieniaZArgumentow(argumenty), przerwanie);
+            if (!wynik)
+                return py::none();
+            return py::cast(TWynikPythona(std::move(wynik)));
+        },
+        py::arg("arguments"), py::arg("cancellation") = nullptr,
+        "Runs the settings named by the keyword arguments of lintavox.run; None once cancelled.");
+
+    m.def(
+        "check",
+        [](const py::dict& argumenty) { UstawieniaZArgumentow(argumenty); },
+        py::arg("arguments"), "Raises as run would for these arguments, without running.");
+
+    std::vector<std::string> nazwy;
+    for (const TStandard& s : Standardy)
+        nazwy.emplace_back(s.Nazwa);
+    m.attr("STANDARDS") = nazwy;
+}
