@@ -38,11 +38,6 @@ PYBIND11_MODULE(_lintavox, m)
         py::arg("arguments"), py::arg("cancellation") = nullptr,
         "Runs the settings named by the keyword arguments of lintavox.run; None once cancelled.");
 
-    m.def(
-        "check",
-        [](const py::dict& argumenty) { UstawieniaZArgumentow(argumenty); },
-        py::arg("arguments"), "Raises as run would for these arguments, without running.");
-
     std::vector<std::string> nazwy;
     for (const TStandard& s : Standardy)
         nazwy.emplace_back(s.Nazwa);
