@@ -14,9 +14,10 @@ from typing import Optional, Sequence, Union
 import numpy as np
 
 from . import _lintavox
+from ._przemiatanie import sweep
 from ._wynik import Lane, Result, Stream
 
-__all__ = ["run", "Result", "Lane", "Stream", "STANDARDS"]
+__all__ = ["run", "sweep", "Result", "Lane", "Stream", "STANDARDS"]
 
 #: The four standards' names, as ``standard=`` takes them (or their positions 0 to 3).
 STANDARDS: tuple[str, ...] = tuple(_lintavox.STANDARDS)

@@ -5,6 +5,7 @@
 
 #include "ArgumentyPrzebiegu.h"
 #include "PrzebiegPythona.h"
+#include "PrzemiatanieModulu.h"
 #include "Standardy.h"
 #include "WynikPythona.h"
 
@@ -37,6 +38,16 @@ PYBIND11_MODULE(_lintavox, m)
         },
         py::arg("arguments"), py::arg("cancellation") = nullptr,
         "Runs the settings named by the keyword arguments of lintavox.run; None once cancelled.");
+
+    py::class_<TPrzemiatanieModulu>(m, "Sweep", "A sweep's runs, checked, packed for workers anywhere.")
+        .def(py::init<const py::dict&, const py::dict&>(), py::arg("axes"), py::arg("base"))
+        .def_property_readonly("runs", &TPrzemiatanieModulu::LiczbaPrzebiegow)
+        .def("package", &TPrzemiatanieModulu::Paczka, py::arg("run"))
+        .def("describe", &TPrzemiatanieModulu::Opis, py::arg("run"))
+        .def("table", &TPrzemiatanieModulu::Tabela, py::arg("documents"));
+
+    m.def("run_package", &PrzebiegPaczki, py::arg("package"), py::arg("cancellation") = nullptr,
+          "Runs a package of Sweep.package; the result document without streams, None once cancelled.");
 
     std::vector<std::string> nazwy;
     for (const TStandard& s : Standardy)

@@ -184,38 +184,31 @@ def test_a_run_releases_the_gil():
     assert ticks > 100000
 
 
-@pytest.mark.skipif(len(os.sched_getaffinity(0)) < 2, reason="needs two processors")
-def test_two_threads_finish_before_two_runs_one_after_another():
-    def one():
-        lintavox.run(standard="1000BaseT", bits=8000, seed=2)
-
-    def timed(f):
-        start = time.perf_counter()
-        f()
-        return time.perf_counter() - start
-
-    def both():
-        threads = [threading.Thread(target=one) for _ in range(2)]
-        for t in threads:
-            t.start()
-        for t in threads:
-            t.join()
-
-    # The processors are shared with whatever else runs: the best of three of each.
-    serial = min(timed(lambda: (one(), one())) for _ in range(3))
-    parallel = min(timed(both) for _ in range(3))
-    assert parallel < 0.8 * serial
+def test_two_runs_go_on_at_once():
+    # A short run started while a long one works finishes before the long one does: runs
+    # wait neither for the GIL nor for each other. The long one is then cancelled.
+    from lintavox import _lintavox
+    cancellation = _lintavox.Cancellation()
+    long_run = []
+    worker = threading.Thread(target=lambda: long_run.append(
+        _lintavox.run({"standard": "10BaseT", "bits": 100000, "seed": 1}, cancellation)))
+    worker.start()
+    short = lintavox.run(bits=100, seed=1)
+    assert worker.is_alive() and not long_run
+    cancellation.cancel()
+    worker.join()
+    assert long_run == [None] and short.compared_bits == 100
 
 
 def test_ctrl_c_stops_a_run_within_a_fraction_of_a_second():
-    # Uninterrupted, this run takes several seconds.
+    # Uninterrupted, this run takes several seconds (and half a gigabyte).
     sent = []
     timer = threading.Timer(0.3, lambda: (sent.append(time.perf_counter()), os.kill(os.getpid(), signal.SIGINT)))
     timer.start()
     with pytest.raises(KeyboardInterrupt):
-        lintavox.run(bits=100000, seed=1)
+        lintavox.run(standard="10BaseT", bits=200000, seed=1)
     stopped = time.perf_counter()
     timer.join()
-    assert stopped - sent[0] < 0.5
+    assert stopped - sent[0] < 1.0
     # The module is fine afterwards.
     assert lintavox.run(seed=1).compared_bits == 100
