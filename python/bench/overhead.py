@@ -1,5 +1,6 @@
 """Two short measurements, printed as a table: the time of the default run as a call of
-lintavox.run against lintavox-sim (median of --repeat of each, and their ratio), and the
+lintavox.run against lintavox-sim (median of --repeat of each, their ratio, and the command
+line's start alone, which --help takes), and the
 time of one sweep on a LocalCluster of one worker process against two.
 
     PYTHONPATH=build/python python3 python/bench/overhead.py build/bin/lintavox-sim
@@ -45,11 +46,14 @@ def main() -> None:
     subprocess.run(command, check=True)
     lintavox.run(seed=1)
     cli = median_seconds(lambda: subprocess.run(command, check=True), arguments.repeat)
+    startup = median_seconds(lambda: subprocess.run([arguments.lintavox_sim, "--help"], check=True,
+                                                    stdout=subprocess.DEVNULL), arguments.repeat)
     call = median_seconds(lambda: lintavox.run(seed=1), arguments.repeat)
     interpreter = median_seconds(lambda: subprocess.run(
         [sys.executable, "-c", "import lintavox; lintavox.run(seed=1)"], check=True), max(3, arguments.repeat // 5))
     print(f"default run (100BaseTX, 100 bits), median of {arguments.repeat}:")
-    print(f"  lintavox-sim process      {cli * 1e3:8.1f} ms")
+    print(f"  lintavox-sim process      {cli * 1e3:8.1f} ms   (its start alone, --help: {startup * 1e3:.1f} ms;"
+          f" the run without it: {(cli - startup) * 1e3:.1f} ms)")
     print(f"  lintavox.run call         {call * 1e3:8.1f} ms   {call / cli:6.1%} of the command line")
     print(f"  python3 -c (import + run) {interpreter * 1e3:8.1f} ms   {interpreter / cli:6.1%} of the command line")
 
