@@ -84,7 +84,7 @@ def run(
     jitter_ps: RMS random jitter of the transmitted edges, ps.
 
     The GIL is released while the engine runs, so runs on several threads go in parallel.
-    Ctrl-C (KeyboardInterrupt) stops a run within a twentieth of a second.
+    Ctrl-C (KeyboardInterrupt) stops a run within a fraction of a second.
 
     Raises TypeError for a value of the wrong kind and ValueError for one out of its limits
     or a file that cannot be read, with the command line's message after the keyword

@@ -46,7 +46,7 @@ def _on_threads(packages: list[str], jobs: int) -> list[tuple[Optional[str], Opt
     try:
         outcomes = [f.result() for f in futures]
     except BaseException:
-        # Ctrl-C: the runs in progress stop within a twentieth of a second, the rest never start.
+        # Ctrl-C: the runs in progress stop within a fraction of a second, the rest never start.
         cancellation.cancel()
         pool.shutdown(wait=True, cancel_futures=True)
         raise

@@ -104,6 +104,8 @@ int Standard(const py::dict& a)
     const auto w = Podany(a, "standard");
     if (!w)
         return 1;
+    const std::string powod =
+        "unknown standard '" + Tekst(*w) + "' (10BaseT, 100BaseTX, \"100BaseTX (bez 4B5B)\", 1000BaseT or 0 to 3)";
     if (const auto i = Calkowita(*w)) {
         if (*i >= 0 && *i < static_cast<long long>(Standardy.size()))
             return static_cast<int>(*i);
@@ -111,9 +113,10 @@ int Standard(const py::dict& a)
         for (std::size_t i = 0; i < Standardy.size(); ++i)
             if (w->cast<std::string>() == Standardy[i].Nazwa)
                 return static_cast<int>(i);
+    } else {
+        ZlyRodzaj("standard", powod);
     }
-    ZlaWartosc("standard", "unknown standard '" + Tekst(*w) +
-                               "' (10BaseT, 100BaseTX, \"100BaseTX (bez 4B5B)\", 1000BaseT or 0 to 3)");
+    ZlaWartosc("standard", powod);
 }
 
 // Where each of the four lists came from, for the message that names an unusable one.
@@ -191,7 +194,7 @@ double WZakresie(const py::object& w, const char* nazwa, double min, double max,
 }
 
 // The cable preset and the Touchstone file fill the attenuation, crosstalk and echo that no
-// model file or points gave, the file before the preset; lists is which of those three were given.
+// model file or points gave, the file before the preset; dane: which of the three were given.
 void Zrodla(const py::dict& a, TUstawieniaSymulacji& u, TListyZrodla dane)
 {
     for (const char* zalezna : {"length", "temperature"})

@@ -136,6 +136,7 @@ def test_wrong_values_raise_with_the_command_lines_words(sim, options, keywords,
 def test_wrong_kinds_and_lists_name_the_keyword(tmp_path):
     for keywords, message in [
         (dict(crosstalk="no"), "crosstalk: 'no' is not True or False"),
+        (dict(standard=1.0), "standard: unknown standard '1.0'"),
         (dict(bits=True), "bits: 'True' is not a whole number"),
         (dict(bits=150.0), "bits: '150.0' is not a whole number"),
         (dict(snr="10"), "snr: '10' is not a number"),
