@@ -1,5 +1,6 @@
 #include "RysunekOka.h"
 
+#include "BladRysunku.h"
 #include "EksportWykresu.h"
 #include "WykresOka.h"
 #include "Wykres.h"
@@ -20,15 +21,5 @@ std::string ZapiszOko(const TWynikSymulacji& w, const std::string& plik, TRysune
     oko.Pokaz(wykres, w, TWidokOka::Gestosc, true);
     const std::optional<TBladEksportu> blad = ZapiszObraz(wykres, QString::fromStdString(plik),
                                                           format == TRysunek::Png ? TFormatObrazu::Png : TFormatObrazu::Svg, 1.0);
-    if (!blad)
-        return {};
-    switch (blad->Rodzaj) {
-    case TBladEksportu::NieZwyklyPlik:
-        return plik + " is not a regular file";
-    case TBladEksportu::ZaDuzyObraz:
-        return plik + ": the picture is too large";
-    case TBladEksportu::Zapis:
-        break;
-    }
-    return plik + " cannot be written: " + blad->Szczegoly.toStdString();
+    return OpisBleduRysunku(plik, blad);
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+#include "BladRysunku.h"
 #include "EksportWykresu.h"
 #include "KoloryWykresow.h"
 #include "Liczby.h"
@@ -212,15 +213,5 @@ std::string ZapiszWykresPrzemiatania(const TDaneWykresuPrzemiatania& dane, const
     };
     const std::optional<TBladEksportu> blad = ZapiszRysunek(nazwa, *format, QSize(Szerokosc, Wysokosc),
                                                             wykres.logicalDpiX(), wykres.logicalDpiY(), 1.0, rysuj);
-    if (!blad)
-        return {};
-    switch (blad->Rodzaj) {
-    case TBladEksportu::NieZwyklyPlik:
-        return plik + " is not a regular file";
-    case TBladEksportu::ZaDuzyObraz:
-        return plik + ": the picture is too large";
-    case TBladEksportu::Zapis:
-        break;
-    }
-    return plik + " cannot be written: " + blad->Szczegoly.toStdString();
+    return OpisBleduRysunku(plik, blad);
 }

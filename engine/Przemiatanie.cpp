@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <set>
 #include <stdexcept>
 
@@ -32,7 +33,6 @@ constexpr TOpisOsi WszystkieOsie[] = {
 };
 
 // The figures each row gives after the settings and where the result document holds each.
-// The smallest eye height and width belong here once the runs measure them.
 struct TKolumnaWyniku {
     std::string_view Nazwa;
     std::string_view Miejsce;
@@ -47,6 +47,19 @@ constexpr TKolumnaWyniku Wyniki[] = {
     {"error_share", "/results/error_share"},
     {"max_error", "/results/max_error"},
 };
+
+// The eye as its worst opening sees it: the smallest of a figure over every lane's openings.
+constexpr std::string_view KolumnyOka[][2] = {{"eye_height_mv", "height_mv"}, {"eye_width_ui", "width_ui"}};
+
+std::string NajmniejszeOka(const json& dokument, const std::string& pole)
+{
+    std::optional<double> najmniejsze;
+    for (const json& tor : dokument.at(json::json_pointer("/results/eye")))
+        for (const json& podoko : tor)
+            if (const json& x = podoko.at(pole); x.is_number())
+                najmniejsze = std::min(najmniejsze.value_or(x.get<double>()), x.get<double>());
+    return najmniejsze ? TekstJson(*najmniejsze) : std::string();
+}
 
 // Where the result document (and AnalizaJson) holds each axis's value.
 std::string Wskaznik(TOsPrzemiatania os)
@@ -570,6 +583,8 @@ std::vector<std::string> TPrzemiatanie::Naglowek() const
         kolumny.emplace_back(OpisOsi(TOsPrzemiatania::Ziarno).Nazwa);
     for (const TKolumnaWyniku& w : Wyniki)
         kolumny.emplace_back(w.Nazwa);
+    for (const auto& [kolumna, pole] : KolumnyOka)
+        kolumny.emplace_back(kolumna);
     return kolumny;
 }
 
@@ -585,6 +600,8 @@ std::vector<std::string> TPrzemiatanie::Wiersz(const json& wynik) const
         komorki.push_back(Komorka(wynik, Wskaznik(TOsPrzemiatania::Ziarno)));
     for (const TKolumnaWyniku& w : Wyniki)
         komorki.push_back(Komorka(wynik, std::string(w.Miejsce)));
+    for (const auto& [kolumna, pole] : KolumnyOka)
+        komorki.push_back(NajmniejszeOka(wynik, std::string(pole)));
     return komorki;
 }
 

@@ -1,6 +1,6 @@
 """The counted bit error rate (with its 95 % interval and the Gaussian estimate) and the
-largest amplitude error of 100BaseTX and 1000BaseT against the length of a Category 5e
-cable, from one sweep, drawn with matplotlib into a PNG file.
+eye height (the smallest opening over every lane) of 100BaseTX and 1000BaseT against the
+length of a Category 5e cable, from one sweep, drawn with matplotlib into a PNG file.
 
     python3 ber_vs_length.py                      # on this machine's processors
     python3 ber_vs_length.py --scheduler tcp://head:8786 --bits 1000000
@@ -30,7 +30,7 @@ def main() -> None:
     table = lintavox.sweep({"standard": ["100BaseTX", "1000BaseT"], "length": "10:150:10"},
                            base={"cable": "Cat5e", "bits": arguments.bits, "seed": 1}, client=client)
 
-    figure, (counted, largest) = plt.subplots(2, 1, sharex=True, figsize=(7, 7), constrained_layout=True)
+    figure, (counted, eye) = plt.subplots(2, 1, sharex=True, figsize=(7, 7), constrained_layout=True)
     # The open triangles of both standards sit at one level: the larger ones stay visible around the smaller.
     for (standard, runs), colour, size in zip(table.groupby("standard", sort=False), ("tab:blue", "tab:red"), (10, 6)):
         # A count of zero has no place on a logarithmic axis: its interval's upper end stands for it.
@@ -43,17 +43,17 @@ def main() -> None:
                      markersize=size, label=f"{standard}, no error: below")
         counted.plot(runs["length"], runs["ber"], "--", color=colour, alpha=0.6,
                      label=f"{standard}, Gaussian estimate")
-        largest.plot(runs["length"], runs["max_error"], "o-", color=colour, label=standard)
+        eye.plot(runs["length"], runs["eye_height_mv"], "o-", color=colour, label=standard)
     counted.set_yscale("log")
     counted.set_ylim(1e-12, 1)
     counted.set_ylabel("bit error rate")
     counted.set_title(f"Category 5e, 20 °C, {arguments.bits:,} bits per run, seed 1")
     counted.legend(fontsize="small", loc="lower left")
     counted.grid(True, which="major", alpha=0.3)
-    largest.set_xlabel("cable length (m)")
-    largest.set_ylabel("largest amplitude error (V)")
-    largest.legend(fontsize="small")
-    largest.grid(True, alpha=0.3)
+    eye.set_xlabel("cable length (m)")
+    eye.set_ylabel("eye height (mV, smallest opening)")
+    eye.legend(fontsize="small")
+    eye.grid(True, alpha=0.3)
     figure.savefig(arguments.out, dpi=110)
     print(table.to_string(index=False))
     print(f"written {arguments.out}")

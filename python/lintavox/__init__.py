@@ -17,7 +17,7 @@ from . import _lintavox
 from ._przemiatanie import sweep
 from ._wynik import Lane, Result, Stream
 
-__all__ = ["run", "sweep", "Result", "Lane", "Stream", "STANDARDS"]
+__all__ = ["run", "load", "sweep", "Result", "Lane", "Stream", "STANDARDS"]
 
 #: The four standards' names, as ``standard=`` takes them (or their positions 0 to 3).
 STANDARDS: tuple[str, ...] = tuple(_lintavox.STANDARDS)
@@ -93,3 +93,11 @@ def run(
     """
     arguments = dict(locals())
     return Result(_lintavox.run(arguments))
+
+
+def load(path: Path) -> Result:
+    """Reads an analysis file saved with its results (a ``.lintavox`` file, the JSON of
+    ``lintavox-sim --json`` or of ``Result.save``) as the Result of its run: the same
+    figures, eye, streams and document. A file that cannot be used, or that holds settings
+    without results, raises ValueError naming the file and why."""
+    return Result(_lintavox.load(os.fspath(path)))

@@ -68,7 +68,9 @@ def sweep(axes: Mapping[str, AxisValues], base: Optional[Mapping[str, Any]] = No
     """Runs every combination of the axes' values on the base settings and returns a row per
     run, in run order (the first axis varying slowest), with the columns of
     ``lintavox-sim sweep``'s CSV file: each axis's value, the seed, then ber, ber_counted,
-    counted_errors, compared_bits, ber_ci_low, ber_ci_high, error_share and max_error.
+    counted_errors, compared_bits, ber_ci_low, ber_ci_high, error_share, max_error, and
+    eye_height_mv and eye_width_ui, the smallest opening over every lane (NaN where none
+    was measured).
 
     axes: keyword of lintavox.run to values, each a list (or array, or range) of values or a
         text as ``lintavox-sim sweep`` takes it ("100:500:100", "10..15", "all" for the

@@ -56,6 +56,8 @@ class Result:
     def __init__(self, run_result: "_lintavox.RunResult") -> None:
         self._run = run_result
         self._figures: dict[str, Any] = json.loads(run_result.document(streams=False))
+        self._results: dict[str, Any] = self._figures["results"]
+        self._counted: dict[str, Any] = self._results["counted"]
 
     def __repr__(self) -> str:
         return (f"<lintavox.Result {self.standard}, {self.settings['bits']} bits, seed {self.seed}: "
@@ -74,69 +76,83 @@ class Result:
     @property
     def seed(self) -> int:
         """The seed the random bits, noise and jitter came from: given or drawn."""
-        return self._figures["settings"]["seed"]
+        return self._results["seed"]
 
     @property
     def symbol_rate(self) -> int:
         """Mbaud."""
-        return self._figures["symbol_rate"]
+        return self._results["symbol_rate"]
 
     @property
     def encoded_bits(self) -> int:
         """Bits encoded, the standard's guard bits included."""
-        return self._figures["encoded_bits"]
+        return self._results["encoded_bits"]
 
     # The Gaussian estimate.
     @property
     def ber(self) -> float:
         """The error library's Gaussian BER estimate."""
-        return self._figures["ber"]
+        return self._results["ber"]
 
     @property
     def ber_label(self) -> str:
         """The estimate as the program shows it: mantissa and "x10" (see ber_exponent)."""
-        return self._figures["ber_label"]
+        return self._results["ber_label"]
 
     @property
     def ber_exponent(self) -> str:
-        return self._figures["ber_exponent"]
+        return self._results["ber_exponent"]
 
     @property
     def ber_sentence(self) -> str:
         """How often a wrong bit occurs, in Polish."""
-        return self._figures["ber_sentence"]
+        return self._results["ber_sentence"]
 
     @property
     def max_error(self) -> float:
         """The largest amplitude error, V."""
-        return self._figures["max_error"]
+        return self._results["max_error"]
 
     @property
     def histogram_peak(self) -> float:
-        return self._figures["histogram_peak"]
+        return self._results["histogram_peak"]
 
     @property
     def error_share(self) -> Optional[float]:
         """Share of wrongly decoded time, 0 to 1; None without the decoder."""
-        return self._figures["error_share"]
+        return self._results["error_share"]
 
     # The receiver's count.
     @property
     def counted_errors(self) -> int:
-        return self._figures["counted_errors"]
+        return self._counted["errors"]
 
     @property
     def compared_bits(self) -> int:
-        return self._figures["compared_bits"]
+        return self._counted["compared_bits"]
 
     @property
     def ber_counted(self) -> float:
-        return self._figures["ber_counted"]
+        return self._counted["ber"]
 
     @property
     def ber_ci(self) -> tuple[float, float]:
         """The exact (Clopper-Pearson) two-sided 95 % interval of the counted BER."""
-        return self._figures["ber_ci_low"], self._figures["ber_ci_high"]
+        return self._counted["ci_low"], self._counted["ci_high"]
+
+    # The eye.
+    @property
+    def eye(self) -> list[list[dict[str, Optional[float]]]]:
+        """Per lane, its eye openings lowest first: height_mv, height_3sigma_mv, width_ui,
+        width_ns, threshold_v, the levels' means and sigmas and more; None where the run
+        could not measure a figure (a level never sent)."""
+        return json.loads(json.dumps(self._results["eye"]))
+
+    @property
+    def bathtub(self) -> list[dict[str, list[float]]]:
+        """Per lane, the error rate against the sampling phase ("phase", "ber") and against
+        the decision threshold ("threshold_v", "ber_vs_threshold")."""
+        return json.loads(json.dumps(self._results["bathtub"]))
 
     # The streams.
     @cached_property

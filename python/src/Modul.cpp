@@ -4,6 +4,7 @@
 #include <pybind11/stl.h>
 
 #include "ArgumentyPrzebiegu.h"
+#include "JsonSymulacji.h"
 #include "PrzebiegPythona.h"
 #include "PrzemiatanieModulu.h"
 #include "Standardy.h"
@@ -38,6 +39,19 @@ PYBIND11_MODULE(_lintavox, m)
         },
         py::arg("arguments"), py::arg("cancellation") = nullptr,
         "Runs the settings named by the keyword arguments of lintavox.run; None once cancelled.");
+
+    m.def(
+        "load",
+        [](const std::string& plik) -> py::object {
+            TBladAnalizy blad;
+            std::optional<TAnaliza> analiza = WczytajAnalize(plik, blad);
+            if (!analiza)
+                throw py::value_error(plik + ": " + blad.Opis);
+            if (!analiza->Wynik)
+                throw py::value_error(plik + ": the analysis holds settings without the results of a run");
+            return py::cast(TWynikPythona(std::shared_ptr<const TWynikSymulacji>(std::move(analiza->Wynik))));
+        },
+        py::arg("path"), "Reads an analysis file saved with its results.");
 
     py::class_<TPrzemiatanieModulu>(m, "Sweep", "A sweep's runs, checked, packed for workers anywhere.")
         .def(py::init<const py::dict&, const py::dict&>(), py::arg("axes"), py::arg("base"))

@@ -114,10 +114,11 @@ std::string TPrzemiatanieModulu::Tabela(const std::vector<std::optional<std::str
 std::optional<std::string> PrzebiegPaczki(const std::string& paczka, const TPrzerwanie* przerwanie)
 {
     const json p = json::parse(paczka);
-    std::string blad;
-    auto u = UstawieniaZJson(p.at("analysis"), blad);
-    if (!u)
-        throw py::value_error("the run's settings cannot be read: " + blad);
+    TBladAnalizy blad;
+    auto analiza = AnalizaZJson(p.at("analysis"), blad);
+    if (!analiza)
+        throw py::value_error("the run's settings cannot be read: " + blad.Opis);
+    std::optional<TUstawieniaSymulacji> u = std::move(analiza->Ustawienia);
     if (!p.at("bits").is_null())
         u->Bity = p.at("bits").get<std::vector<std::int32_t>>();
     if (!p.at("crosstalk_bits").is_null())

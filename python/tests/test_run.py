@@ -36,13 +36,16 @@ def test_run_writes_the_command_lines_document(tmp_path, sim, options, keywords)
     assert mine.read_bytes() == cli.read_bytes()
     document = json.loads(cli.read_text())
     assert result.to_dict() == document
-    assert result.to_dict(streams=False) == {k: v for k, v in document.items()
-                                             if k not in ("input_streams", "histogram", "cumulative")} | {
-        "lanes": [{k: lane[k] for k in ("name", "sampling_phase", "symbol_delay")} for lane in document["lanes"]]}
-    for name in ("ber", "ber_label", "ber_sentence", "counted_errors", "compared_bits", "error_share",
-                 "max_error", "encoded_bits", "symbol_rate"):
-        assert getattr(result, name) == document[name], name
-    assert result.ber_ci == (document["ber_ci_low"], document["ber_ci_high"])
+    results = document["results"]
+    assert result.to_dict(streams=False) == document | {"results": {
+        k: v for k, v in results.items() if k not in ("input_streams", "crosstalk_sources", "histogram", "cumulative")} | {
+        "lanes": [{k: lane[k] for k in ("name", "sampling_phase", "symbol_delay", "eye_detail")}
+                  for lane in results["lanes"]]}}
+    for name in ("ber", "ber_label", "ber_sentence", "error_share", "max_error", "encoded_bits", "symbol_rate", "eye"):
+        assert getattr(result, name) == results[name], name
+    counted = results["counted"]
+    assert (result.counted_errors, result.compared_bits) == (counted["errors"], counted["compared_bits"])
+    assert result.ber_ci == (counted["ci_low"], counted["ci_high"])
     assert result.seed == 7
 
 
@@ -57,24 +60,28 @@ def test_model_files_and_points_give_one_run(tmp_path, sim):
     assert from_files == json.loads(cli.read_text())
     from_data = lintavox.run(attenuation=np.array(LINE), bits_file=[0, 1] * 100, seed=3).to_dict()
     # The same run, only without the files' names in its record.
-    assert from_data["settings"]["attenuation_model"] is None and from_data["settings"]["bits_file"] is None
+    assert from_data["characteristics"]["model_files"]["attenuation"] is None
+    assert from_data["settings"]["bits_file"] is None
     for document in (from_data, from_files):
-        for name in ("attenuation_model", "bits_file"):
-            document["settings"].pop(name)
+        document["characteristics"]["model_files"].pop("attenuation")
+        document["settings"].pop("bits_file")
     assert from_data == from_files
 
 
 def test_streams_are_the_engines_float32_points():
     result = lintavox.run(standard="1000BaseT", bits=300, seed=5)
-    document = result.to_dict()
+    document = result.to_dict()["results"]
     assert len(result.lanes) == 4
     for lane, written in zip(result.lanes, document["lanes"]):
         assert (lane.name, lane.sampling_phase, lane.symbol_delay) == (
             written["name"], written["sampling_phase"], written["symbol_delay"])
-        for kind in ("sent", "received", "regenerated", "amplified", "decoded", "reference"):
-            stream = getattr(lane, kind)
+        # What was sent and what decoding is compared with are encoder streams the lane names.
+        for kind, stream in (("received", lane.received), ("regenerated", lane.regenerated),
+                             ("amplified", lane.amplified), ("decoded", lane.decoded),
+                             ("sent_stream", lane.sent), ("reference_stream", lane.reference)):
+            expected = document["input_streams"][written[kind]] if kind.endswith("_stream") else written[kind]
             assert stream.x.dtype == np.float32 and stream.y.dtype == np.float32
-            assert stream.x.tolist() == written[kind]["x"] and stream.y.tolist() == written[kind]["y"], kind
+            assert stream.x.tolist() == expected["x"] and stream.y.tolist() == expected["y"], kind
     assert [(name, s.y.tolist()) for name, s in result.input_streams] == [
         (s["name"], s["y"]) for s in document["input_streams"]]
     assert result.histogram.x.tolist() == document["histogram"]["x"]
@@ -213,3 +220,26 @@ def test_ctrl_c_stops_a_run_within_a_fraction_of_a_second():
     assert stopped - sent[0] < 1.0
     # The module is fine afterwards.
     assert lintavox.run(seed=1).compared_bits == 100
+
+
+def test_a_saved_run_loads_back_with_its_figures_eye_and_streams(tmp_path, sim):
+    first = lintavox.run(standard="1000BaseT", bits=200, seed=5, snr=20)
+    first.save(tmp_path / "run.lintavox")
+    again = lintavox.load(tmp_path / "run.lintavox")
+    assert again.to_dict() == first.to_dict()
+    assert (again.counted_errors, again.ber_ci, again.seed) == (first.counted_errors, first.ber_ci, 5)
+    assert len(again.eye) == 4 and all(len(lane) == 4 for lane in again.eye)
+    np.testing.assert_array_equal(np.column_stack(again.lanes[2].amplified),
+                                  np.column_stack(first.lanes[2].amplified))
+    # The command line's JSON is the same kind of file.
+    assert sim("--standard", "10BaseT", "--seed", "2", "--quiet", "--json", str(tmp_path / "cli.json")).returncode == 0
+    assert lintavox.load(tmp_path / "cli.json").standard == "10BaseT"
+
+
+def test_loading_a_file_without_results_or_a_bad_one_names_it(tmp_path, sim):
+    assert sim("--save-analysis", str(tmp_path / "settings.lintavox")).returncode == 0
+    with pytest.raises(ValueError, match=r"settings\.lintavox: .*without the results"):
+        lintavox.load(tmp_path / "settings.lintavox")
+    (tmp_path / "cut.lintavox").write_text('{"format": "lintavox-analysis", "vers')
+    with pytest.raises(ValueError, match=r"cut\.lintavox: "):
+        lintavox.load(tmp_path / "cut.lintavox")

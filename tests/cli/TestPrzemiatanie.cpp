@@ -10,6 +10,7 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <map>
 
 #include "Csv.h"
@@ -69,7 +70,7 @@ TEST(Przemiatanie, TwoByThreeGivesTheRowsOfSixSingleRuns)
     const std::vector<std::string>& naglowek = wiersze[0];
     EXPECT_EQ(naglowek, (std::vector<std::string>{"category", "length", "rate", "seed", "ber", "ber_counted",
                                                   "counted_errors", "compared_bits", "ber_ci_low", "ber_ci_high",
-                                                  "error_share", "max_error"}));
+                                                  "error_share", "max_error", "eye_height_mv", "eye_width_ui"}));
     std::size_t r = 1;
     for (const char* dlugosc : {"20", "80"})
         for (const char* szybkosc : {"100", "200", "300"}) {
@@ -84,9 +85,19 @@ TEST(Przemiatanie, TwoByThreeGivesTheRowsOfSixSingleRuns)
                         QStringList{json});
             ASSERT_EQ(jeden.Kod, 0) << jeden.Bledy.toStdString();
             const QJsonObject o = Json(json);
-            for (std::size_t k = 4; k < naglowek.size(); ++k)
+            for (std::size_t k = 4; k + 2 < naglowek.size(); ++k)
                 EXPECT_EQ(std::stod(wiersz[k]), Wielkosc(o, naglowek[k]))
                     << naglowek[k] << " at " << dlugosc << " m, " << szybkosc << " Mbps";
+            // The eye columns: the smallest opening over every lane of the single run.
+            double wysokosc = 1e300;
+            double szerokosc = 1e300;
+            for (const QJsonValue tor : o[QStringLiteral("results")][QStringLiteral("eye")].toArray())
+                for (const QJsonValue podoko : tor.toArray()) {
+                    wysokosc = std::min(wysokosc, podoko[QStringLiteral("height_mv")].toDouble(1e300));
+                    szerokosc = std::min(szerokosc, podoko[QStringLiteral("width_ui")].toDouble(1e300));
+                }
+            EXPECT_EQ(std::stod(wiersz[naglowek.size() - 2]), wysokosc);
+            EXPECT_EQ(std::stod(wiersz[naglowek.size() - 1]), szerokosc);
         }
 }
 

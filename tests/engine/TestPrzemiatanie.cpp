@@ -108,7 +108,7 @@ TEST(Przemiatanie, RunsTheProductWithTheLastAxisFastest)
     EXPECT_EQ(u->SzumIDrzenie.SnrDb, 12.0);
     EXPECT_EQ(p.Naglowek(), (std::vector<std::string>{"rate", "snr_db", "seed", "ber", "ber_counted", "counted_errors",
                                                       "compared_bits", "ber_ci_low", "ber_ci_high", "error_share",
-                                                      "max_error"}));
+                                                      "max_error", "eye_height_mv", "eye_width_ui"}));
     EXPECT_EQ(p.Klucz(*u), (std::vector<std::string>{"200", "12"}));
 }
 
