@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-// The language of the texts written for a user: the program shows Polish, the command line English.
-enum class TJezyk { Polski, Angielski };
+#include "Liczby.h"
+
 
 // Why a file (or its import) was refused.
 enum class TWadaTouchstone {

@@ -1,12 +1,13 @@
 // The plain-language reading of the errors the receiver counted, beside the Gaussian
 // estimate: the count, the counted rate with its 95 % interval, whether the estimate lies
-// in that interval, and what it would take to claim a target rate. Numbers through
-// platform/Liczby.h.
+// in that interval, and what it would take to claim a target rate, in Polish or English.
+// Numbers through platform/Liczby.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "Liczby.h"
 #include "Symulacja.h"
 
 // The objective of the Ethernet PHYs simulated here.
@@ -22,4 +23,4 @@ struct TOpisZliczenia {
 // z: the counted errors; ber: the error library's estimate (scaled as the error page shows
 // it); standard: 0 to 3; szybkosc: the bit rate in Mbps; docelowy: the target rate.
 TOpisZliczenia OpiszZliczenie(const TZliczoneBledy& z, double ber, int standard, std::int32_t szybkosc,
-                              double docelowy = DocelowyBER);
+                              TJezyk jezyk = TJezyk::Polski, double docelowy = DocelowyBER);

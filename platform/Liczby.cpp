@@ -35,7 +35,12 @@ void UstawSeparatorDziesietny(char separator)
     Separator.store(separator, std::memory_order_relaxed);
 }
 
-std::string FormatujStalo(double wartosc, int miejsca)
+char SeparatorDziesietny(TJezyk jezyk)
+{
+    return jezyk == TJezyk::Angielski ? '.' : SeparatorDziesietny();
+}
+
+std::string FormatujStalo(double wartosc, int miejsca, TJezyk jezyk)
 {
     if (!std::isfinite(wartosc))
         return std::isnan(wartosc) ? "NAN" : (wartosc > 0 ? "INF" : "-INF");
@@ -67,23 +72,23 @@ std::string FormatujStalo(double wartosc, int miejsca)
     if (wynik == "-0" || (wynik.rfind("-0.", 0) == 0 && wynik.find_first_not_of("-0.") == std::string::npos))
         wynik.erase(0, 1);
     if (const auto kropka = wynik.find('.'); kropka != std::string::npos)
-        wynik[kropka] = SeparatorDziesietny();
+        wynik[kropka] = SeparatorDziesietny(jezyk);
     return wynik;
 }
 
-std::string FormatujNaukowo(double wartosc, int miejsca)
+std::string FormatujNaukowo(double wartosc, int miejsca, TJezyk jezyk)
 {
     if (wartosc == 0.0)
         return "0";
     if (!std::isfinite(wartosc))
-        return FormatujStalo(wartosc, 0);
+        return FormatujStalo(wartosc, 0, jezyk);
     // printf rounds the mantissa and carries into the exponent (9.96e-4 to 1.0e-03).
     char bufor[64];
     std::snprintf(bufor, sizeof bufor, "%.*e", std::clamp(miejsca, 0, 17), wartosc);
     const char* e = std::strchr(bufor, 'e');
     std::string wynik(static_cast<const char*>(bufor), e);
     if (const auto kropka = wynik.find('.'); kropka != std::string::npos)
-        wynik[kropka] = SeparatorDziesietny();
+        wynik[kropka] = SeparatorDziesietny(jezyk);
     const int wykladnik = std::atoi(e + 1);
     if (wykladnik == 0)
         return wynik;

@@ -7,15 +7,21 @@
 #include <string>
 #include <string_view>
 
+// The language of a text written for a user: Polish, the program's own, or English.
+enum class TJezyk { Polski, Angielski };
+
 // The decimal separator in use; '.' until the program sets the locale's one at start-up.
 char SeparatorDziesietny();
 void UstawSeparatorDziesietny(char separator);
+// The separator of a sentence in jezyk: Polish ones keep the separator in use (the
+// locale's, a comma on a Polish desktop), English ones always take a point.
+char SeparatorDziesietny(TJezyk jezyk);
 
 // wartosc rounded to 15 significant digits, written with exactly miejsca decimals.
-std::string FormatujStalo(double wartosc, int miejsca);
+std::string FormatujStalo(double wartosc, int miejsca, TJezyk jezyk = TJezyk::Polski);
 // wartosc as a mantissa with miejsca decimals times a power of ten written in superscript
 // digits ("3,0×10⁻³"; the power left out when it is 0); 0 as "0".
-std::string FormatujNaukowo(double wartosc, int miejsca);
+std::string FormatujNaukowo(double wartosc, int miejsca, TJezyk jezyk = TJezyk::Polski);
 // A whole number in superscript digits, for powers in labels ("⁻³", "²⁸").
 std::string FormatujWykladnik(std::int64_t wartosc);
 // The shortest fixed-point text that ParsujLiczbe reads back to the very same double, with

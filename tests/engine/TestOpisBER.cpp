@@ -111,3 +111,58 @@ TEST_F(OpisBERTest, CorrectTimeSentence)
     EXPECT_EQ(ZdaniePoprawnegoCzasu(0.0), "Transmisja poprawna w 100,000 % czasu");
     EXPECT_EQ(ZdaniePoprawnegoCzasu(0.0125), "Transmisja poprawna w 98,750 % czasu");
 }
+
+// Every reading in both languages: the same period, counted and named by each language's rules.
+TEST_F(OpisBERTest, EveryReadingInPolishAndEnglish)
+{
+    struct TPrzypadek {
+        double Ber;
+        const char* Polski;
+        const char* Angielski;
+    };
+    const double rok = 1e7 * 3600.0 * 24.0 * 30.0 * 12.0;
+    const TPrzypadek przypadki[] = {
+        {2.5e-6, "25 przekłamanych bitów na sekundę", "25 wrong bits per second"},
+        {3e-8, "jednego przekłamanego bitu na 4 sekundy", "one wrong bit every 4 seconds"},
+        {1e-12, "jednego przekłamanego bitu na 2 dni", "one wrong bit every 2 days"},
+        {1e-16, "jednego przekłamanego bitu na 33 lata", "one wrong bit every 33 years"},
+        {1e-21, "jednego przekłamanego bitu na 3215020 lat", "one wrong bit every 3215020 years"},
+        {4.5e-25, "jednego przekłamanego bitu na 7144490169 lat", "one wrong bit every 7144490169 years"},
+        {2.7777777777777777e-11, "2 przekłamanych bitów na 2 godziny", "2 wrong bits every 2 hours"},
+        {3.2150205761316867e-15, "2 przekłamanych bitów na 2 lata", "2 wrong bits every 2 years"},
+        {1.0 / 6.5 / (rok / 12.0), "jednego przekłamanego bitu na 7 miesiący", "one wrong bit every 7 months"},
+        {1.0 / 60 / 11.5 / 1e7, "jednego przekłamanego bitu na 12 minut", "one wrong bit every 12 minutes"},
+        // The counts 1, 2, 5, 22 and 112 ...
+        {1e-7, "jednego przekłamanego bitu na sekundę", "one wrong bit per second"},
+        {2e-7, "2 przekłamanych bitów na sekundę", "2 wrong bits per second"},
+        {5e-7, "5 przekłamanych bitów na sekundę", "5 wrong bits per second"},
+        {22e-7, "22 przekłamanych bitów na sekundę", "22 wrong bits per second"},
+        {112e-7, "112 przekłamanych bitów na sekundę", "112 wrong bits per second"},
+        // ... and periods of 1, 2, 5, 22 and 112 units.
+        {1.1 / rok, "jednego przekłamanego bitu na rok", "one wrong bit per year"},
+        {1.0 / 1.5 / 1e7, "jednego przekłamanego bitu na 2 sekundy", "one wrong bit every 2 seconds"},
+        {1.0 / 4.5 / 1e7, "jednego przekłamanego bitu na 5 sekund", "one wrong bit every 5 seconds"},
+        {1.0 / 21.5 / 1e7, "jednego przekłamanego bitu na 22 sekundy", "one wrong bit every 22 seconds"},
+        {1.0 / 60 / 21.5 / 1e7, "jednego przekłamanego bitu na 22 minuty", "one wrong bit every 22 minutes"},
+        {1.0 / 111.5 / rok, "jednego przekłamanego bitu na 112 lat", "one wrong bit every 112 years"},
+        {1.0 / 121.5 / rok, "jednego przekłamanego bitu na 122 lata", "one wrong bit every 122 years"},
+        {1.0 / 1011.5 / rok, "jednego przekłamanego bitu na 1012 lat", "one wrong bit every 1012 years"},
+    };
+    for (const TPrzypadek& p : przypadki) {
+        EXPECT_EQ(OpiszBER(p.Ber, 0, 10).Zdanie, Poczatek10 + p.Polski) << p.Ber;
+        EXPECT_EQ(OpiszBER(p.Ber, 0, 10, TJezyk::Angielski).Zdanie,
+                  std::string("At a transmission rate of 10 Mbps this means ") + p.Angielski)
+            << p.Ber;
+    }
+    EXPECT_EQ(OpiszBER(0.0, 0, 10, TJezyk::Angielski).Zdanie, "This means no errors");
+}
+
+TEST_F(OpisBERTest, EnglishNumbersTakeAPoint)
+{
+    const TOpisBER opis = OpiszBER(2.5e-6, 0, 10, TJezyk::Angielski);
+    EXPECT_EQ(opis.Etykieta, "2.50x10");
+    EXPECT_EQ(opis.Wykladnik, "-6");
+    EXPECT_EQ(OpiszBER(9.999e-6, 0, 10, TJezyk::Angielski).Etykieta, "1.00x10");
+    EXPECT_EQ(ZdaniePoprawnegoCzasu(0.0125, TJezyk::Angielski), "Transmission correct for 98.750% of the time");
+    EXPECT_EQ(ZdaniePoprawnegoCzasu(0.0125, TJezyk::Polski), "Transmisja poprawna w 98,750 % czasu");
+}

@@ -61,7 +61,36 @@ TEST_F(OpisZliczeniaTest, ErrorFreeBitsAndTimeToClaimTheTarget)
         {{100, 4.1607e-12}, "czyli 2 godziny transmisji"},
     };
     for (const auto& [wejscie, oczekiwany] : czasy) {
-        const std::string zdanie = OpiszZliczenie(Zliczone(0, 1000), 0.0, 0, wejscie.first, wejscie.second).Wykazanie;
+        const std::string zdanie = OpiszZliczenie(Zliczone(0, 1000), 0.0, 0, wejscie.first, TJezyk::Polski, wejscie.second).Wykazanie;
+        EXPECT_NE(zdanie.find(oczekiwany), std::string::npos) << zdanie;
+    }
+}
+
+TEST_F(OpisZliczeniaTest, EnglishSentencesWithAPointAndEnglishPlurals)
+{
+    const TOpisZliczenia opis = OpiszZliczenie(Zliczone(3, 1000), 1.16e-21, 0, 10, TJezyk::Angielski);
+    EXPECT_EQ(opis.Bledy, "Counted errors: 3 of 1000 bits");
+    EXPECT_EQ(opis.BER, "Counted BER: 3.0×10⁻³ (95%: 6.2×10⁻⁴ – 8.7×10⁻³)");
+    EXPECT_EQ(opis.Estymacja, "The ERF estimate (1.2×10⁻²¹) lies below the confidence interval of the counted BER");
+    EXPECT_NE(OpiszZliczenie(Zliczone(3, 1000), 1e-3, 3, 1000, TJezyk::Angielski).Estymacja.find("(4.0×10⁻³) lies within"),
+              std::string::npos);
+    EXPECT_NE(OpiszZliczenie(Zliczone(3, 1000), 3e-3, 3, 1000, TJezyk::Angielski).Estymacja.find("lies above"),
+              std::string::npos);
+    EXPECT_EQ(OpiszZliczenie(Zliczone(0, 1000), 0.0, 1, 100, TJezyk::Angielski).Wykazanie,
+              "Showing a BER below 1.0×10⁻¹⁰ with 95% confidence takes 3.0×10¹⁰ error-free bits, that is 5 minutes "
+              "of transmission at 100 Mbps");
+    const std::pair<std::pair<std::int32_t, double>, const char*> czasy[] = {
+        {{10, 1e-12}, "that is 3.5 days of"},
+        {{100, 1e-15}, "that is 347 days of"},
+        {{10, 1e-16}, "that is 95 years of"},
+        {{500, 1e-12}, "that is 1.7 hours of"},
+        {{100, 3.46e-13}, "that is 1 day of"},
+        {{100, 4.1607e-12}, "that is 2 hours of"},
+        {{1000, 1e-10}, "that is 30 seconds of"},
+    };
+    for (const auto& [wejscie, oczekiwany] : czasy) {
+        const std::string zdanie =
+            OpiszZliczenie(Zliczone(0, 1000), 0.0, 0, wejscie.first, TJezyk::Angielski, wejscie.second).Wykazanie;
         EXPECT_NE(zdanie.find(oczekiwany), std::string::npos) << zdanie;
     }
 }

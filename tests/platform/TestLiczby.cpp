@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "Liczby.h"
@@ -44,6 +45,20 @@ TEST_F(Separator, ScientificWithSuperscriptPowers)
     UstawSeparatorDziesietny('.');
     EXPECT_EQ(FormatujNaukowo(8.75e-300, 0), "9×10⁻³⁰⁰");
     EXPECT_EQ(FormatujNaukowo(-2e5, 1), "-2.0×10⁵");
+}
+
+TEST_F(Separator, EnglishTextsAlwaysTakeAPoint)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(FormatujStalo(98.75, 3, TJezyk::Angielski), "98.750");
+    EXPECT_EQ(FormatujStalo(98.75, 3, TJezyk::Polski), "98,750");
+    EXPECT_EQ(FormatujNaukowo(6.19e-4, 1, TJezyk::Angielski), "6.2×10⁻⁴");
+    EXPECT_EQ(FormatujNaukowo(6.19e-4, 1, TJezyk::Polski), "6,2×10⁻⁴");
+    EXPECT_EQ(FormatujNaukowo(-std::numeric_limits<double>::infinity(), 1, TJezyk::Angielski), "-INF");
+    EXPECT_EQ(SeparatorDziesietny(TJezyk::Polski), ',');
+    UstawSeparatorDziesietny('.');
+    EXPECT_EQ(FormatujStalo(2.5, 1, TJezyk::Polski), "2.5");
+    EXPECT_EQ(SeparatorDziesietny(TJezyk::Angielski), '.');
 }
 
 TEST_F(Separator, PowersInSuperscript)
