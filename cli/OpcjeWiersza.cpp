@@ -286,6 +286,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto okoPng = opcja("eye-png", "Draw the density eye with each lane's sampling instant and measured openings into this PNG file (needs the desktop option of the build).", "file");
     const auto okoSvg = opcja("eye-svg", "The same eye as an SVG drawing.", "file");
     const auto cicho = opcja("quiet", "Print no summary.");
+    const auto jezyk = opcja("lang", "Language of the summary and of the JSON's sentences: pl (default; Polish, the locale's decimal separator) or en (English, a decimal point).", "pl|en");
 
     return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho};
 }
@@ -475,6 +476,12 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
             throw TBladOpcji(QStringLiteral("eye-svg"), "names the same file as --eye-png");
         o.Cicho = p.isSet(cicho);
         o.BezStrumieni = p.isSet(bezStrumieni);
+        if (p.isSet(jezyk)) {
+            const QString kod = p.value(jezyk);
+            if (kod != QStringLiteral("pl") && kod != QStringLiteral("en"))
+                throw TBladOpcji(QStringLiteral("lang"), "'" + kod.toStdString() + "' is not pl or en");
+            o.Jezyk = kod == QStringLiteral("en") ? TJezyk::Angielski : TJezyk::Polski;
+        }
         return {std::move(o), {}, 0};
     } catch (const TBladOpcji& blad) {
         return {std::nullopt, std::string("lintavox-sim: ") + blad.what(), 2};

@@ -32,6 +32,7 @@ struct TOpcjeWiersza {
     bool BezStrumieni = false; // the JSON without its stream arrays
     std::string PlikOkaPng;    // the density eye drawn as PNG, and as SVG
     std::string PlikOkaSvg;
+    TJezyk Jezyk = TJezyk::Polski; // of the summary and the JSON's sentences
 };
 
 // Every option of a single run, in the order the help lists them.

@@ -38,18 +38,21 @@ void KazdyStrumien(const TWynikSymulacji& w, const std::function<void(const std:
 
 } // namespace
 
-std::string Podsumowanie(const TWynikSymulacji& w)
+std::string Podsumowanie(const TWynikSymulacji& w, TJezyk jezyk)
 {
+    const bool pl = jezyk == TJezyk::Polski;
     const TUstawieniaSymulacji& u = w.Ustawienia;
-    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc);
-    std::string tekst = "Analiza dla " + std::string(Standardy[static_cast<std::size_t>(u.Standard)].Nazwa) + ": " +
-        FormatujCalkowita(w.LiczbaBitowKodowanych) + " bitów, " + FormatujCalkowita(w.SzybkoscSymboli) + " Mbaud\n";
-    tekst += "Bitowa stopa błędu (BER): " + ber.Etykieta + (ber.Wykladnik.empty() ? "" : "^" + ber.Wykladnik) + "\n";
+    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc, jezyk);
+    std::string tekst = (pl ? "Analiza dla " : "Analysis of ") + std::string(Standardy[static_cast<std::size_t>(u.Standard)].Nazwa) +
+        ": " + FormatujCalkowita(w.LiczbaBitowKodowanych) + (pl ? " bitów, " : " bits, ") +
+        FormatujCalkowita(w.SzybkoscSymboli) + " Mbaud\n";
+    tekst += (pl ? "Bitowa stopa błędu (BER): " : "Bit error rate (BER): ") + ber.Etykieta +
+        (ber.Wykladnik.empty() ? "" : "^" + ber.Wykladnik) + "\n";
     tekst += ber.Zdanie + "\n";
     if (w.UdzialBledow)
-        tekst += ZdaniePoprawnegoCzasu(*w.UdzialBledow) + "\n";
-    tekst += "Błąd maksymalny: " + FormatujStalo(w.NajwiekszyBlad, 5) + " V\n";
-    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc);
+        tekst += ZdaniePoprawnegoCzasu(*w.UdzialBledow, jezyk) + "\n";
+    tekst += (pl ? "Błąd maksymalny: " : "Largest error: ") + FormatujStalo(w.NajwiekszyBlad, 5, jezyk) + " V\n";
+    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc, jezyk);
     for (const std::string* zdanie : {&zliczenie.Bledy, &zliczenie.BER, &zliczenie.Estymacja, &zliczenie.Wykazanie})
         tekst += *zdanie + "\n";
     return tekst;
@@ -57,7 +60,7 @@ std::string Podsumowanie(const TWynikSymulacji& w)
 
 nlohmann::json DokumentWiersza(const TOpcjeWiersza& opcje, const TWynikSymulacji* w)
 {
-    nlohmann::json dokument = AnalizaJson(opcje.Ustawienia, w, !opcje.BezStrumieni);
+    nlohmann::json dokument = AnalizaJson(opcje.Ustawienia, w, !opcje.BezStrumieni, opcje.Jezyk);
     if (!opcje.ZAnalizy.is_null())
         dokument["from_analysis"] = opcje.ZAnalizy;
     return dokument;

@@ -9,9 +9,9 @@
 #include "OpcjeWiersza.h"
 #include "Symulacja.h"
 
-// The Polish texts the program shows for the run: BER, its reading, correct time, largest
-// error, then the counted errors with their reading.
-std::string Podsumowanie(const TWynikSymulacji& wynik);
+// The texts the program shows for the run, in Polish or English: BER, its reading, correct
+// time, largest error, then the counted errors with their reading.
+std::string Podsumowanie(const TWynikSymulacji& wynik, TJezyk jezyk = TJezyk::Polski);
 
 // The analysis document of the options' settings and, when w is given, of the run w (its
 // streams unless --no-streams), with what --analysis started from.

@@ -102,6 +102,6 @@ int main(int argc, char** argv)
         return blad.Kod;
     }
     if (!opcje.Cicho)
-        std::fputs(Podsumowanie(*wynik).c_str(), stdout);
+        std::fputs(Podsumowanie(*wynik, opcje.Jezyk).c_str(), stdout);
     return 0;
 }

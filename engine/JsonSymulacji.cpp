@@ -238,11 +238,11 @@ json Charakterystyki(const TUstawieniaSymulacji& u)
             {"touchstone", Touchstone(z.Touchstone)}};
 }
 
-json Wyniki(const TWynikSymulacji& w, bool strumienie)
+json Wyniki(const TWynikSymulacji& w, bool strumienie, TJezyk jezyk)
 {
     const TUstawieniaSymulacji& u = w.Ustawienia;
-    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc);
-    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc);
+    const TOpisBER ber = OpiszBER(w.BER, u.Standard, u.Szybkosc, jezyk);
+    const TOpisZliczenia zliczenie = OpiszZliczenie(w.Zliczone, w.BER, u.Standard, u.Szybkosc, jezyk);
     strumienie = strumienie && w.MaPrzebiegi();
 
     const auto wejscia = static_cast<std::int64_t>(w.Wejsciowe.size());
@@ -276,7 +276,7 @@ json Wyniki(const TWynikSymulacji& w, bool strumienie)
         {"max_error", static_cast<double>(w.NajwiekszyBlad)},
         {"histogram_peak", static_cast<double>(w.SzczytRozkladu)},
         {"error_share", LiczbaLubNull(w.UdzialBledow)},
-        {"correct_time_sentence", w.UdzialBledow ? json(ZdaniePoprawnegoCzasu(*w.UdzialBledow)) : json()},
+        {"correct_time_sentence", w.UdzialBledow ? json(ZdaniePoprawnegoCzasu(*w.UdzialBledow, jezyk)) : json()},
         {"counted",
          {{"errors", w.Zliczone.Bledy},
           {"compared_bits", w.Zliczone.Porownane},
@@ -898,7 +898,7 @@ const char* SciezkaPola(TPoleUstawien pole)
     return "";
 }
 
-json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji* w, bool strumienie)
+json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji* w, bool strumienie, TJezyk jezyk)
 {
     return {
         {"format", NazwaFormatuAnalizy},
@@ -907,13 +907,13 @@ json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji* w, bool s
         {"settings", Ustawienia(u)},
         {"effects", Efekty(u)},
         {"characteristics", Charakterystyki(u)},
-        {"results", w ? Wyniki(*w, strumienie) : json()},
+        {"results", w ? Wyniki(*w, strumienie, jezyk) : json()},
     };
 }
 
-json WynikJson(const TWynikSymulacji& w, bool strumienie)
+json WynikJson(const TWynikSymulacji& w, bool strumienie, TJezyk jezyk)
 {
-    return AnalizaJson(w.Ustawienia, &w, strumienie);
+    return AnalizaJson(w.Ustawienia, &w, strumienie, jezyk);
 }
 
 std::optional<TAnaliza> AnalizaZJson(const json& dokument, TBladAnalizy& blad, std::int32_t maksBitow)

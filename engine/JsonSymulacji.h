@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "Liczby.h"
 #include "Symulacja.h"
 
 // The largest analysis file read: a run of tens of thousands of bits with every stream.
@@ -25,10 +26,11 @@ inline constexpr const char* NazwaFormatuAnalizy = "lintavox-analysis";
 inline constexpr std::int64_t WersjaFormatuAnalizy = 1;
 
 // The document of the settings u and, when w is given, of the run w with those settings:
-// every figure and, with strumienie, every stream.
-nlohmann::json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji* w = nullptr, bool strumienie = true);
+// every figure and, with strumienie, every stream; its sentences in jezyk.
+nlohmann::json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji* w = nullptr, bool strumienie = true,
+                           TJezyk jezyk = TJezyk::Polski);
 // The document of a run with its results, as the command line writes it.
-nlohmann::json WynikJson(const TWynikSymulacji& w, bool strumienie = true);
+nlohmann::json WynikJson(const TWynikSymulacji& w, bool strumienie = true, TJezyk jezyk = TJezyk::Polski);
 
 // What a document holds: the settings, and the results of their run when it was saved
 // with them (streams and all, or the figures alone: TWynikSymulacji::MaPrzebiegi).

@@ -58,12 +58,53 @@ TEST(LintavoxSim, BadValuesExitWithTwoAndWriteNothing)
              QStringList{QStringLiteral("--noise-mv"), QStringLiteral("nan")},
              QStringList{QStringLiteral("--jitter-ps"), QStringLiteral("1e6")},
              QStringList{QStringLiteral("--source"), QStringLiteral("prbs8")},
+             QStringList{QStringLiteral("--lang"), QStringLiteral("de")},
          }) {
         const TWynikProcesu w = Uruchom(argumenty + QStringList{QStringLiteral("--json"), json});
         EXPECT_EQ(w.Kod, 2) << argumenty.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(w.Bledy.count('\n'), 1) << w.Bledy.toStdString();
         EXPECT_FALSE(QFile::exists(json));
     }
+}
+
+TEST(LintavoxSim, EnglishSentencesBesideTheSameFigures)
+{
+    QTemporaryDir folder;
+    const QString polski = folder.filePath(QStringLiteral("pl.json"));
+    const QString angielski = folder.filePath(QStringLiteral("en.json"));
+    const QStringList wspolne{QStringLiteral("--seed"), QStringLiteral("5"), QStringLiteral("--snr"), QStringLiteral("10"),
+                              QStringLiteral("--no-streams"), QStringLiteral("--json")};
+    const TWynikProcesu pl = Uruchom(wspolne + QStringList{polski});
+    const TWynikProcesu en = Uruchom(wspolne + QStringList{angielski, QStringLiteral("--lang"), QStringLiteral("en")});
+    ASSERT_EQ(pl.Kod, 0) << pl.Bledy.toStdString();
+    ASSERT_EQ(en.Kod, 0) << en.Bledy.toStdString();
+    EXPECT_TRUE(pl.Wyjscie.contains("Bitowa stopa błędu (BER): "));
+    EXPECT_TRUE(en.Wyjscie.contains("Bit error rate (BER): "));
+    EXPECT_TRUE(en.Wyjscie.contains("Largest error: "));
+    EXPECT_FALSE(en.Wyjscie.contains("ę")) << en.Wyjscie.toStdString();
+
+    QJsonObject opl = Json(polski);
+    QJsonObject oen = Json(angielski);
+    const std::pair<const char*, const char*> zdania[] = {
+        {"ber_sentence", "At a transmission rate of 100 Mbps this means "},
+        {"correct_time_sentence", "Transmission correct for "},
+        {"counted_errors_sentence", "Counted errors: "},
+        {"ber_counted_sentence", "Counted BER: "},
+        {"estimate_check_sentence", "The ERF estimate ("},
+        {"target_sentence", "Showing a BER below 1.0×10⁻¹⁰ with 95% confidence takes "},
+    };
+    for (const auto& [klucz, poczatek] : zdania) {
+        const QString k = QString::fromLatin1(klucz);
+        EXPECT_TRUE(oen[k].toString().startsWith(QString::fromUtf8(poczatek))) << oen[k].toString().toStdString();
+        EXPECT_NE(oen[k], opl[k]) << klucz;
+        opl.remove(k);
+        oen.remove(k);
+    }
+    EXPECT_FALSE(oen[QStringLiteral("ber_label")].toString().contains(QLatin1Char(',')));
+    opl.remove(QStringLiteral("ber_label"));
+    oen.remove(QStringLiteral("ber_label"));
+    // Everything else, every figure and setting, is the same in both documents.
+    EXPECT_EQ(opl, oen);
 }
 
 TEST(LintavoxSim, JsonHoldsEveryResult)
