@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "EksportWykresu.h"
+#include "JezykQt.h"
 #include "PlotnoQt.h"
 #include "StronyPasm.h"
 #include "TSimChildForm.h"
@@ -29,7 +30,11 @@ constexpr int WysokoscMapyWSzerokosciach = 7;
 // out as they would from one.
 constexpr int RozdzielczoscPdf = 600;
 
-const QString TypMapyBitowej = QStringLiteral("Bitmapy (*.bmp)");
+QString TypMapyBitowej()
+{
+    return TTekst::tr("Bitmapy (*.bmp)");
+}
+
 const QString TypPdf = QStringLiteral("PDF (*.pdf)");
 
 // The format of a file chosen in the save dialog, where wybrany is the type chosen there.
@@ -38,7 +43,7 @@ TFormatWynikow FormatPlikuWynikow(const QString& plik, TFormatWynikow wybrany)
     const QString rozszerzenie = QFileInfo(plik).suffix().toLower();
     if (rozszerzenie == RozszerzenieTypu(TypPdf))
         return TFormatWynikow::Pdf;
-    if (rozszerzenie == RozszerzenieTypu(TypMapyBitowej))
+    if (rozszerzenie == RozszerzenieTypu(TypMapyBitowej()))
         return TFormatWynikow::MapaBitowa;
     return wybrany;
 }
@@ -154,16 +159,15 @@ void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic)
 void DrukujWyniki(TSimChildForm& okno, QWidget* rodzic, const QPrinterInfo& drukarka)
 {
     if (drukarka.isNull()) {
-        if (ZapytajTakNie(rodzic, QStringLiteral("Brak zainstalowanej drukarki - wyników nie wydrukowano.\n"
-                                                 "Czy zapisać je w pliku PDF?")))
+        if (ZapytajTakNie(rodzic, TTekst::tr("Brak zainstalowanej drukarki - wyników nie wydrukowano.\n"
+                                             "Czy zapisać je w pliku PDF?")))
             ZapiszWyniki(okno, rodzic, TFormatWynikow::Pdf);
         return;
     }
     QPrinter wydruk(drukarka);
     wydruk.setDocName(okno.windowTitle());
     if (!DrukujStrony(okno, wydruk))
-        PokazKomunikat(rodzic, QStringLiteral("Nie udało się wydrukować wyników na drukarce ") +
-                                   drukarka.printerName() + QStringLiteral("."));
+        PokazKomunikat(rodzic, TTekst::tr("Nie udało się wydrukować wyników na drukarce %1.").arg(drukarka.printerName()));
 }
 
 bool EksportujWyniki(TSimChildForm& okno, const QString& plik, TFormatWynikow format)
@@ -174,7 +178,7 @@ bool EksportujWyniki(TSimChildForm& okno, const QString& plik, TFormatWynikow fo
     } else {
         const QImage obraz = MapaWynikow(okno, SzerokoscEkranu());
         if (obraz.isNull()) {
-            PokazKomunikat(nullptr, QStringLiteral("Brak pamięci na mapę bitową wyników - plik nie został zapisany."));
+            PokazKomunikat(nullptr, TTekst::tr("Brak pamięci na mapę bitową wyników - plik nie został zapisany."));
             return false;
         }
         blad = ZapiszPlik(plik, [&](QIODevice& wyjscie) { return obraz.save(&wyjscie, "BMP"); });
@@ -188,12 +192,12 @@ void ZapiszWyniki(TSimChildForm& okno, QWidget* rodzic, TFormatWynikow format)
 {
     const QString nazwaFolderu = QStringLiteral("Wyniki");
     QDir(FolderProgramu()).mkpath(nazwaFolderu);
-    QFileDialog WynikSaveDialog(rodzic, QStringLiteral("Zapisywanie wynikow symulacji"));
+    QFileDialog WynikSaveDialog(rodzic, TTekst::tr("Zapisywanie wynikow symulacji"));
     WynikSaveDialog.setObjectName(QStringLiteral("WynikSaveDialog"));
     PrzygotujDialogPliku(WynikSaveDialog);
     WynikSaveDialog.setAcceptMode(QFileDialog::AcceptSave);
     WynikSaveDialog.setFileMode(QFileDialog::AnyFile);
-    UstawTypyPlikow(WynikSaveDialog, {TypMapyBitowej, TypPdf}, format == TFormatWynikow::Pdf ? 1 : 0);
+    UstawTypyPlikow(WynikSaveDialog, {TypMapyBitowej(), TypPdf}, format == TFormatWynikow::Pdf ? 1 : 0);
     WynikSaveDialog.setDirectory(QDir(FolderProgramu()).filePath(nazwaFolderu));
     WynikSaveDialog.selectFile(QStringLiteral("wyniki"));
     if (WynikSaveDialog.exec() != QDialog::Accepted || WynikSaveDialog.selectedFiles().isEmpty())

@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "Charakterystyki.h"
+#include "JezykQt.h"
 #include "PlikModelu.h"
 #include "TDodajPunktForm.h"
 #include "TImportTouchstoneForm.h"
@@ -55,23 +56,23 @@ private:
 
 void TStronaUstawien::PolaczEdytor()
 {
-    const QString filtr = QStringLiteral("Plik filtru (*.att)");
+    const QString filtr = TTekst::tr("Plik filtru (*.att)");
     Tlumienie.Strumien = CharTlumienie.get();
     Tlumienie.Model = {QStringLiteral("modele/tlumienie"), QStringLiteral("att"), filtr, filtr,
-                       QStringLiteral("Zapisywanie charakterystyki tłumienia"),
-                       QStringLiteral("Wczytywanie charakterystyki tłumienia")};
+                       TTekst::tr("Zapisywanie charakterystyki tłumienia"),
+                       TTekst::tr("Wczytywanie charakterystyki tłumienia")};
     Przesluchy.Strumien = CharPrzesluchy.get();
     Przesluchy.Model = {QStringLiteral("modele/przesluchy"), QStringLiteral("att"), filtr, filtr,
-                        QStringLiteral("Zapisywanie charakterystyki przesłuchów"),
-                        QStringLiteral("Wczytywanie charakterystyki przesłuchów")};
+                        TTekst::tr("Zapisywanie charakterystyki przesłuchów"),
+                        TTekst::tr("Wczytywanie charakterystyki przesłuchów")};
     Echo.Strumien = CharEcho.get();
     Echo.Model = {QStringLiteral("modele/echo"), QStringLiteral("att"), filtr, filtr,
-                  QStringLiteral("Zapisywanie charakterystyki echa"), QStringLiteral("Wczytywanie charakterystyki echa")};
+                  TTekst::tr("Zapisywanie charakterystyki echa"), TTekst::tr("Wczytywanie charakterystyki echa")};
     Wzmocnienie.Strumien = CharWzmocnienie.get();
     Wzmocnienie.Model = {QStringLiteral("modele/regeneracja"), QStringLiteral("amp"),
-                         QStringLiteral("Plik wzmacniacza (*.amp)"), QStringLiteral("Plik wmacniacza (*.amp)"),
-                         QStringLiteral("Zapisywanie charakterystyki regeneratora"),
-                         QStringLiteral("Wczytywanie charakterystyki regenratora")};
+                         TTekst::tr("Plik wzmacniacza (*.amp)"), TTekst::tr("Plik wmacniacza (*.amp)"),
+                         TTekst::tr("Zapisywanie charakterystyki regeneratora"),
+                         TTekst::tr("Wczytywanie charakterystyki regenratora")};
 
     const std::pair<TPoleUstawien, TZakladkaCharakterystyki*> zakladki[] = {
         {TPoleUstawien::Tlumienie, &Tlumienie},
@@ -173,7 +174,7 @@ void TStronaUstawien::DodajPunkt(TZakladkaCharakterystyki& z)
     if (wiersz < 0)
         return;
     TDodajPunktForm dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Dodaj punkt filtru"));
+    dialog.setWindowTitle(TTekst::tr("Dodaj punkt filtru"));
     dialog.UstawRegeneracja(z.Regeneracja);
     if (wiersz > 0)
         dialog.Dolna = CzestotliwoscWiersza(z, wiersz - 1);
@@ -194,7 +195,7 @@ void TStronaUstawien::EdytujPunkt(TZakladkaCharakterystyki& z)
     const int ostatni = z.ListView->topLevelItemCount() - 1;
     QTreeWidgetItem* element = z.ListView->topLevelItem(wiersz);
     TDodajPunktForm dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Edytuj punkt filtru"));
+    dialog.setWindowTitle(TTekst::tr("Edytuj punkt filtru"));
     dialog.UstawRegeneracja(z.Regeneracja);
     dialog.CzestotliwoscEdit->setText(element->text(0));
     dialog.WartoscEdit->setText(element->text(1));
@@ -274,26 +275,26 @@ QString WybierzPlik(QWidget* rodzic, QFileDialog::AcceptMode tryb, const QString
 
 void TStronaUstawien::ZapiszBtnClick(TZakladkaCharakterystyki& z)
 {
-    const QString plik = WybierzPlik(this, QFileDialog::AcceptSave, z.Model.TytulZapisu, FolderModelu(z),
-                                     z.Model.FiltrZapisu, z.Model.Rozszerzenie);
+    const QString plik = WybierzPlik(this, QFileDialog::AcceptSave, PrzetlumaczTekst(z.Model.TytulZapisu),
+                                     FolderModelu(z), PrzetlumaczTekst(z.Model.FiltrZapisu), z.Model.Rozszerzenie);
     if (plik.isEmpty())
         return;
     const TBladModelu blad = ZapiszCharakterystyke(plik, *z.Strumien);
     if (blad != TBladModelu::Brak)
-        PokazKomunikat(z.ZapiszBtn, QString::fromStdString(OpisBleduModelu(blad)));
+        PokazKomunikat(z.ZapiszBtn, QString::fromStdString(OpisBleduModelu(blad, JezykProgramu())));
 }
 
 void TStronaUstawien::WczytajBtnClick(TZakladkaCharakterystyki& z)
 {
     ZablokujKontrolki();
-    const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, z.Model.TytulOdczytu, FolderModelu(z),
-                                     z.Model.FiltrOdczytu, z.Model.Rozszerzenie);
+    const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, PrzetlumaczTekst(z.Model.TytulOdczytu),
+                                     FolderModelu(z), PrzetlumaczTekst(z.Model.FiltrOdczytu), z.Model.Rozszerzenie);
     if (!plik.isEmpty()) {
         // A file that cannot be read leaves the points as they were; the list is drawn
         // from them again either way.
         const TBladModelu blad = WczytajCharakterystyke(plik, *z.Strumien);
         if (blad != TBladModelu::Brak)
-            PokazKomunikat(nullptr, QString::fromStdString(OpisBleduModelu(blad)));
+            PokazKomunikat(nullptr, QString::fromStdString(OpisBleduModelu(blad, JezykProgramu())));
         else
             ZmianaZrodla(z, SciezkaPliku(plik).string());
         PokazCharakterystyke(z, *z.Strumien);
@@ -325,9 +326,9 @@ void TStronaUstawien::ImportujBtnClick(TZakladkaCharakterystyki& z)
     const std::optional<std::int32_t> mbps = SprawdzonaSzybkosc();
     if (!mbps)
         return;
-    const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, QStringLiteral("Import charakterystyki z pliku Touchstone"),
+    const QString plik = WybierzPlik(this, QFileDialog::AcceptOpen, TTekst::tr("Import charakterystyki z pliku Touchstone"),
                                      FolderTouchstone.isEmpty() ? QDir::homePath() : FolderTouchstone,
-                                     QStringLiteral("Pliki Touchstone (*.s1p *.s2p *.s4p *.s8p *.ts);;Wszystkie pliki (*)"),
+                                     TTekst::tr("Pliki Touchstone (*.s1p *.s2p *.s4p *.s8p *.ts);;Wszystkie pliki (*)"),
                                      {});
     if (plik.isEmpty())
         return;
@@ -339,7 +340,7 @@ void TStronaUstawien::ImportujBtnClick(TZakladkaCharakterystyki& z)
     const std::optional<TDaneTouchstone> dane = CzytajTouchstone(SciezkaPliku(plik), wada);
     if (!dane) {
         PokazKomunikat(z.ImportujBtn, nazwa + QStringLiteral(": ") +
-                                          QString::fromStdString(OpisBleduTouchstone(wada, TJezyk::Polski)));
+                                          QString::fromStdString(OpisBleduTouchstone(wada, JezykProgramu())));
         return;
     }
     TImportTouchstoneForm dialog(*dane, nazwa, OferowaneListy(), {&z == &Tlumienie, &z == &Przesluchy, &z == &Echo},
@@ -348,7 +349,7 @@ void TStronaUstawien::ImportujBtnClick(TZakladkaCharakterystyki& z)
         return;
     std::string blad;
     const std::optional<TImportCharakterystyk> import = ImportujCharakterystyki(
-        *dane, SciezkaPliku(plik), dialog.Opcje(), Standard, *mbps, TJezyk::Polski, blad);
+        *dane, SciezkaPliku(plik), dialog.Opcje(), Standard, *mbps, JezykProgramu(), blad);
     if (!import) {
         PokazKomunikat(z.ImportujBtn, nazwa + QStringLiteral(": ") + QString::fromStdString(blad));
         return;
@@ -357,9 +358,9 @@ void TStronaUstawien::ImportujBtnClick(TZakladkaCharakterystyki& z)
     UstawImport(u, *import, dialog.Listy());
     ZastosujKanal(u);
 
-    QMessageBox podsumowanie(QMessageBox::Information, QStringLiteral("Import pliku Touchstone"),
-                             QString::fromStdString(import->Opis) + QStringLiteral("\nWypełniono: ") +
-                                 NazwyList(dialog.Listy()) + QStringLiteral("."),
+    QMessageBox podsumowanie(QMessageBox::Information, TTekst::tr("Import pliku Touchstone"),
+                             TTekst::tr("%1\nWypełniono: %2.")
+                                 .arg(QString::fromStdString(import->Opis), NazwyList(dialog.Listy())),
                              QMessageBox::Ok, this);
     podsumowanie.setObjectName(QStringLiteral("PodsumowanieImportu"));
     podsumowanie.exec();

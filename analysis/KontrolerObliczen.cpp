@@ -1,5 +1,6 @@
 #include "KontrolerObliczen.h"
 
+#include "JezykQt.h"
 #include "PostepQt.h"
 #include "WatekObliczen.h"
 
@@ -21,10 +22,10 @@ void TKontrolerObliczen::UruchomSymulacje(TUstawieniaSymulacji ustawienia)
     };
     Uruchom(TRodzaj::Symulacja,
             new TWatekObliczen(std::move(obliczenie), Postep.Kontrolki(),
-                               {QStringLiteral("Za mało pamięci, by przeprowadzić symulację."),
-                                QStringLiteral("Symulacja dała wartości, które nie są skończonymi liczbami, więc "
-                                               "jej wyników nie pokazano."),
-                                QStringLiteral("Symulacja została przerwana przez")}));
+                               {TTekst::tr("Za mało pamięci, by przeprowadzić symulację."),
+                                TTekst::tr("Symulacja dała wartości, które nie są skończonymi liczbami, więc "
+                                           "jej wyników nie pokazano."),
+                                TTekst::tr("Symulacja została przerwana przez")}));
 }
 
 void TKontrolerObliczen::UruchomRekalkulacje(TCharakterystyka punkty, float R)
@@ -38,10 +39,10 @@ void TKontrolerObliczen::UruchomRekalkulacje(TCharakterystyka punkty, float R)
     };
     Uruchom(TRodzaj::Rekalkulacja,
             new TWatekObliczen(std::move(obliczenie), Postep.Kontrolki(),
-                               {QStringLiteral("Za mało pamięci, by przeliczyć charakterystykę."),
-                                QStringLiteral("Rekalkulacja dała wartości, które nie są skończonymi liczbami, "
-                                               "więc jej wyników nie pokazano."),
-                                QStringLiteral("Rekalkulacja została przerwana przez")}));
+                               {TTekst::tr("Za mało pamięci, by przeliczyć charakterystykę."),
+                                TTekst::tr("Rekalkulacja dała wartości, które nie są skończonymi liczbami, "
+                                           "więc jej wyników nie pokazano."),
+                                TTekst::tr("Rekalkulacja została przerwana przez")}));
 }
 
 void TKontrolerObliczen::Uruchom(TRodzaj rodzaj, TWatekObliczen* watek)

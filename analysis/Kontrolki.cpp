@@ -1,5 +1,7 @@
 #include "Kontrolki.h"
 
+#include "JezykQt.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +22,7 @@ TPrzyciskiDialogu PrzyciskiDialogu(QDialog& dialog, const QString& tekst, const 
     p.OK = new QPushButton(tekst, &dialog);
     p.OK->setObjectName(nazwa.isEmpty() ? QStringLiteral("OKBtn") : nazwa);
     p.OK->setDefault(true);
-    p.Anuluj = new QPushButton(QStringLiteral("Anuluj"), &dialog);
+    p.Anuluj = new QPushButton(TTekst::tr("Anuluj"), &dialog);
     p.Anuluj->setObjectName(QStringLiteral("AnulujBtn"));
     p.Anuluj->setAutoDefault(false);
     QObject::connect(p.Anuluj, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "TLegenda.h"
 #include "TObszarPasm.h"
@@ -99,7 +100,7 @@ TPanelPasm::TPanelPasm(const QString& nazwa, int mieszczace, int naEkranie, cons
         ukladLegendy->addWidget(LegendaPasm);
     }
 
-    auto* grupa = new QGroupBox(QStringLiteral(" Skalowanie osi czasu "), this);
+    auto* grupa = new QGroupBox(TTekst::tr(" Skalowanie osi czasu "), this);
     grupa->setObjectName(QStringLiteral("GroupBoxZoom") + nazwa);
     Zoom = new QComboBox(grupa);
     Zoom->setObjectName(QStringLiteral("Zoom") + nazwa + QStringLiteral("Combo"));

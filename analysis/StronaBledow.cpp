@@ -1,11 +1,13 @@
 #include "StronaBledow.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "Liczby.h"
 #include "OpisBER.h"
@@ -39,13 +41,13 @@ QString Tekst(const std::string& tekst)
 // lanes named by their letters when there are several.
 QString OpisFazy(const std::vector<TTorWyniku>& tory)
 {
-    const auto faza = [](const TTorWyniku& tor) { return Tekst(FormatujStalo(tor.FazaProbkowania, 2)); };
+    const auto faza = [](const TTorWyniku& tor) { return Tekst(FormatujStalo(tor.FazaProbkowania, 2, JezykProgramu())); };
     if (tory.size() == 1)
-        return QStringLiteral("Faza próbkowania: ") + faza(tory.front()) + QStringLiteral(" okresu symbolu kodu");
+        return TTekst::tr("Faza próbkowania: %1 okresu symbolu kodu").arg(faza(tory.front()));
     QStringList fazy;
     for (std::size_t i = 0; i < tory.size(); ++i)
         fazy << QChar(static_cast<char16_t>(u'A' + i)) + QLatin1Char(' ') + faza(tory[i]);
-    return QStringLiteral("Fazy próbkowania (okres symbolu kodu): ") + fazy.join(QStringLiteral("; "));
+    return TTekst::tr("Fazy próbkowania (okres symbolu kodu): %1").arg(fazy.join(QStringLiteral("; ")));
 }
 
 } // namespace
@@ -56,7 +58,7 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
     if (Opcje.RozkladyBledow != 0) {
         Panel3 = new TPanelRozkladow(this);
         BledyTabSet = ZestawZakladek(QStringLiteral("BledyTabSet"),
-                                     {QStringLiteral("Rozkład błędów"), QStringLiteral("Dystrybuanta")}, this);
+                                     {TTekst::tr("Rozkład błędów"), TTekst::tr("Dystrybuanta")}, this);
         BledyTabSet->hide();
         connect(BledyTabSet, &QTabBar::currentChanged, this,
                 [this](int indeks) { Panel3->DystrBledowWykres->setVisible(indeks == 1); });
@@ -68,10 +70,10 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
     const int lewy = 12;
     const int gora = wiersz + 10;
 
-    GroupBox2 = new QGroupBox(QStringLiteral(" Estymacja błędów funkcją ERF "), this);
+    GroupBox2 = new QGroupBox(TTekst::tr(" Estymacja błędów funkcją ERF "), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setFixedHeight(gora + 3 * wiersz + 10);
-    Label6 = Etykieta(QStringLiteral("Bitowa stopa błędu (BER):"), QStringLiteral("Label6"), GroupBox2);
+    Label6 = Etykieta(TTekst::tr("Bitowa stopa błędu (BER):"), QStringLiteral("Label6"), GroupBox2);
     Label6->move(lewy, gora);
     BERLabel = Etykieta(QString(), QStringLiteral("BERLabel"), GroupBox2);
     BERLabel->setFont(pogrubiona);
@@ -83,14 +85,14 @@ TStronaBledow::TStronaBledow(const UstawieniaStandardu& opcje, QWidget* rodzic) 
     BERLabel2 = Etykieta(QString(), QStringLiteral("BERLabel2"), GroupBox2);
     BERLabel2->move(lewy, gora + 2 * wiersz);
 
-    GroupBox3 = new QGroupBox(QStringLiteral(" Poprawność ciągu zdekodowanego "), this);
+    GroupBox3 = new QGroupBox(TTekst::tr(" Poprawność ciągu zdekodowanego "), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setFixedHeight(gora + 2 * wiersz);
     TimeErrorLabel = Etykieta(QString(), QStringLiteral("TimeErrorLabel"), GroupBox3);
     TimeErrorLabel->move(lewy, gora);
     TimeErrorLabel->setMinimumWidth(400);
 
-    ZliczoneGroupBox = new QGroupBox(QStringLiteral(" Zliczone błędy "), this);
+    ZliczoneGroupBox = new QGroupBox(TTekst::tr(" Zliczone błędy "), this);
     ZliczoneGroupBox->setObjectName(QStringLiteral("ZliczoneGroupBox"));
     ZliczoneLabel = Etykieta(QString(), QStringLiteral("ZliczoneLabel"), ZliczoneGroupBox);
     BERZliczonyLabel = Etykieta(QString(), QStringLiteral("BERZliczonyLabel"), ZliczoneGroupBox);
@@ -160,10 +162,7 @@ bool TStronaBledow::Dostepna() const
 void TStronaBledow::Pokaz(const TWynikSymulacji& w)
 {
     Wynik = &w;
-    if (w.UdzialBledow)
-        TimeErrorLabel->setText(QString::fromStdString(ZdaniePoprawnegoCzasu(*w.UdzialBledow)));
-    PokazBER(w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
-    PokazZliczenie(w);
+    PokazTeksty(w);
     if (PanelWanien)
         PanelWanien->Pokaz(w);
     if (!Panel3)
@@ -184,6 +183,21 @@ void TStronaBledow::Pokaz(const TWynikSymulacji& w)
     BledyTabSet->setCurrentIndex(0);
 }
 
+void TStronaBledow::PokazTeksty(const TWynikSymulacji& w)
+{
+    if (w.UdzialBledow)
+        TimeErrorLabel->setText(QString::fromStdString(ZdaniePoprawnegoCzasu(*w.UdzialBledow, JezykProgramu())));
+    PokazBER(w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
+    PokazZliczenie(w);
+}
+
+void TStronaBledow::changeEvent(QEvent* zdarzenie)
+{
+    TStronaWynikow::changeEvent(zdarzenie);
+    if (zdarzenie->type() == QEvent::LanguageChange && Wynik != nullptr)
+        PokazTeksty(*Wynik);
+}
+
 void TStronaBledow::Zwolnij()
 {
     if (PanelWanien)
@@ -197,7 +211,7 @@ void TStronaBledow::Zwolnij()
 
 void TStronaBledow::PokazBER(double ber, int standard, std::int32_t szybkosc)
 {
-    const TOpisBER opis = OpiszBER(ber, standard, szybkosc);
+    const TOpisBER opis = OpiszBER(ber, standard, szybkosc, JezykProgramu());
     BERLabel->setText(QString::fromStdString(opis.Etykieta));
     BERLabel->adjustSize();
     ExpBERLabel->setText(QString::fromStdString(opis.Wykladnik));
@@ -210,7 +224,8 @@ void TStronaBledow::PokazBER(double ber, int standard, std::int32_t szybkosc)
 
 void TStronaBledow::PokazZliczenie(const TWynikSymulacji& w)
 {
-    const TOpisZliczenia opis = OpiszZliczenie(w.Zliczone, w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc);
+    const TOpisZliczenia opis =
+        OpiszZliczenie(w.Zliczone, w.BER, w.Ustawienia.Standard, w.Ustawienia.Szybkosc, JezykProgramu());
     ZliczoneLabel->setText(Tekst(opis.Bledy));
     BERZliczonyLabel->setText(Tekst(opis.BER));
     EstymacjaLabel->setText(Tekst(opis.Estymacja));
@@ -254,7 +269,7 @@ TSekcjeRaportu TStronaBledow::SekcjeRaportu()
 int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora)
 {
     const int h = WysokoscWiersza(plotno);
-    RysujTytul(plotno, u, gora, QStringLiteral("Wyniki analizy błędów"));
+    RysujTytul(plotno, u, gora, TTekst::tr("Wyniki analizy błędów"));
     int y = gora + 3 * h;
     if (Panel3) {
         // With a maximum error of 0 the screen hides the charts, which then show nothing
@@ -269,7 +284,7 @@ int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora
             y = static_cast<int>(y + E * 2.4);
         } else {
             PiszZwyklym(plotno);
-            plotno.PiszTekst(u.M, y, "Charakterystyki niedostępne ( błąd maksymalny równy 0 )");
+            plotno.PiszTekst(u.M, y, TTekst::tr("Charakterystyki niedostępne ( błąd maksymalny równy 0 )").toStdString());
             y += 2 * h;
         }
     }
@@ -305,7 +320,7 @@ int TStronaBledow::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora
 int TStronaBledow::RysujZliczenie(TPlotno& plotno, const TUkladRaportu& u, int gora)
 {
     const int h = WysokoscWiersza(plotno);
-    RysujTytul(plotno, u, gora, QStringLiteral("Zliczone błędy"));
+    RysujTytul(plotno, u, gora, TTekst::tr("Zliczone błędy"));
     // A sentence broken over lines keeps them closer than the sentences are to each other.
     const int odstep = h * 3 / 2;
     int y = gora + 3 * h;

@@ -39,10 +39,16 @@ public:
     // The bathtubs, or null without the estimate option.
     TPanelWanien* Wanny() { return PanelWanien; }
 
+protected:
+    void changeEvent(QEvent* zdarzenie) override;
+
 private:
     int RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora);
     int RysujZliczenie(TPlotno& plotno, const TUkladRaportu& u, int gora);
     void PokazZliczenie(const TWynikSymulacji& w);
+    // The sentences of a run in the language in use: the estimate, the correct time and
+    // the counted errors.
+    void PokazTeksty(const TWynikSymulacji& w);
     // The lines of the counted errors that show, top to bottom.
     std::vector<QLabel*> LinieZliczenia() const;
 

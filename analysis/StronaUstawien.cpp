@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <utility>
 
 #include "FiltrKlawiszy.h"
+#include "JezykQt.h"
 #include "Kontrolki.h"
 #include "Liczby.h"
 #include "PostepQt.h"
@@ -79,14 +81,18 @@ QString JednostkaSzumu(int rodzaj)
     }
 }
 
-// A pseudo-random source in the list, "Ciąg PRBS7", with its polynomial as the item's tip
-// ("Wielomian x⁷+x⁶+1"), so the list stays as narrow as its first items.
-void DodajPrbs(QComboBox& lista, TZrodloBitow zrodlo)
+constexpr int PierwszyCiagPrbs = static_cast<int>(TZrodloBitow::Prbs7);
+
+// A pseudo-random source's item, "Ciąg PRBS7", with its polynomial as the item's tip
+// ("Wielomian x⁷+x⁶+1"), so the list stays as narrow as its first items; in the language
+// in use.
+void NazwijPrbs(QComboBox& lista, TZrodloBitow zrodlo)
 {
     const TWielomianPrbs w = WielomianPrbs(zrodlo);
-    lista.addItem(QStringLiteral("Ciąg PRBS%1").arg(w.Stopien));
-    lista.setItemData(lista.count() - 1,
-                      QStringLiteral("Wielomian x%1+x%2+1")
+    const int i = static_cast<int>(zrodlo);
+    lista.setItemText(i, TTekst::tr("Ciąg PRBS%1").arg(w.Stopien));
+    lista.setItemData(i,
+                      TTekst::tr("Wielomian x%1+x%2+1")
                           .arg(Tekst(FormatujWykladnik(w.Stopien)), Tekst(FormatujWykladnik(w.Odczep))),
                       Qt::ToolTipRole);
 }
@@ -106,7 +112,7 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
 {
     setObjectName(QStringLiteral("TabSheetUstawienia"));
 
-    auto* sygnal = new QGroupBox(QStringLiteral(" Parametry sygnału wejściowego "), this);
+    auto* sygnal = new QGroupBox(TTekst::tr(" Parametry sygnału wejściowego "), this);
     sygnal->setObjectName(QStringLiteral("SygnalGroupBox"));
     LiczbaBitowEdit = PoleLiczbowe(QStringLiteral("LiczbaBitowEdit"), sygnal);
     LiczbaBitowEdit->setText(QStringLiteral("100"));
@@ -114,31 +120,33 @@ TStronaUstawien::TStronaUstawien(const UstawieniaStandardu& opcje, QWidget* rodz
     NachylenieEdit = PoleLiczbowe(QStringLiteral("NachylenieEdit"), sygnal);
     GenComboBox = new QComboBox(sygnal);
     GenComboBox->setObjectName(QStringLiteral("GenComboBox"));
-    GenComboBox->addItems({QStringLiteral("Ciąg losowy"), QStringLiteral("Ciąg zer"), QStringLiteral("Ciąg jedynek")});
-    for (int zrodlo = GenComboBox->count(); zrodlo < LiczbaZrodelBitow; ++zrodlo)
-        DodajPrbs(*GenComboBox, static_cast<TZrodloBitow>(zrodlo));
+    GenComboBox->addItems({TTekst::tr("Ciąg losowy"), TTekst::tr("Ciąg zer"), TTekst::tr("Ciąg jedynek")});
+    for (int zrodlo = PierwszyCiagPrbs; zrodlo < LiczbaZrodelBitow; ++zrodlo) {
+        GenComboBox->addItem(QString());
+        NazwijPrbs(*GenComboBox, static_cast<TZrodloBitow>(zrodlo));
+    }
     GenComboBox->setCurrentIndex(0);
     GenComboBox->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::BezZnakow, GenComboBox));
 
     auto* pola = new QGridLayout(sygnal);
     pola->setHorizontalSpacing(6);
     pola->setVerticalSpacing(6);
-    pola->addWidget(Etykieta(QStringLiteral("Liczba bitów: "), sygnal), 0, 0);
+    pola->addWidget(Etykieta(TTekst::tr("Liczba bitów: "), sygnal), 0, 0);
     pola->addWidget(LiczbaBitowEdit, 0, 1);
-    pola->addWidget(Etykieta(QStringLiteral("Nachylenie zbocza impulsu:"), sygnal), 1, 0);
+    pola->addWidget(Etykieta(TTekst::tr("Nachylenie zbocza impulsu:"), sygnal), 1, 0);
     pola->addWidget(NachylenieEdit, 1, 1);
     pola->addWidget(Etykieta(QStringLiteral("mV/ns"), sygnal), 1, 2);
     pola->setColumnMinimumWidth(3, 24);
-    pola->addWidget(Etykieta(QStringLiteral("Szybkość:"), sygnal), 0, 4);
+    pola->addWidget(Etykieta(TTekst::tr("Szybkość:"), sygnal), 0, 4);
     pola->addWidget(SzybkoscEdit, 0, 5);
     pola->addWidget(Etykieta(QStringLiteral("Mbps"), sygnal), 0, 6);
-    pola->addWidget(Etykieta(QStringLiteral("Źródło bitów:"), sygnal), 1, 4);
+    pola->addWidget(Etykieta(TTekst::tr("Źródło bitów:"), sygnal), 1, 4);
     pola->addWidget(GenComboBox, 1, 5, 1, 2);
     pola->setColumnStretch(7, 1);
     auto* wiersz = new TRzadGrup(sygnal, ZbudujZaklocenia(), this);
     wiersz->setObjectName(QStringLiteral("WierszSygnalu"));
 
-    auto* kanal = new QGroupBox(QStringLiteral(" Model kanału i regeneratora "), this);
+    auto* kanal = new QGroupBox(TTekst::tr(" Model kanału i regeneratora "), this);
     kanal->setObjectName(QStringLiteral("KanalGroupBox"));
     auto* ukladKanalu = new QVBoxLayout(kanal);
     ZbudujModelKanalu(kanal);
@@ -216,10 +224,10 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
     Przesluchy = ZbudujZakladke(QStringLiteral("Przesluchy"), false, KanalPageControl);
     Echo = ZbudujZakladke(QStringLiteral("Echo"), false, KanalPageControl);
     Wzmocnienie = ZbudujZakladke(QStringLiteral("Wzmocnienie"), true, KanalPageControl);
-    KanalPageControl->addTab(Tlumienie.TabSheet, QStringLiteral(" Tłumienie "));
-    KanalPageControl->addTab(Przesluchy.TabSheet, QStringLiteral("      Przesłuchy "));
-    KanalPageControl->addTab(Echo.TabSheet, QStringLiteral("      Echo "));
-    KanalPageControl->addTab(Wzmocnienie.TabSheet, QStringLiteral("      Regeneracja"));
+    KanalPageControl->addTab(Tlumienie.TabSheet, TTekst::tr(" Tłumienie "));
+    KanalPageControl->addTab(Przesluchy.TabSheet, TTekst::tr("      Przesłuchy "));
+    KanalPageControl->addTab(Echo.TabSheet, TTekst::tr("      Echo "));
+    KanalPageControl->addTab(Wzmocnienie.TabSheet, TTekst::tr("      Regeneracja"));
     PrzesluchyCheckBox = PoleNaZakladce(QStringLiteral("PrzesluchyCheckBox"), Przesluchy.TabSheet);
     EchoCheckBox = PoleNaZakladce(QStringLiteral("EchoCheckBox"), Echo.TabSheet);
     WzmocnienieCheckBox = PoleNaZakladce(QStringLiteral("WzmocnienieCheckBox"), Wzmocnienie.TabSheet);
@@ -229,7 +237,7 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
     for (TWykres* wykres : {Tlumienie.CharWykres, Przesluchy.CharWykres, Echo.CharWykres})
         wykres->OsY.UstawMax(0.0f);
 
-    PrzesuniecieLabel = Etykieta(QStringLiteral("Przesunięcie:"), Echo.TabSheet, QStringLiteral("PrzesuniecieLabel"));
+    PrzesuniecieLabel = Etykieta(TTekst::tr("Przesunięcie:"), Echo.TabSheet, QStringLiteral("PrzesuniecieLabel"));
     EchoEdit1 = PoleLiczbowe(QStringLiteral("EchoEdit1"), Echo.TabSheet);
     EchoEdit1->setText(QStringLiteral("0"));
     NsLabel = Etykieta(QStringLiteral("ns"), Echo.TabSheet, QStringLiteral("NsLabel"));
@@ -240,7 +248,7 @@ void TStronaUstawien::ZbudujModelKanalu(QWidget* rodzic)
     opoznienie->addStretch(1);
     Echo.KolumnaListy->addLayout(opoznienie);
 
-    WzmAdaptCheckBox = new QCheckBox(QStringLiteral("Wzmacniacz adaptacyjny"), Wzmocnienie.TabSheet);
+    WzmAdaptCheckBox = new QCheckBox(TTekst::tr("Wzmacniacz adaptacyjny"), Wzmocnienie.TabSheet);
     WzmAdaptCheckBox->setObjectName(QStringLiteral("WzmAdaptCheckBox"));
     Wzmocnienie.KolumnaListy->addWidget(WzmAdaptCheckBox);
 }
@@ -249,10 +257,10 @@ QWidget* TStronaUstawien::ZbudujPrzyciskKabla(QWidget* rodzic)
 {
     auto* naroznik = new QWidget(rodzic);
     ZrodloLabel = Etykieta(QString(), naroznik, QStringLiteral("ZrodloLabel"));
-    KabelBtn = new QPushButton(QStringLiteral("Kabel…"), naroznik);
+    KabelBtn = new QPushButton(TTekst::tr("Kabel…"), naroznik);
     KabelBtn->setObjectName(QStringLiteral("KabelBtn"));
     KabelBtn->setAutoDefault(false);
-    KabelBtn->setToolTip(QStringLiteral("Tłumienie, przesłuchy i echo kabla danej kategorii, długości i temperatury"));
+    KabelBtn->setToolTip(TTekst::tr("Tłumienie, przesłuchy i echo kabla danej kategorii, długości i temperatury"));
     auto* uklad = new QHBoxLayout(naroznik);
     uklad->setContentsMargins(0, 0, 2, 2);
     uklad->setSpacing(8);
@@ -263,14 +271,14 @@ QWidget* TStronaUstawien::ZbudujPrzyciskKabla(QWidget* rodzic)
 
 QGroupBox* TStronaUstawien::ZbudujZaklocenia()
 {
-    auto* grupa = new QGroupBox(QStringLiteral(" Szum i drżenie "), this);
+    auto* grupa = new QGroupBox(TTekst::tr(" Szum i drżenie "), this);
     grupa->setObjectName(QStringLiteral("SzumGroupBox"));
     SzumComboBox = new QComboBox(grupa);
     SzumComboBox->setObjectName(QStringLiteral("SzumComboBox"));
-    SzumComboBox->addItems({QStringLiteral("Brak"), QStringLiteral("S/N"), QStringLiteral("RMS")});
-    SzumComboBox->setItemData(SzumSnr, QStringLiteral("Stosunek mocy sygnału do mocy szumu w każdym torze"),
+    SzumComboBox->addItems({TTekst::tr("Brak"), QStringLiteral("S/N"), QStringLiteral("RMS")});
+    SzumComboBox->setItemData(SzumSnr, TTekst::tr("Stosunek mocy sygnału do mocy szumu w każdym torze"),
                               Qt::ToolTipRole);
-    SzumComboBox->setItemData(SzumNapiecie, QStringLiteral("Napięcie skuteczne szumu"), Qt::ToolTipRole);
+    SzumComboBox->setItemData(SzumNapiecie, TTekst::tr("Napięcie skuteczne szumu"), Qt::ToolTipRole);
     SzumComboBox->installEventFilter(new TFiltrKlawiszy(TFiltrKlawiszy::TRodzaj::BezZnakow, SzumComboBox));
     SzumEdit = PoleDziesietne(QStringLiteral("SzumEdit"), grupa);
     SzumEdit->setEnabled(false);
@@ -282,11 +290,11 @@ QGroupBox* TStronaUstawien::ZbudujZaklocenia()
     auto* pola = new QGridLayout(grupa);
     pola->setHorizontalSpacing(6);
     pola->setVerticalSpacing(6);
-    pola->addWidget(Etykieta(QStringLiteral("Szum odbiornika:"), grupa), 0, 0, Qt::AlignRight);
+    pola->addWidget(Etykieta(TTekst::tr("Szum odbiornika:"), grupa), 0, 0, Qt::AlignRight);
     pola->addWidget(SzumComboBox, 0, 1);
     pola->addWidget(SzumEdit, 0, 2);
     pola->addWidget(SzumJednostka, 0, 3);
-    pola->addWidget(Etykieta(QStringLiteral("Drżenie zboczy (RMS):"), grupa), 1, 0, 1, 2, Qt::AlignRight);
+    pola->addWidget(Etykieta(TTekst::tr("Drżenie zboczy (RMS):"), grupa), 1, 0, 1, 2, Qt::AlignRight);
     pola->addWidget(DrzenieEdit, 1, 2);
     pola->addWidget(Etykieta(QStringLiteral("ps"), grupa), 1, 3);
     pola->setColumnStretch(4, 1);
@@ -489,7 +497,7 @@ void TStronaUstawien::PokazZrodlo()
     };
     QStringList zrodla;
     if (const auto& k = Pochodzenie.Kabel)
-        zrodla << QStringLiteral("Kabel ") + OpisKabla(k->Kabel) + listy(k->Listy);
+        zrodla << TTekst::tr("Kabel %1").arg(OpisKabla(k->Kabel)) + listy(k->Listy);
     if (const auto& t = Pochodzenie.Touchstone) {
         const std::filesystem::path plik(t->Plik);
         zrodla << QString::fromStdString(plik.filename().string()) + listy(t->Listy);
@@ -504,11 +512,11 @@ QString TStronaUstawien::NazwyList(const TListyZrodla& listy)
 {
     QStringList nazwy;
     if (listy.Tlumienie)
-        nazwy << QStringLiteral("tłumienie");
+        nazwy << TTekst::tr("tłumienie");
     if (listy.Przesluchy)
-        nazwy << QStringLiteral("przesłuchy");
+        nazwy << TTekst::tr("przesłuchy");
     if (listy.Echo)
-        nazwy << QStringLiteral("echo");
+        nazwy << TTekst::tr("echo");
     return nazwy.join(QStringLiteral(", "));
 }
 
@@ -518,7 +526,7 @@ std::optional<std::int32_t> TStronaUstawien::SprawdzonaSzybkosc()
     const TZakres zakres = ZakresPola(TPoleUstawien::Szybkosc, Standard);
     if (mbps && *mbps >= zakres.Min && *mbps <= zakres.Max)
         return mbps;
-    PokazKomunikat(SzybkoscEdit, QStringLiteral("Nieprawidłowa wartość"));
+    PokazKomunikat(SzybkoscEdit, TTekst::tr("Nieprawidłowa wartość"));
     return std::nullopt;
 }
 
@@ -562,7 +570,7 @@ std::optional<TUstawieniaSymulacji> TStronaUstawien::SprawdzoneUstawienia()
         PokazZakladke(TPoleUstawien::Echo);
     else if (pierwsze >= TPoleUstawien::Tlumienie && pierwsze <= TPoleUstawien::Wzmocnienie)
         PokazZakladke(pierwsze);
-    PokazKomunikat(PolePoprawiane(pierwsze), QStringLiteral("Nieprawidłowa wartość"));
+    PokazKomunikat(PolePoprawiane(pierwsze), TTekst::tr("Nieprawidłowa wartość"));
     return std::nullopt;
 }
 
@@ -667,10 +675,10 @@ TSekcjeRaportu TStronaUstawien::SekcjeRaportu()
 {
     const TUstawieniaSymulacji u = UstawieniaSymulacji();
     const std::pair<QString, TWykres*> wszystkie[] = {
-        {QStringLiteral("Charakterystyka tłumienia"), Tlumienie.CharWykres},
-        {QStringLiteral("Charakterystyka przesłuchów"), u.Przesluchy ? Przesluchy.CharWykres : nullptr},
-        {QStringLiteral("Charakterystyka echa"), u.Echo ? Echo.CharWykres : nullptr},
-        {QStringLiteral("Charakterystyka regenratora"), u.Regeneracja ? Wzmocnienie.CharWykres : nullptr},
+        {TTekst::tr("Charakterystyka tłumienia"), Tlumienie.CharWykres},
+        {TTekst::tr("Charakterystyka przesłuchów"), u.Przesluchy ? Przesluchy.CharWykres : nullptr},
+        {TTekst::tr("Charakterystyka echa"), u.Echo ? Echo.CharWykres : nullptr},
+        {TTekst::tr("Charakterystyka regenratora"), u.Regeneracja ? Wzmocnienie.CharWykres : nullptr},
     };
     // At most two characteristics to a printed page.
     constexpr std::size_t NaStronie = 2;
@@ -685,6 +693,19 @@ TSekcjeRaportu TStronaUstawien::SekcjeRaportu()
                           }});
     }
     return sekcje;
+}
+
+void TStronaUstawien::changeEvent(QEvent* zdarzenie)
+{
+    QWidget::changeEvent(zdarzenie);
+    if (zdarzenie->type() != QEvent::LanguageChange)
+        return;
+    for (int zrodlo = PierwszyCiagPrbs; zrodlo < LiczbaZrodelBitow; ++zrodlo)
+        NazwijPrbs(*GenComboBox, static_cast<TZrodloBitow>(zrodlo));
+    const QString nazwa = Tekst(Standardy.at(static_cast<std::size_t>(Standard)).Nazwa);
+    for (TZakladkaCharakterystyki* z : {&Tlumienie, &Przesluchy, &Echo})
+        OpiszLimit(*z, nazwa);
+    PokazZrodlo();
 }
 
 void TStronaUstawien::ZmianaUstawien()

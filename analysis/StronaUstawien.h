@@ -90,6 +90,10 @@ public:
     // most two to a printed page.
     TSekcjeRaportu SekcjeRaportu();
 
+protected:
+    // The texts built from parts (the PRBS sources, the lists' source) in the new language.
+    void changeEvent(QEvent* zdarzenie) override;
+
 signals:
     // "Przeprowadź symulację" and "Anuluj" were pressed.
     void SymulacjaZadana();

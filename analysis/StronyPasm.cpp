@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "PanelPasm.h"
 #include "Standardy.h"
@@ -23,9 +24,24 @@ constexpr int WysokoscLegendyZRegeneracja = 80;
 constexpr int WysokoscLegendyBezRegeneracji = 63;
 constexpr int WysokoscLegendyZdekodowanych = 42;
 
+// The names the encoders give their streams, for the catalogue: they are shown translated.
+[[maybe_unused]] constexpr const char* NazwyStrumieni[] = {
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg wejsciowy"),   QT_TRANSLATE_NOOP("TTekst", "Ciąg An"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg Bn"),          QT_TRANSLATE_NOOP("TTekst", "Ciąg Cn"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg Dn"),          QT_TRANSLATE_NOOP("TTekst", "Sygnał An"),
+    QT_TRANSLATE_NOOP("TTekst", "Sygnał Bn"),        QT_TRANSLATE_NOOP("TTekst", "Sygnał Cn"),
+    QT_TRANSLATE_NOOP("TTekst", "Sygnał Dn"),        QT_TRANSLATE_NOOP("TTekst", "Ciąg 4B5B"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg MLT3"),        QT_TRANSLATE_NOOP("TTekst", "Sygnał MLT3"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg Manchester"),  QT_TRANSLATE_NOOP("TTekst", "Sygnał Manchester"),
+};
+
+// A stream's name in the language in use; a numbered copy keeps its number ("Sygnał MLT3 (2)").
 QString Nazwa(const TFltFltStrumien& strumien)
 {
-    return QString::fromStdString(strumien.ZwrocNazwe());
+    const QString nazwa = QString::fromStdString(strumien.ZwrocNazwe());
+    const qsizetype nawias = nazwa.lastIndexOf(QStringLiteral(" ("));
+    const QString rdzen = nawias > 0 && nazwa.endsWith(QLatin1Char(')')) ? nazwa.left(nawias) : nazwa;
+    return TTekst::tr(rdzen.toUtf8().constData()) + nazwa.mid(rdzen.size());
 }
 
 // A stream's hint of decimals: truncated, and kept within what a label can show.
@@ -116,7 +132,7 @@ TSekcjeRaportu TStronaWejsc::SekcjeRaportu()
                  for (const auto& s : Wynik->Wejsciowe)
                      strumienie.push_back(s.get());
                  return Panel->RysujRaport(plotno, u, gora,
-                                           {QStringLiteral("Ciągi i sygnały wejsciowe"), std::move(strumienie),
+                                           {TTekst::tr("Ciągi i sygnały wejsciowe"), std::move(strumienie),
                                             0.15384615384615385, 0.16666666666666666, true, true,
                                             StandardWyniku(*Wynik).PodzialkiWejsc});
              }}};
@@ -148,7 +164,7 @@ TStronaWyjsc::TStronaWyjsc(bool dekoder, QWidget* rodzic) : TStronaWynikow(rodzi
         StronyWyjsciowe->addWidget(Zdekodowane);
     TabSetWyjsciowe = ZestawZakladek(
         QStringLiteral("TabSetWyjsciowe"),
-        {QStringLiteral("Sygnały po przejściu przez kanał i regenracji"), QStringLiteral("Ciągi zdekodowane")}, this);
+        {TTekst::tr("Sygnały po przejściu przez kanał i regenracji"), TTekst::tr("Ciągi zdekodowane")}, this);
     // One page of signals needs no tabs to switch between.
     TabSetWyjsciowe->setVisible(dekoder);
     auto* uklad = new QVBoxLayout(this);
@@ -195,16 +211,16 @@ void TStronaWyjsc::UstawLegendy(bool regeneracja)
 {
     TLegenda& legenda = Legenda();
     legenda.Wyczysc();
-    legenda.DodajWiersz(QStringLiteral("Sygnał przed wprowadzeniem do kanału"), 1, 1);
-    legenda.DodajWiersz(QStringLiteral("Sygnał po przeprowadzeniu przez kanał"), 0, 0);
+    legenda.DodajWiersz(TTekst::tr("Sygnał przed wprowadzeniem do kanału"), 1, 1);
+    legenda.DodajWiersz(TTekst::tr("Sygnał po przeprowadzeniu przez kanał"), 0, 0);
     if (regeneracja)
-        legenda.DodajWiersz(QStringLiteral("Sygnał po regeneracji"), 3, 2);
-    legenda.DodajWiersz(QStringLiteral("Sygnał po wzmocnieniu"), 2, 3);
+        legenda.DodajWiersz(TTekst::tr("Sygnał po regeneracji"), 3, 2);
+    legenda.DodajWiersz(TTekst::tr("Sygnał po wzmocnieniu"), 2, 3);
     Sygnaly->UstawWysokoscLegendy(regeneracja ? WysokoscLegendyZRegeneracja : WysokoscLegendyBezRegeneracji);
     if (TLegenda* zdekodowane = LegendaZdekodowanych()) {
         zdekodowane->Wyczysc();
-        zdekodowane->DodajWiersz(QStringLiteral("Ciąg przed wprowadzeniem w kanał"), 1, 1);
-        zdekodowane->DodajWiersz(QStringLiteral("Ciąg otrzymany w procesie dekodowania"), 0, 0);
+        zdekodowane->DodajWiersz(TTekst::tr("Ciąg przed wprowadzeniem w kanał"), 1, 1);
+        zdekodowane->DodajWiersz(TTekst::tr("Ciąg otrzymany w procesie dekodowania"), 0, 0);
     }
 }
 
@@ -335,11 +351,11 @@ TSekcjeRaportu TStronaWyjsc::SekcjeRaportu()
         };
     };
     TSekcjeRaportu sekcje = {
-        {TSekcjaRaportu::TMiejsce::NowaStrona, sekcja(Sygnaly, QStringLiteral("Sygnały wyjsciowe"))}};
+        {TSekcjaRaportu::TMiejsce::NowaStrona, sekcja(Sygnaly, TTekst::tr("Sygnały wyjsciowe"))}};
     // Four lanes of decoded sequences need a page of their own.
     if (Zdekodowane)
         sekcje.push_back({wiele ? TSekcjaRaportu::TMiejsce::NowaStrona : TSekcjaRaportu::TMiejsce::PonizejZOdstepem,
-                          sekcja(Zdekodowane, QStringLiteral("Ciagi zdekodowane"))});
+                          sekcja(Zdekodowane, TTekst::tr("Ciagi zdekodowane"))});
     return sekcje;
 }
 

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+#include "JezykQt.h"
 #include "Kontrolki.h"
 #include "Liczby.h"
 #include "UslugiQt.h"
@@ -37,12 +38,12 @@ std::optional<double> ZaokraglonaWartosc(const QLineEdit& pole)
 TDodajPunktForm::TDodajPunktForm(QWidget* rodzic) : QDialog(rodzic)
 {
     setObjectName(QStringLiteral("DodajPunktForm"));
-    setWindowTitle(QStringLiteral("Dodaj punkt filtru"));
+    setWindowTitle(TTekst::tr("Dodaj punkt filtru"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    CzestotliwoscLabel = Etykieta(QStringLiteral("Częstotliwość: "), this, QStringLiteral("CzestotliwoscLabel"));
+    CzestotliwoscLabel = Etykieta(TTekst::tr("Częstotliwość: "), this, QStringLiteral("CzestotliwoscLabel"));
     MHzLabel = Etykieta(QStringLiteral("MHz"), this, QStringLiteral("MHzLabel"));
-    WartoscLabel = Etykieta(QStringLiteral("Tłumienie:"), this, QStringLiteral("WartoscLabel"));
+    WartoscLabel = Etykieta(TTekst::tr("Tłumienie:"), this, QStringLiteral("WartoscLabel"));
     DBLabel = Etykieta(QStringLiteral("dB"), this, QStringLiteral("DBLabel"));
     CzestotliwoscEdit = new QLineEdit(this);
     CzestotliwoscEdit->setObjectName(QStringLiteral("CzestotliwoscEdit"));
@@ -82,7 +83,7 @@ TDodajPunktForm::TDodajPunktForm(QWidget* rodzic) : QDialog(rodzic)
 void TDodajPunktForm::UstawRegeneracja(bool wartosc)
 {
     regeneracja = wartosc;
-    WartoscLabel->setText(regeneracja ? QStringLiteral("Wzmocnienie") : QStringLiteral("Tłumienie:"));
+    WartoscLabel->setText(regeneracja ? TTekst::tr("Wzmocnienie") : TTekst::tr("Tłumienie:"));
 }
 
 bool TDodajPunktForm::Przepusc(const QString& tekstPola, int klawisz, Qt::KeyboardModifiers modyfikatory,
@@ -124,23 +125,22 @@ void TDodajPunktForm::OKBtnClick()
     const std::optional<double> v = ZaokraglonaWartosc(*WartoscEdit);
     if (!f) {
         PokazKomunikat(CzestotliwoscEdit->isEnabled() ? CzestotliwoscEdit : WartoscEdit,
-                       QStringLiteral("Nieprawidłowa wartość"));
+                       TTekst::tr("Nieprawidłowa wartość"));
         return;
     }
     if (!v) {
-        PokazKomunikat(WartoscEdit, QStringLiteral("Nieprawidłowa wartość"));
+        PokazKomunikat(WartoscEdit, TTekst::tr("Nieprawidłowa wartość"));
         return;
     }
     if (CzestotliwoscEdit->isEnabled() && !(Dolna < *f && *f < Gorna)) {
-        PokazKomunikat(CzestotliwoscEdit, QStringLiteral("Częstotliwość powinna zawierać się w przedziale (") +
-                                              TekstStalo(Dolna, Miejsca) + QStringLiteral(";") +
-                                              TekstStalo(Gorna, Miejsca) + QStringLiteral(")"));
+        PokazKomunikat(CzestotliwoscEdit, TTekst::tr("Częstotliwość powinna zawierać się w przedziale (%1;%2)")
+                                              .arg(TekstStalo(Dolna, Miejsca), TekstStalo(Gorna, Miejsca)));
         return;
     }
     if (!(WartoscMin <= *v && *v <= WartoscMax)) {
         PokazKomunikat(WartoscEdit, regeneracja
-                                        ? QStringLiteral("Wzmocnienie powinnno zawierać się w przedziale <0;100>")
-                                        : QStringLiteral("Tłumienie powinnno zawierać się w przedziale <0;100>"));
+                                        ? TTekst::tr("Wzmocnienie powinnno zawierać się w przedziale <0;100>")
+                                        : TTekst::tr("Tłumienie powinnno zawierać się w przedziale <0;100>"));
         return;
     }
     CzestotliwoscEdit->setText(TekstStalo(*f, Miejsca));

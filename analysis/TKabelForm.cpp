@@ -13,6 +13,7 @@
 
 #include <cmath>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "Kontrolki.h"
 #include "Liczby.h"
@@ -53,8 +54,7 @@ QString Tekst(std::string_view tekst)
 // "m  (od 1 do 200)": a field's unit and its limits.
 QString Zakres(const QString& jednostka, double min, double max)
 {
-    return jednostka + QStringLiteral("  (od ") + Krotko(min, 0) + QStringLiteral(" do ") + Krotko(max, 0) +
-           QStringLiteral(")");
+    return TTekst::tr("%1  (od %2 do %3)").arg(jednostka, Krotko(min, 0), Krotko(max, 0));
 }
 
 QLineEdit* Pole(const QString& nazwa, QWidget* rodzic)
@@ -74,14 +74,14 @@ std::optional<double> Wartosc(QLineEdit* pole, double min, double max, const QSt
     const std::optional<double> wartosc = ParsujLiczbe(pole->text().toStdString());
     if (!wartosc) {
         if (komunikat)
-            PokazKomunikat(pole, QStringLiteral("Nieprawidłowa wartość"));
+            PokazKomunikat(pole, TTekst::tr("Nieprawidłowa wartość"));
         return std::nullopt;
     }
     const double zaokraglona = *ParsujLiczbe(FormatujStalo(*wartosc, Miejsca));
     if (!(min <= zaokraglona && zaokraglona <= max)) {
         if (komunikat) {
-            PokazKomunikat(pole, nazwa + QStringLiteral(" powinna zawierać się w przedziale <") + Krotko(min, 0) +
-                                     QStringLiteral(";") + Krotko(max, 0) + QStringLiteral(">"));
+            PokazKomunikat(pole, TTekst::tr("%1 powinna zawierać się w przedziale <%2;%3>")
+                                     .arg(nazwa, Krotko(min, 0), Krotko(max, 0)));
         }
         return std::nullopt;
     }
@@ -109,7 +109,7 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
     : QDialog(rodzic), Standard(standard), Mbps(mbps), Wybrany(kabel)
 {
     setObjectName(QStringLiteral("KabelForm"));
-    setWindowTitle(QStringLiteral("Kabel"));
+    setWindowTitle(TTekst::tr("Kabel"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     KategoriaComboBox = new QComboBox(this);
@@ -133,9 +133,9 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
         pole->setVisible(oferowana);
         return pole;
     };
-    TlumienieCheckBox = lista(QStringLiteral("Tłumienie"), QStringLiteral("TlumienieCheckBox"), oferowane.Tlumienie);
-    PrzesluchyCheckBox = lista(QStringLiteral("Przesłuchy"), QStringLiteral("PrzesluchyCheckBox"), oferowane.Przesluchy);
-    EchoCheckBox = lista(QStringLiteral("Echo"), QStringLiteral("EchoCheckBox"), oferowane.Echo);
+    TlumienieCheckBox = lista(TTekst::tr("Tłumienie"), QStringLiteral("TlumienieCheckBox"), oferowane.Tlumienie);
+    PrzesluchyCheckBox = lista(TTekst::tr("Przesłuchy"), QStringLiteral("PrzesluchyCheckBox"), oferowane.Przesluchy);
+    EchoCheckBox = lista(TTekst::tr("Echo"), QStringLiteral("EchoCheckBox"), oferowane.Echo);
 
     PodgladWykres = new TWykres(this);
     PodgladWykres->setObjectName(QStringLiteral("PodgladWykres"));
@@ -145,11 +145,11 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
         Podglad[i] = std::make_unique<TFltFltStrumien>();
         PodgladWykres->DodajSerie(Podglad[i].get(), KoloryList[i % 3], i < 3 ? psSolid : psDash);
     }
-    auto* legenda = new QLabel(Probka(KoloryList[0], QStringLiteral("tłumienie")) + QStringLiteral("&nbsp;&nbsp; ") +
-                                   Probka(KoloryList[1], QStringLiteral("przesłuchy")) + QStringLiteral("&nbsp;&nbsp; ") +
-                                   Probka(KoloryList[2], QStringLiteral("echo")) +
-                                   QStringLiteral("&nbsp;&nbsp; linie przerywane: limity ") +
-                                   Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa).toHtmlEscaped(),
+    auto* legenda = new QLabel(Probka(KoloryList[0], TTekst::tr("tłumienie")) + QStringLiteral("&nbsp;&nbsp; ") +
+                                   Probka(KoloryList[1], TTekst::tr("przesłuchy")) + QStringLiteral("&nbsp;&nbsp; ") +
+                                   Probka(KoloryList[2], TTekst::tr("echo")) +
+                                   TTekst::tr("&nbsp;&nbsp; linie przerywane: limity %1")
+                                       .arg(Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa).toHtmlEscaped()),
                                this);
     legenda->setTextFormat(Qt::RichText);
     PodsumowanieLabel = Etykieta(QString(), this, QStringLiteral("PodsumowanieLabel"));
@@ -164,15 +164,15 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
     auto* pola = new QGridLayout;
     pola->setHorizontalSpacing(6);
     pola->setVerticalSpacing(8);
-    pola->addWidget(Etykieta(QStringLiteral("Kategoria:"), this), 0, 0);
+    pola->addWidget(Etykieta(TTekst::tr("Kategoria:"), this), 0, 0);
     pola->addWidget(KategoriaComboBox, 0, 1);
-    pola->addWidget(Etykieta(QStringLiteral("Długość:"), this), 1, 0);
+    pola->addWidget(Etykieta(TTekst::tr("Długość:"), this), 1, 0);
     pola->addWidget(DlugoscEdit, 1, 1);
     pola->addWidget(Etykieta(Zakres(QStringLiteral("m"), DlugoscKablaMin, DlugoscKablaMax), this), 1, 2);
-    pola->addWidget(Etykieta(QStringLiteral("Temperatura:"), this), 2, 0);
+    pola->addWidget(Etykieta(TTekst::tr("Temperatura:"), this), 2, 0);
     pola->addWidget(TemperaturaEdit, 2, 1);
     pola->addWidget(Etykieta(Zakres(QStringLiteral("°C"), TemperaturaKablaMin, TemperaturaKablaMax), this), 2, 2);
-    pola->addWidget(Etykieta(QStringLiteral("Wypełnij:"), this), 3, 0);
+    pola->addWidget(Etykieta(TTekst::tr("Wypełnij:"), this), 3, 0);
     auto* listy = new QHBoxLayout;
     listy->setSpacing(12);
     for (QCheckBox* pole : {TlumienieCheckBox, PrzesluchyCheckBox, EchoCheckBox})
@@ -253,11 +253,11 @@ std::optional<TParametryKabla> TKabelForm::KabelZPol() const
 
 void TKabelForm::OKBtnClick()
 {
-    const auto dlugosc = Wartosc(DlugoscEdit, DlugoscKablaMin, DlugoscKablaMax, QStringLiteral("Długość"), true);
+    const auto dlugosc = Wartosc(DlugoscEdit, DlugoscKablaMin, DlugoscKablaMax, TTekst::tr("Długość"), true);
     if (!dlugosc)
         return;
     const auto temperatura =
-        Wartosc(TemperaturaEdit, TemperaturaKablaMin, TemperaturaKablaMax, QStringLiteral("Temperatura"), true);
+        Wartosc(TemperaturaEdit, TemperaturaKablaMin, TemperaturaKablaMax, TTekst::tr("Temperatura"), true);
     if (!temperatura)
         return;
     Wybrany = {static_cast<TKategoriaKabla>(KategoriaComboBox->currentData().toInt()), *dlugosc, *temperatura};
@@ -283,26 +283,24 @@ void TKabelForm::OdswiezPodglad()
     PodgladWykres->update();
 
     if (!kabel) {
-        PodsumowanieLabel->setText(QStringLiteral("Długość od ") + Krotko(DlugoscKablaMin, 0) + QStringLiteral(" do ") +
-                                   Krotko(DlugoscKablaMax, 0) + QStringLiteral(" m, temperatura od ") +
-                                   Krotko(TemperaturaKablaMin, 0) + QStringLiteral(" do ") +
-                                   Krotko(TemperaturaKablaMax, 0) + QStringLiteral(" °C."));
+        PodsumowanieLabel->setText(TTekst::tr("Długość od %1 do %2 m, temperatura od %3 do %4 °C.")
+                                       .arg(Krotko(DlugoscKablaMin, 0), Krotko(DlugoscKablaMax, 0),
+                                            Krotko(TemperaturaKablaMin, 0), Krotko(TemperaturaKablaMax, 0)));
         return;
     }
     // Every list ends at the same frequency, where each is at its worst.
     const double gorna = listy.Tlumienie.back().X;
     const bool filtr = gorna < NajwyzszaCzestotliwoscKategorii(kabel->Kategoria) - 0.001;
-    QString tekst = QStringLiteral("Listy do ") + Krotko(gorna, 3) + QStringLiteral(" MHz: ") +
-                    (filtr ? QStringLiteral("najwyższej częstotliwości filtru przy ") + Krotko(Mbps, 0) +
-                                 QStringLiteral(" Mbps.")
-                           : QStringLiteral("najwyższej częstotliwości kategorii."));
-    const QString nazwy[] = {QStringLiteral("tłumienie"), QStringLiteral("przesłuchy"), QStringLiteral("echo")};
+    QString tekst = TTekst::tr("Listy do %1 MHz: %2")
+                        .arg(Krotko(gorna, 3), filtr ? TTekst::tr("najwyższej częstotliwości filtru przy %1 Mbps.")
+                                                           .arg(Krotko(Mbps, 0))
+                                                     : TTekst::tr("najwyższej częstotliwości kategorii."));
+    const QString nazwy[] = {TTekst::tr("tłumienie"), TTekst::tr("przesłuchy"), TTekst::tr("echo")};
     QStringList wartosci;
     for (std::size_t i = 0; i < 3; ++i)
         if (pokazane[i])
             wartosci << nazwy[i] + QStringLiteral(" ") + Krotko(-dane[i]->back().Y, 1) + QStringLiteral(" dB");
     if (!wartosci.isEmpty())
-        tekst += QStringLiteral("\nPrzy ") + Krotko(gorna, 3) + QStringLiteral(" MHz: ") + wartosci.join(QStringLiteral(", ")) +
-                 QStringLiteral(".");
+        tekst += TTekst::tr("\nPrzy %1 MHz: %2.").arg(Krotko(gorna, 3), wartosci.join(QStringLiteral(", ")));
     PodsumowanieLabel->setText(tekst);
 }

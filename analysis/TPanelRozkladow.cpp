@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "JezykQt.h"
 #include "SzablonyWykresow.h"
 #include "Wykres.h"
 
@@ -46,7 +47,7 @@ TPanelRozkladow::TPanelRozkladow(QWidget* rodzic) : QFrame(rodzic)
     DystrBledowWykres->setObjectName(QStringLiteral("DystrBledowWykres"));
     SzablonDystrybuanty(*DystrBledowWykres);
     Panel15 = EtykietaOsi(QStringLiteral("P"), QStringLiteral("Panel15"), this);
-    Panel18 = EtykietaOsi(QStringLiteral("błąd [V]"), QStringLiteral("Panel18"), this);
+    Panel18 = EtykietaOsi(TTekst::tr("błąd [V]"), QStringLiteral("Panel18"), this);
     PokazWykresy(false);
 }
 
@@ -63,7 +64,7 @@ void TPanelRozkladow::paintEvent(QPaintEvent* zdarzenie)
     QFrame::paintEvent(zdarzenie);
     QPainter malarz(this);
     malarz.drawText(contentsRect(), Qt::AlignCenter,
-                    QStringLiteral("Charakterystyki niedostępne ( błąd maksymalny równy 0 )"));
+                    TTekst::tr("Charakterystyki niedostępne ( błąd maksymalny równy 0 )"));
 }
 
 void TPanelRozkladow::resizeEvent(QResizeEvent* zdarzenie)

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 
+#include "JezykQt.h"
 #include "StronaBledow.h"
 #include "StronaOkowa.h"
 #include "StronaUstawien.h"
@@ -55,14 +57,14 @@ TSimChildForm::TSimChildForm(const UstawieniaStandardu& ustawienia, TPoleceniaWy
     PageControl1 = new TPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     Ustawienia = new TStronaUstawien(OpcjeOkna, PageControl1);
-    PageControl1->addTab(Ustawienia, QStringLiteral("Ustawienia analizy"));
+    PageControl1->addTab(Ustawienia, TTekst::tr("Ustawienia analizy"));
     Wejscia = new TStronaWejsc(PageControl1);
     Wyjscia = new TStronaWyjsc(OpcjeOkna.Dekoder != 0, PageControl1);
     Oko = new TStronaOkowa(PageControl1);
     Bledy = new TStronaBledow(OpcjeOkna, PageControl1);
     StronyWynikow = {Wejscia, Wyjscia, Oko, Bledy};
-    const QString tytuly[] = {QStringLiteral(" Ciągi i sygnały wejściowe "), QStringLiteral(" Ciągi i sygnały wyjściowe "),
-                              QStringLiteral("Wykres okowy"), QStringLiteral("Analiza błędów")};
+    const QString tytuly[] = {TTekst::tr(" Ciągi i sygnały wejściowe "), TTekst::tr(" Ciągi i sygnały wyjściowe "),
+                              TTekst::tr("Wykres okowy"), TTekst::tr("Analiza błędów")};
     for (std::size_t i = 0; i < StronyWynikow.size(); ++i)
         PageControl1->setTabVisible(PageControl1->addTab(StronyWynikow[i], tytuly[i]), false);
 
@@ -136,10 +138,18 @@ bool TSimChildForm::Zmodyfikowana() const
     return WynikiNiezapisane || AnalizaJson(Ustawienia->UstawieniaSymulacji()) != ZapisaneUstawienia;
 }
 
+void TSimChildForm::changeEvent(QEvent* zdarzenie)
+{
+    QWidget::changeEvent(zdarzenie);
+    if (zdarzenie->type() == QEvent::LanguageChange)
+        OdswiezDokument();
+}
+
 void TSimChildForm::OdswiezDokument()
 {
     const std::string_view nazwa = Standardy.at(static_cast<std::size_t>(StandardOkna)).Nazwa;
-    QString tytul = QStringLiteral("Analiza dla ") + QString::fromUtf8(nazwa.data(), static_cast<qsizetype>(nazwa.size()));
+    QString tytul = TTekst::tr("Analiza dla %1")
+                        .arg(PrzetlumaczTekstBiblioteki(QString::fromUtf8(nazwa.data(), static_cast<qsizetype>(nazwa.size()))));
     if (!PlikAnalizy.isEmpty())
         tytul += QStringLiteral(" – ") + QFileInfo(PlikAnalizy).fileName();
     setWindowTitle(tytul + QStringLiteral("[*]"));

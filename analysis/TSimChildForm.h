@@ -127,6 +127,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
+    // The title in the new language.
+    void changeEvent(QEvent* zdarzenie) override;
 
 private:
     void OdswiezDokument();

@@ -1,5 +1,7 @@
 #include "TStatToolBar.h"
 
+#include "JezykQt.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,13 +34,13 @@ TStatToolBar::TStatToolBar(QWidget* rodzic) : QWidget(rodzic)
     ProgLabel->setObjectName(QStringLiteral("ProgLabel"));
     ProgLabel->setTextFormat(Qt::PlainText);
     CGaugePart = Wskaznik(QStringLiteral("CGaugePart"), this);
-    Label7 = new QLabel(QStringLiteral("Postęp całkowity"), this);
+    Label7 = new QLabel(TTekst::tr("Postęp całkowity"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     CGaugeTotal = Wskaznik(QStringLiteral("CGaugeTotal"), this);
-    AnulujBut = new QPushButton(QStringLiteral("Anuluj"), this);
+    AnulujBut = new QPushButton(TTekst::tr("Anuluj"), this);
     AnulujBut->setObjectName(QStringLiteral("AnulujBut"));
 
-    SimBut = new QPushButton(QStringLiteral("Przeprowadź symulację"), this);
+    SimBut = new QPushButton(TTekst::tr("Przeprowadź symulację"), this);
     SimBut->setObjectName(QStringLiteral("SimBut"));
     QFont pogrubiona = SimBut->font();
     pogrubiona.setBold(true);

@@ -3,6 +3,8 @@
 #include <exception>
 #include <new>
 
+#include "JezykQt.h"
+
 TWatekObliczen::TWatekObliczen(TObliczenie obliczenie, TKontrolkiPostepuQt postep, TKomunikaty komunikaty)
     : Obliczenie(std::move(obliczenie)), Postep(std::move(postep)), Komunikaty(std::move(komunikaty))
 {
@@ -22,8 +24,8 @@ void TWatekObliczen::Wykonaj()
     } catch (const TWynikNieskonczony&) {
         emit Blad(Komunikaty.WynikNieskonczony);
     } catch (const std::exception& blad) {
-        emit Blad(Komunikaty.Przerwanie + QStringLiteral(" błąd: ") + QString::fromUtf8(blad.what()));
+        emit Blad(TTekst::tr("%1 błąd: %2").arg(Komunikaty.Przerwanie, QString::fromUtf8(blad.what())));
     } catch (...) {
-        emit Blad(Komunikaty.Przerwanie + QStringLiteral(" nieznany błąd."));
+        emit Blad(TTekst::tr("%1 nieznany błąd.").arg(Komunikaty.Przerwanie));
     }
 }

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "Liczby.h"
 #include "PlotnoQt.h"
@@ -104,7 +105,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ListView = new QTreeWidget(z.TabSheet);
     z.ListView->setObjectName(nazwa + QStringLiteral("ListView"));
     z.ListView->setColumnCount(2);
-    z.ListView->setHeaderLabels({QStringLiteral("Częstotliwość[MHz]"), QStringLiteral("Tłumienie[dB]")});
+    z.ListView->setHeaderLabels({TTekst::tr("Częstotliwość[MHz]"), TTekst::tr("Tłumienie[dB]")});
     z.ListView->setRootIsDecorated(false);
     z.ListView->setUniformRowHeights(true);
     z.ListView->setAllColumnsShowFocus(true);
@@ -115,16 +116,16 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ListView->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     z.ListView->setFixedWidth(SzerokoscListy);
 
-    z.DodajBtn = Przycisk(QStringLiteral("Dodaj"), QStringLiteral("Dodaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-    z.EdytujBtn = Przycisk(QStringLiteral("Edytuj"), QStringLiteral("Edytuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-    z.UsunBtn = Przycisk(QStringLiteral("Usuń"), QStringLiteral("Usun") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.DodajBtn = Przycisk(TTekst::tr("Dodaj"), TTekst::tr("Dodaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.EdytujBtn = Przycisk(TTekst::tr("Edytuj"), TTekst::tr("Edytuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.UsunBtn = Przycisk(TTekst::tr("Usuń"), QStringLiteral("Usun") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     z.WczytajBtn =
-        Przycisk(QStringLiteral("Wczytaj"), QStringLiteral("Wczytaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-    z.ZapiszBtn = Przycisk(QStringLiteral("Zapisz"), QStringLiteral("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-    z.RekalkulacjaBtn = Przycisk(QStringLiteral("Rekalkulacja"),
-                                 QStringLiteral("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+        Przycisk(TTekst::tr("Wczytaj"), TTekst::tr("Wczytaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.ZapiszBtn = Przycisk(TTekst::tr("Zapisz"), TTekst::tr("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.RekalkulacjaBtn = Przycisk(TTekst::tr("Rekalkulacja"),
+                                 TTekst::tr("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     if (!regeneracja) {
-        z.ImportujBtn = Przycisk(QStringLiteral("Importuj Touchstone…"),
+        z.ImportujBtn = Przycisk(TTekst::tr("Importuj Touchstone…"),
                                  QStringLiteral("Importuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
         z.ImportujBtn->setToolTip(QStringLiteral("Charakterystyka z pliku parametrów S (.s1p, .s2p, .s4p, .s8p), "
                                                  "np. z pomiaru analizatorem sieci"));
@@ -179,7 +180,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     obszarWykresu->addWidget(z.CharWykres, 0, 0);
     obszarWykresu->addWidget(z.ScrollBox, 0, 0);
 
-    z.TabSet = ZestawZakladek(nazwa + QStringLiteral("TabSet"), {QStringLiteral("Charakterystyka")}, z.TabSheet);
+    z.TabSet = ZestawZakladek(nazwa + QStringLiteral("TabSet"), {TTekst::tr("Charakterystyka")}, z.TabSheet);
     QScrollArea* box = z.ScrollBox;
     QObject::connect(z.TabSet, &QTabBar::currentChanged, box, [box](int indeks) {
         box->setVisible(indeks == 1);
@@ -187,7 +188,7 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
             WysrodkujOdpowiedz(box);
     });
 
-    z.LimitCheckBox = new QCheckBox(QStringLiteral("Limit"), z.TabSheet);
+    z.LimitCheckBox = new QCheckBox(TTekst::tr("Limit"), z.TabSheet);
     z.LimitCheckBox->setObjectName(QStringLiteral("Limit") + nazwa + QStringLiteral("CheckBox"));
     z.LimitCheckBox->setIcon(ProbkaLimitu());
     z.LimitCheckBox->setIconSize(QSize(24, 12));
@@ -236,13 +237,17 @@ void PokazCharakterystyke(TZakladkaCharakterystyki& z, TFltFltStrumien& strumien
     PokazPunktyNaWykresie(z, strumien);
 }
 
+void OpiszLimit(TZakladkaCharakterystyki& z, const QString& standard)
+{
+    z.LimitCheckBox->setToolTip(TTekst::tr("Granica łącza według %1: linia przerywana na wykresie").arg(standard));
+}
+
 void UstawLimit(TZakladkaCharakterystyki& z, const TCharakterystyka& limit, const QString& standard)
 {
     UstawPunkty(*z.Limit, limit);
     const bool jest = !limit.empty();
     z.LimitCheckBox->setVisible(jest);
-    z.LimitCheckBox->setToolTip(QStringLiteral("Granica łącza według ") + standard +
-                                QStringLiteral(": linia przerywana na wykresie"));
+    OpiszLimit(z, standard);
     z.CharWykres->ModyfikujSerie(SeriaLimitu, jest && z.LimitCheckBox->isChecked() ? z.Limit.get() : nullptr, 0,
                                  psSolid);
     z.CharWykres->update();
@@ -264,7 +269,7 @@ void PokazWynikRekalkulacji(TZakladkaCharakterystyki& z)
     z.CharWykres->ModyfikujSerie(SeriaOdpowiedzi, z.Wynik->Charakterystyka, 0, psSolid);
     z.CharWykres->update();
     if (z.TabSet->count() == 1)
-        z.TabSet->addTab(QStringLiteral("Znormalizowana odpowiedź impulsowa"));
+        z.TabSet->addTab(TTekst::tr("Znormalizowana odpowiedź impulsowa"));
 }
 
 void UkryjOdpowiedz(TZakladkaCharakterystyki& z)

@@ -81,6 +81,8 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
 // shown unless the user switched it off; an empty list takes the limit and its legend
 // entry away. standard: the standard's name for the legend's hint.
 void UstawLimit(TZakladkaCharakterystyki& zakladka, const TCharakterystyka& limit, const QString& standard);
+// The limit's hint, naming the standard, in the language in use.
+void OpiszLimit(TZakladkaCharakterystyki& zakladka, const QString& standard);
 
 // Scrolls the impulse-response view so that 0 µs stands in the middle.
 void WysrodkujOdpowiedz(QScrollArea* box);

@@ -9,14 +9,15 @@
 #include <QMenu>
 
 #include "EksportWykresu.h"
+#include "JezykQt.h"
 #include "UslugiQt.h"
 #include "Wykres.h"
 #include "ZapisPlikuQt.h"
 
 namespace {
 
-const QString TytulObrazu = QStringLiteral("Zapisz obraz wykresu");
-const QString TytulDanych = QStringLiteral("Zapisz dane wykresu");
+const char* const TytulObrazu = QT_TRANSLATE_NOOP("TTekst", "Zapisz obraz wykresu");
+const char* const TytulDanych = QT_TRANSLATE_NOOP("TTekst", "Zapisz dane wykresu");
 
 // The folder of the last copy saved; the first one goes to "Wyniki" beside the program,
 // where the results go.
@@ -56,7 +57,7 @@ void ZglosBlad(TWykres& wykres, const QString& plik, const std::optional<TBladEk
         PokazKomunikat(&wykres, OpisBleduZapisu(plik, { TBladZapisu::NieZwyklyPlik, {} }));
         break;
     case TBladEksportu::ZaDuzyObraz:
-        PokazKomunikat(&wykres, QStringLiteral("Obraz w tej skali byłby za duży; wybierz mniejszą skalę."));
+        PokazKomunikat(&wykres, TTekst::tr("Obraz w tej skali byłby za duży; wybierz mniejszą skalę."));
         break;
     case TBladEksportu::Zapis:
         PokazKomunikat(&wykres, OpisBleduZapisu(plik, { TBladZapisu::Zapis, blad->Szczegoly }));
@@ -71,22 +72,23 @@ void KopiujObraz(TWykres& wykres)
 
 void ZapiszObrazZDialogiem(TWykres& wykres)
 {
-    const QString plik = WybierzPlik(wykres, TytulObrazu, QStringLiteral("wykres.png"),
-        { QStringLiteral("Obraz PNG (*.png)"), QStringLiteral("Grafika wektorowa SVG (*.svg)"),
-            QStringLiteral("Dokument PDF (*.pdf)") });
+    const QString plik = WybierzPlik(wykres, TTekst::tr(TytulObrazu), QStringLiteral("wykres.png"),
+        { TTekst::tr("Obraz PNG (*.png)"), TTekst::tr("Grafika wektorowa SVG (*.svg)"),
+            TTekst::tr("Dokument PDF (*.pdf)") });
     if (plik.isEmpty())
         return;
     const std::optional<TFormatObrazu> format = FormatObrazu(plik);
     if (!format) {
-        PokazKomunikat(&wykres, QStringLiteral("Obraz można zapisać jako plik .png, .svg lub .pdf."));
+        PokazKomunikat(&wykres, TTekst::tr("Obraz można zapisać jako plik .png, .svg lub .pdf."));
         return;
     }
     double skala = 1.0;
     if (*format == TFormatObrazu::Png) {
         bool ok = false;
-        skala = QInputDialog::getDouble(&wykres, TytulObrazu,
-            QStringLiteral("Skala obrazu (1 to %1 × %2 pikseli, jak na ekranie):").arg(wykres.width()).arg(wykres.height()),
-            2.0, 0.25, 8.0, 2, &ok, Qt::WindowFlags(), 0.25);
+        const QString pytanie =
+            TTekst::tr("Skala obrazu (1 to %1 × %2 pikseli, jak na ekranie):").arg(wykres.width()).arg(wykres.height());
+        skala = QInputDialog::getDouble(&wykres, TTekst::tr(TytulObrazu), pytanie, 2.0, 0.25, 8.0, 2, &ok,
+                                        Qt::WindowFlags(), 0.25);
         if (!ok)
             return;
     }
@@ -96,7 +98,7 @@ void ZapiszObrazZDialogiem(TWykres& wykres)
 void ZapiszDaneZDialogiem(TWykres& wykres)
 {
     const QString plik
-        = WybierzPlik(wykres, TytulDanych, QStringLiteral("wykres.csv"), { QStringLiteral("Dane CSV (*.csv)") });
+        = WybierzPlik(wykres, TTekst::tr(TytulDanych), QStringLiteral("wykres.csv"), { TTekst::tr("Dane CSV (*.csv)") });
     if (!plik.isEmpty())
         ZglosBlad(wykres, plik, ZapiszDane(wykres, plik));
 }
@@ -107,11 +109,11 @@ QMenu* UtworzMenuWykresu(TWykres& wykres)
 {
     auto* menu = new QMenu(&wykres);
     menu->setObjectName(QStringLiteral("MenuWykresu"));
-    QObject::connect(menu->addAction(QStringLiteral("Kopiuj obraz")), &QAction::triggered, &wykres,
+    QObject::connect(menu->addAction(TTekst::tr("Kopiuj obraz")), &QAction::triggered, &wykres,
         [&wykres] { KopiujObraz(wykres); });
-    QObject::connect(menu->addAction(QStringLiteral("Zapisz obraz…")), &QAction::triggered, &wykres,
+    QObject::connect(menu->addAction(TTekst::tr("Zapisz obraz…")), &QAction::triggered, &wykres,
         [&wykres] { ZapiszObrazZDialogiem(wykres); });
-    QAction* dane = menu->addAction(QStringLiteral("Zapisz dane…"));
+    QAction* dane = menu->addAction(TTekst::tr("Zapisz dane…"));
     dane->setEnabled(MaDaneDoZapisu(wykres));
     QObject::connect(dane, &QAction::triggered, &wykres, [&wykres] { ZapiszDaneZDialogiem(wykres); });
     return menu;

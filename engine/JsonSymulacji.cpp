@@ -992,32 +992,43 @@ std::string ZapiszAnalize(const std::filesystem::path& plik, const json& dokumen
     return zapis.Zatwierdz();
 }
 
-std::string OpisBleduAnalizy(const TBladAnalizy& blad)
+std::string OpisBleduAnalizy(const TBladAnalizy& blad, TJezyk jezyk)
 {
     using TRodzaj = TBladAnalizy::TRodzaj;
+    const bool pl = jezyk == TJezyk::Polski;
+    const std::string mb = FormatujCalkowita(static_cast<std::int64_t>(MaksRozmiarAnalizy >> 20));
     switch (blad.Rodzaj) {
     case TRodzaj::Dostep:
-        return "Nie można otworzyć ani odczytać pliku.";
+        return pl ? "Nie można otworzyć ani odczytać pliku." : "The file cannot be opened or read.";
     case TRodzaj::NieZwykly:
-        return "To nie jest zwykły plik, lecz katalog, potok albo urządzenie.";
+        return pl ? "To nie jest zwykły plik, lecz katalog, potok albo urządzenie."
+                  : "This is not a regular file but a folder, a pipe or a device.";
     case TRodzaj::ZaDuzy:
-        return "Plik jest większy niż " + FormatujCalkowita(static_cast<std::int64_t>(MaksRozmiarAnalizy >> 20)) +
-               " MB, które program otwiera. Wyniki długich przebiegów warto zapisywać bez przebiegów "
-               "(lintavox-sim --no-streams).";
+        return pl ? "Plik jest większy niż " + mb +
+                        " MB, które program otwiera. Wyniki długich przebiegów warto zapisywać bez przebiegów "
+                        "(lintavox-sim --no-streams)."
+                  : "The file is larger than the " + mb +
+                        " MB the program opens. Results of long runs are best saved without their streams "
+                        "(lintavox-sim --no-streams).";
     case TRodzaj::BrakPamieci:
-        return "Za mało pamięci, by wczytać analizę.";
+        return pl ? "Za mało pamięci, by wczytać analizę." : "Not enough memory to read the analysis.";
     case TRodzaj::Pusty:
-        return "Plik jest pusty.";
+        return pl ? "Plik jest pusty." : "The file is empty.";
     case TRodzaj::Skladnia:
-        return "Plik nie jest analizą programu Lintavox: nie zawiera poprawnego tekstu JSON (jest uszkodzony, "
-               "niekompletny albo binarny).";
+        return pl ? "Plik nie jest analizą programu Lintavox: nie zawiera poprawnego tekstu JSON (jest uszkodzony, "
+                    "niekompletny albo binarny)."
+                  : "The file is not a Lintavox analysis: it holds no valid JSON text (it is damaged, incomplete "
+                    "or binary).";
     case TRodzaj::NieAnaliza:
-        return "Plik nie jest analizą programu Lintavox.";
+        return pl ? "Plik nie jest analizą programu Lintavox." : "The file is not a Lintavox analysis.";
     case TRodzaj::NowszaWersja:
-        return "Analizę zapisała nowsza wersja programu (format w wersji " + FormatujCalkowita(blad.Wersja) +
-               "). Ta wersja otwiera analizy w wersji do " + FormatujCalkowita(WersjaFormatuAnalizy) + ".";
+        return pl ? "Analizę zapisała nowsza wersja programu (format w wersji " + FormatujCalkowita(blad.Wersja) +
+                        "). Ta wersja otwiera analizy w wersji do " + FormatujCalkowita(WersjaFormatuAnalizy) + "."
+                  : "A newer version of the program saved the analysis (format version " +
+                        FormatujCalkowita(blad.Wersja) + "). This version opens analyses up to version " +
+                        FormatujCalkowita(WersjaFormatuAnalizy) + ".";
     case TRodzaj::Wartosc:
-        return "Plik zawiera nieprawidłową wartość: " + blad.Pole + ".";
+        return (pl ? "Plik zawiera nieprawidłową wartość: " : "The file holds an invalid value: ") + blad.Pole + ".";
     }
     return {};
 }

@@ -58,8 +58,8 @@ struct TBladAnalizy {
     std::int64_t Wersja = 0;
 };
 
-// The Polish message the desktop program shows for the error.
-std::string OpisBleduAnalizy(const TBladAnalizy& blad);
+// The message the desktop program shows for the error, in Polish or English.
+std::string OpisBleduAnalizy(const TBladAnalizy& blad, TJezyk jezyk = TJezyk::Polski);
 
 // Reads a parsed document. Every member is checked: types, the limits of every setting as
 // SprawdzUstawienia has them (bit counts up to maksBitow), the point lists as a model file's,

@@ -72,27 +72,28 @@ TBladModelu Odczytaj(const std::string& bajty, TCharakterystyka& punkty, std::st
 
 } // namespace
 
-std::string OpisBleduModelu(TBladModelu blad)
+std::string OpisBleduModelu(TBladModelu blad, TJezyk jezyk)
 {
+    const bool pl = jezyk == TJezyk::Polski;
     switch (blad) {
     case TBladModelu::Brak:
         return {};
     case TBladModelu::Dostep:
-        return "Nie można odczytać lub zapisać pliku";
+        return pl ? "Nie można odczytać lub zapisać pliku" : "The file cannot be read or written";
     case TBladModelu::NieJestPlikiem:
-        return "To nie jest zwykły plik";
+        return pl ? "To nie jest zwykły plik" : "This is not a regular file";
     case TBladModelu::ZaDuzy:
-        return "Plik jest za duży na charakterystykę";
+        return pl ? "Plik jest za duży na charakterystykę" : "The file is too large for a characteristic";
     case TBladModelu::Format:
-        return "Nieprawidłowy format pliku";
+        return pl ? "Nieprawidłowy format pliku" : "Invalid file format";
     case TBladModelu::LiczbaPunktow:
-        return "Liczba punktów nie zgadza się z długością pliku";
+        return pl ? "Liczba punktów nie zgadza się z długością pliku" : "The number of points does not match the file's length";
     case TBladModelu::ZaMaloPunktow:
-        return "Charakterystyka musi mieć co najmniej dwa punkty";
+        return pl ? "Charakterystyka musi mieć co najmniej dwa punkty" : "A characteristic needs at least two points";
     case TBladModelu::Czestotliwosci:
-        return "Częstotliwości muszą być nieujemne i rosnące";
+        return pl ? "Częstotliwości muszą być nieujemne i rosnące" : "Frequencies must be non-negative and rising";
     case TBladModelu::Wartosci:
-        return "Poziomy w pliku muszą zawierać się w przedziale <" +
+        return (pl ? "Poziomy w pliku muszą zawierać się w przedziale <" : "Levels in the file must lie within <") +
             FormatujCalkowita(static_cast<std::int64_t>(WzmocnienieMin)) + ";" +
             FormatujCalkowita(static_cast<std::int64_t>(WzmocnienieMax)) + "> dB";
     }

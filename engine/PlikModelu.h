@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Charakterystyki.h"
+#include "Liczby.h"
 
 // The most points a model file may hold; a larger file is refused before it is read.
 inline constexpr std::int32_t MaksPunktowModelu = 100000;
@@ -23,8 +24,8 @@ enum class TBladModelu {
     Wartosci,       // a gain outside WzmocnienieMin to WzmocnienieMax, or not a number
 };
 
-// The message the program's user sees for an error (Polish).
-std::string OpisBleduModelu(TBladModelu blad);
+// The message the program's user sees for an error, in Polish or English.
+std::string OpisBleduModelu(TBladModelu blad, TJezyk jezyk = TJezyk::Polski);
 
 // Reads a model file into punkty; on any error punkty stays as it was, and powod (when
 // given) receives one English line saying why, for the command line.

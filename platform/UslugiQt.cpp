@@ -7,17 +7,16 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QAbstractButton>
-#include <QTranslator>
 #include <QWidget>
 
 #include <initializer_list>
 #include <utility>
 
+#include "JezykQt.h"
 #include "Liczby.h"
 
 namespace {
@@ -76,7 +75,7 @@ bool ZapytajTakNie(QWidget* rodzic, const QString& tekst)
 {
     QMessageBox okno(QMessageBox::NoIcon, {}, tekst, QMessageBox::NoButton, OknoNad(rodzic));
     okno.setObjectName(QStringLiteral("Pytanie"));
-    PrzygotujKomunikat(okno, {{QMessageBox::Yes, QStringLiteral("Tak")}, {QMessageBox::No, QStringLiteral("Nie")}});
+    PrzygotujKomunikat(okno, {{QMessageBox::Yes, TTekst::tr("Tak")}, {QMessageBox::No, TTekst::tr("Nie")}});
     okno.setDefaultButton(QMessageBox::Yes);
     return okno.exec() == QMessageBox::Yes;
 }
@@ -105,13 +104,6 @@ void UstawSeparatorZLokalizacji()
         UstawSeparatorDziesietny(static_cast<char>(kropka.front().unicode()));
 }
 
-void ZaladujTlumaczenieQt()
-{
-    static QTranslator tlumaczenie;
-    if (tlumaczenie.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&tlumaczenie);
-}
-
 namespace {
 
 // Icons and type names from the file's name and kind, never from its content.
@@ -126,8 +118,8 @@ public:
     QString type(const QFileInfo& plik) const override
     {
         if (plik.isDir())
-            return QStringLiteral("Folder");
-        return plik.suffix().isEmpty() ? QStringLiteral("Plik") : QStringLiteral("Plik ") + plik.suffix().toUpper();
+            return TTekst::tr("Folder");
+        return plik.suffix().isEmpty() ? TTekst::tr("Plik") : TTekst::tr("Plik %1").arg(plik.suffix().toUpper());
     }
 };
 

@@ -40,9 +40,5 @@ void UstawKursorEkranu(TKursorEkranu kursor);
 // calls it once at start-up, before any number is shown.
 void UstawSeparatorZLokalizacji();
 
-// Qt's own texts (window menus, edit menus, standard buttons) in Polish, like every text
-// of the program; without the translation installed they stay as Qt has them.
-void ZaladujTlumaczenieQt();
-
 // FormatujStalo of platform/Liczby.h as a Qt string.
 QString TekstStalo(double wartosc, int miejsca);

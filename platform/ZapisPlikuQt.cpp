@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "JezykQt.h"
 #include "OdczytPliku.h"
 #include "ZapisAtomowy.h"
 
@@ -38,8 +39,8 @@ QString OpisBleduZapisu(const QString& plik, const TBladZapisu& blad)
 {
     const QString nazwa = QDir::toNativeSeparators(plik);
     if (blad.Rodzaj == TBladZapisu::NieZwyklyPlik)
-        return QStringLiteral("%1 nie jest zwykłym plikiem; nic nie zapisano.").arg(nazwa);
+        return TTekst::tr("%1 nie jest zwykłym plikiem; nic nie zapisano.").arg(nazwa);
     if (blad.Szczegoly.isEmpty())
-        return QStringLiteral("Nie udało się zapisać pliku %1.").arg(nazwa);
-    return QStringLiteral("Nie udało się zapisać pliku %1: %2").arg(nazwa, blad.Szczegoly);
+        return TTekst::tr("Nie udało się zapisać pliku %1.").arg(nazwa);
+    return TTekst::tr("Nie udało się zapisać pliku %1: %2").arg(nazwa, blad.Szczegoly);
 }

@@ -1,5 +1,7 @@
 #include "Obrazy.h"
 
+#include "JezykQt.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -234,9 +236,9 @@ QPixmap ObrazPowitalny(QSize rozmiar)
     p.setFont(opis);
     p.setPen(QColor(0xc8, 0xdc, 0xf5));
     p.drawText(QRectF(w * 0.05, h * 0.50, w * 0.50, h * 0.14), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Symulator warstwy fizycznej"));
+               TTekst::tr("Symulator warstwy fizycznej"));
     p.drawText(QRectF(w * 0.05, h * 0.62, w * 0.50, h * 0.14), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("sieci Ethernet na skrętce"));
+               TTekst::tr("sieci Ethernet na skrętce"));
     opis.setPixelSize(static_cast<int>(h * 0.07));
     p.setFont(opis);
     p.setPen(QColor(0x7f, 0xa8, 0xd8));

@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QSettings>
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <tuple>
 
+#include "JezykQt.h"
 #include "OdczytPliku.h"
 #include "UslugiQt.h"
 
@@ -92,4 +94,25 @@ bool ZapiszUstawienia(const QString& sciezka, const TTabelaUstawien& tabela)
     if (plik.write(dane) != dane.size())
         return false;
     return plik.commit();
+}
+
+namespace {
+
+QSettings UstawieniaUzytkownika()
+{
+    return QSettings(QStringLiteral("Lintavox"), QStringLiteral("Lintavox"));
+}
+
+const QString KluczJezyka = QStringLiteral("jezyk");
+
+} // namespace
+
+TJezyk ZapisanyJezyk()
+{
+    return JezykZKodu(UstawieniaUzytkownika().value(KluczJezyka).toString());
+}
+
+void ZapiszJezyk(TJezyk jezyk)
+{
+    UstawieniaUzytkownika().setValue(KluczJezyka, KodJezyka(jezyk));
 }

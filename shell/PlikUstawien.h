@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "Liczby.h"
 #include "UstawieniaStandardu.h"
 
 inline constexpr int RozmiarPlikuUstawien = 24;
@@ -26,3 +27,8 @@ void DekodujUstawienia(const QByteArray& dane, TTabelaUstawien& tabela);
 bool WczytajUstawienia(const QString& sciezka, TTabelaUstawien& tabela);
 // Replaces the file with the table's 24 bytes; false when the file could not be written.
 bool ZapiszUstawienia(const QString& sciezka, const TTabelaUstawien& tabela);
+
+// The language chosen in the options dialog. It lives in the user's settings (QSettings),
+// not in varto.cfg, whose 24 bytes stay as older versions wrote them; Polish when none.
+TJezyk ZapisanyJezyk();
+void ZapiszJezyk(TJezyk jezyk);

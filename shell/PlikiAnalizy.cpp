@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QSettings>
 
+#include "JezykQt.h"
 #include "Standardy.h"
 #include "TSimChildForm.h"
 #include "UslugiQt.h"
@@ -18,7 +19,7 @@ const QString KluczFolderu = QStringLiteral("FolderAnaliz");
 
 QString FiltrAnaliz()
 {
-    return QStringLiteral("Analizy Lintavox (*.%1)").arg(QLatin1String(RozszerzenieAnalizy));
+    return TTekst::tr("Analizy Lintavox (*.%1)").arg(QLatin1String(RozszerzenieAnalizy));
 }
 
 // Where a dialog starts: the folder of the last file used, else the working folder.
@@ -59,14 +60,14 @@ void DodajOstatniaAnalize(const QString& plik)
 
 QStringList WybierzAnalizyDoOtwarcia(QWidget* rodzic)
 {
-    QFileDialog OpenDialog(rodzic, QStringLiteral("Otwieranie analizy"));
+    QFileDialog OpenDialog(rodzic, TTekst::tr("Otwieranie analizy"));
     OpenDialog.setObjectName(QStringLiteral("OpenAnalizaDialog"));
     PrzygotujDialogPliku(OpenDialog);
     OpenDialog.setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog.setFileMode(QFileDialog::ExistingFiles);
     // The command line's results are analyses too, whatever their names end with.
-    OpenDialog.setNameFilters({FiltrAnaliz(), QStringLiteral("Wyniki lintavox-sim (*.json)"),
-                               QStringLiteral("Wszystkie pliki (*)")});
+    OpenDialog.setNameFilters({FiltrAnaliz(), TTekst::tr("Wyniki lintavox-sim (*.json)"),
+                               TTekst::tr("Wszystkie pliki (*)")});
     OpenDialog.setDirectory(FolderStartowy());
     if (OpenDialog.exec() != QDialog::Accepted)
         return {};
@@ -78,7 +79,7 @@ QStringList WybierzAnalizyDoOtwarcia(QWidget* rodzic)
 
 std::optional<TWyborZapisu> WybierzZapisAnalizy(QWidget* rodzic, const TSimChildForm& analiza)
 {
-    QFileDialog SaveDialog(rodzic, QStringLiteral("Zapisywanie analizy"));
+    QFileDialog SaveDialog(rodzic, TTekst::tr("Zapisywanie analizy"));
     SaveDialog.setObjectName(QStringLiteral("SaveAnalizaDialog"));
     PrzygotujDialogPliku(SaveDialog);
     SaveDialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -96,14 +97,14 @@ std::optional<TWyborZapisu> WybierzZapisAnalizy(QWidget* rodzic, const TSimChild
     }
 
     // Results that no longer belong to the settings on the page are never saved with them.
-    auto* wyniki = new QCheckBox(QStringLiteral("Zapisz także wyniki ostatniej symulacji"), &SaveDialog);
+    auto* wyniki = new QCheckBox(TTekst::tr("Zapisz także wyniki ostatniej symulacji"), &SaveDialog);
     wyniki->setObjectName(QStringLiteral("ZWynikamiCheckBox"));
     const bool aktualne = analiza.WynikiAktualne();
     wyniki->setEnabled(aktualne);
     wyniki->setChecked(aktualne && analiza.ZapisujWyniki());
-    wyniki->setToolTip(aktualne ? QStringLiteral("Przebiegi, wykresy i oceny błędów otworzą się bez ponownej symulacji.")
-                                : QStringLiteral("Wyniki nie odpowiadają bieżącym ustawieniom albo symulacji jeszcze "
-                                                 "nie przeprowadzono."));
+    wyniki->setToolTip(aktualne ? TTekst::tr("Przebiegi, wykresy i oceny błędów otworzą się bez ponownej symulacji.")
+                                : TTekst::tr("Wyniki nie odpowiadają bieżącym ustawieniom albo symulacji jeszcze "
+                                             "nie przeprowadzono."));
     if (auto* uklad = qobject_cast<QGridLayout*>(SaveDialog.layout()))
         uklad->addWidget(wyniki, uklad->rowCount(), 0, 1, uklad->columnCount());
 
@@ -114,6 +115,6 @@ std::optional<TWyborZapisu> WybierzZapisAnalizy(QWidget* rodzic, const TSimChild
 
 QString KomunikatOtwarcia(const QString& plik, const TBladAnalizy& blad)
 {
-    return QStringLiteral("Nie można otworzyć analizy „%1”.\n\n%2")
-        .arg(QFileInfo(plik).fileName(), QString::fromStdString(OpisBleduAnalizy(blad)));
+    return TTekst::tr("Nie można otworzyć analizy „%1”.\n\n%2")
+        .arg(QFileInfo(plik).fileName(), QString::fromStdString(OpisBleduAnalizy(blad, JezykProgramu())));
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "JezykQt.h"
 #include "ListaStandardow.h"
 #include "PlikUstawien.h"
 #include "TRadioGroup.h"
@@ -19,30 +20,38 @@ TForm1::TForm1(TTabelaUstawien& tabela, const QString& plik, QWidget* rodzic)
       Tabela(tabela), Plik(plik)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Ustawienia"));
+    setWindowTitle(TTekst::tr("Ustawienia"));
 
     NewSimComboBox = new QComboBox(this);
     NewSimComboBox->setObjectName(QStringLiteral("NewSimComboBox"));
     auto* etykieta = new QLabel(QStringLiteral("Standard:"), this);
     etykieta->setBuddy(NewSimComboBox);
 
-    RegeneracjaRadioGroup = DodajGrupe(QStringLiteral("Regeneracja"), QStringLiteral("RegeneracjaRadioGroup"),
+    RegeneracjaRadioGroup = DodajGrupe(TTekst::tr("Regeneracja"), QStringLiteral("RegeneracjaRadioGroup"),
                                        &UstawieniaStandardu::Regeneracja, true);
-    PrzesluchyRadioGroup = DodajGrupe(QStringLiteral("Przesłuchy"), QStringLiteral("PrzesluchyRadioGroup"),
+    PrzesluchyRadioGroup = DodajGrupe(TTekst::tr("Przesłuchy"), QStringLiteral("PrzesluchyRadioGroup"),
                                       &UstawieniaStandardu::Przesluchy, true);
     EchoRadioGroup =
-        DodajGrupe(QStringLiteral("Echo"), QStringLiteral("EchoRadioGroup"), &UstawieniaStandardu::Echo, true);
-    BerErfRadioGroup = DodajGrupe(QStringLiteral("Kalkulacja BER przy pomocy ERF"), QStringLiteral("BerErfRadioGroup"),
+        DodajGrupe(TTekst::tr("Echo"), QStringLiteral("EchoRadioGroup"), &UstawieniaStandardu::Echo, true);
+    BerErfRadioGroup = DodajGrupe(TTekst::tr("Kalkulacja BER przy pomocy ERF"), QStringLiteral("BerErfRadioGroup"),
                                   &UstawieniaStandardu::BerErf, false);
-    DekoderRadioGroup = DodajGrupe(QStringLiteral("Dekoder i ocena czasu poprawnej transmisji"),
+    DekoderRadioGroup = DodajGrupe(TTekst::tr("Dekoder i ocena czasu poprawnej transmisji"),
                                    QStringLiteral("DekoderRadioGroup"), &UstawieniaStandardu::Dekoder, false);
-    RozkladyRadioGroup = DodajGrupe(QStringLiteral("Rozkłady błędów"), QStringLiteral("RozkladyRadioGroup"),
+    RozkladyRadioGroup = DodajGrupe(TTekst::tr("Rozkłady błędów"), QStringLiteral("RozkladyRadioGroup"),
                                     &UstawieniaStandardu::RozkladyBledow, false);
+
+    // Each language named in itself, so that either can be found whatever is on show.
+    JezykComboBox = new QComboBox(this);
+    JezykComboBox->setObjectName(QStringLiteral("JezykComboBox"));
+    JezykComboBox->addItem(QStringLiteral("Polski"), QVariant::fromValue(static_cast<int>(TJezyk::Polski)));
+    JezykComboBox->addItem(QStringLiteral("English"), QVariant::fromValue(static_cast<int>(TJezyk::Angielski)));
+    auto* etykietaJezyka = new QLabel(QStringLiteral("Język / Language:"), this);
+    etykietaJezyka->setBuddy(JezykComboBox);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    AnulujButton = new QPushButton(QStringLiteral("Anuluj"), this);
+    AnulujButton = new QPushButton(TTekst::tr("Anuluj"), this);
     AnulujButton->setObjectName(QStringLiteral("AnulujButton"));
     connect(OKButton, &QPushButton::clicked, this, &TForm1::OKButtonClick);
     connect(AnulujButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -59,6 +68,11 @@ TForm1::TForm1(TTabelaUstawien& tabela, const QString& plik, QWidget* rodzic)
     grupy->addWidget(DekoderRadioGroup, 1, 1);
     grupy->addWidget(RozkladyRadioGroup, 2, 1);
 
+    auto* jezyk = new QHBoxLayout;
+    jezyk->addWidget(etykietaJezyka);
+    jezyk->addWidget(JezykComboBox);
+    jezyk->addStretch(1);
+
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch(1);
     przyciski->addWidget(OKButton);
@@ -67,6 +81,7 @@ TForm1::TForm1(TTabelaUstawien& tabela, const QString& plik, QWidget* rodzic)
     auto* uklad = new QVBoxLayout(this);
     uklad->addLayout(gora);
     uklad->addLayout(grupy);
+    uklad->addLayout(jezyk);
     uklad->addSpacing(4);
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
@@ -85,10 +100,10 @@ TRadioGroup* TForm1::DodajGrupe(const QString& tytul, const QString& nazwa, std:
     auto* grupa = new TRadioGroup(tytul, this);
     grupa->setObjectName(nazwa);
     if (efektKanalu) {
-        grupa->UstawPozycje({QStringLiteral("Niedostępne"), QStringLiteral("Dostępne, domyślnie wyłączone"),
-                             QStringLiteral("Dostępne, domyślnie włączone")});
+        grupa->UstawPozycje({TTekst::tr("Niedostępne"), TTekst::tr("Dostępne, domyślnie wyłączone"),
+                             TTekst::tr("Dostępne, domyślnie włączone")});
     } else {
-        grupa->UstawPozycje({QStringLiteral("Wyłączone"), QStringLiteral("Włączone")});
+        grupa->UstawPozycje({TTekst::tr("Wyłączone"), TTekst::tr("Włączone")});
     }
     connect(grupa, &TRadioGroup::PozycjaKliknieta, this, [this, pole](int indeks) {
         const int standard = NewSimComboBox->currentIndex();
@@ -103,6 +118,7 @@ void TForm1::showEvent(QShowEvent* zdarzenie)
 {
     NewSimComboBox->setCurrentIndex(0);
     PokazStandard(0);
+    JezykComboBox->setCurrentIndex(JezykComboBox->findData(static_cast<int>(JezykProgramu())));
     QDialog::showEvent(zdarzenie);
 }
 
@@ -118,8 +134,11 @@ void TForm1::PokazStandard(int indeks)
 void TForm1::OKButtonClick()
 {
     accept();
+    const auto jezyk = static_cast<TJezyk>(JezykComboBox->currentData().toInt());
+    if (jezyk != JezykProgramu() && UstawJezyk(jezyk))
+        ZapiszJezyk(jezyk);
     if (!ZapiszUstawienia(Plik, Tabela)) {
-        PokazKomunikat(nullptr, QStringLiteral("Nie można zapisać ustawień w pliku ") + QDir::toNativeSeparators(Plik) +
-                                    QStringLiteral(".\nZmiany obowiązują do zamknięcia programu."));
+        PokazKomunikat(nullptr, TTekst::tr("Nie można zapisać ustawień w pliku %1.\nZmiany obowiązują do zamknięcia programu.")
+                                    .arg(QDir::toNativeSeparators(Plik)));
     }
 }

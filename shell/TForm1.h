@@ -1,5 +1,5 @@
 // The options dialog "Ustawienia": per standard, which features an analysis offers.
-// It edits the main window's table in place; "OK" writes varto.cfg.
+// It edits the main window's table in place; "OK" writes varto.cfg and applies the language.
 #pragma once
 
 #include <QDialog>
@@ -24,6 +24,8 @@ public:
     TRadioGroup* EchoRadioGroup;
     TRadioGroup* DekoderRadioGroup;
     TRadioGroup* RozkladyRadioGroup;
+    // "Język / Language": Polski or English, applied to every window by "OK".
+    QComboBox* JezykComboBox;
     QPushButton* OKButton;
     QPushButton* AnulujButton;
 

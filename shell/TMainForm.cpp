@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "Drukowanie.h"
+#include "JezykQt.h"
 #include "ListaStandardow.h"
 #include "Obrazy.h"
 #include "PlikUstawien.h"
@@ -61,11 +62,11 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     });
     setAcceptDrops(true);
 
-    Nowa1 = DodajPolecenie(QStringLiteral("Nowa"), QStringLiteral("Nowa1"), IkonaNowa(), QKeySequence::New);
-    Otworz1 = DodajPolecenie(QStringLiteral("Otwórz…"), QStringLiteral("Otworz1"), QIcon(), QKeySequence::Open);
-    ZapiszAnalize1 = DodajPolecenie(QStringLiteral("Zapisz analizę"), QStringLiteral("ZapiszAnalize1"), QIcon(),
+    Nowa1 = DodajPolecenie(TTekst::tr("Nowa"), QStringLiteral("Nowa1"), IkonaNowa(), QKeySequence::New);
+    Otworz1 = DodajPolecenie(TTekst::tr("Otwórz…"), QStringLiteral("Otworz1"), QIcon(), QKeySequence::Open);
+    ZapiszAnalize1 = DodajPolecenie(TTekst::tr("Zapisz analizę"), QStringLiteral("ZapiszAnalize1"), QIcon(),
                                     QKeySequence(Qt::CTRL | Qt::Key_S));
-    ZapiszAnalizeJako1 = DodajPolecenie(QStringLiteral("Zapisz analizę jako…"), QStringLiteral("ZapiszAnalizeJako1"),
+    ZapiszAnalizeJako1 = DodajPolecenie(TTekst::tr("Zapisz analizę jako…"), QStringLiteral("ZapiszAnalizeJako1"),
                                         QIcon(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     ZapiszAnalize1->setEnabled(false);
     ZapiszAnalizeJako1->setEnabled(false);
@@ -73,10 +74,10 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     connect(ZapiszAnalize1, &QAction::triggered, this, [this] { PolecenieAnalizy(false); });
     connect(ZapiszAnalizeJako1, &QAction::triggered, this, [this] { PolecenieAnalizy(true); });
     // The bitmap export keeps its place and button; Ctrl+S now saves the analysis.
-    Zapisz1 = DodajPolecenie(QStringLiteral("Zapisz"), QStringLiteral("Zapisz1"), IkonaZapisz(), QKeySequence());
-    Drukuj1 = DodajPolecenie(QStringLiteral("Drukuj"), QStringLiteral("Drukuj1"), IkonaDrukuj(), QKeySequence::Print);
-    Opcje1 = DodajPolecenie(QStringLiteral("Opcje"), QStringLiteral("Opcje1"), IkonaOpcje(), QKeySequence());
-    Zakoncz1 = DodajPolecenie(QStringLiteral("Zakończ"), QStringLiteral("Zakoncz1"), IkonaZakoncz(), QKeySequence::Quit);
+    Zapisz1 = DodajPolecenie(TTekst::tr("Zapisz"), QStringLiteral("Zapisz1"), IkonaZapisz(), QKeySequence());
+    Drukuj1 = DodajPolecenie(TTekst::tr("Drukuj"), QStringLiteral("Drukuj1"), IkonaDrukuj(), QKeySequence::Print);
+    Opcje1 = DodajPolecenie(TTekst::tr("Opcje"), QStringLiteral("Opcje1"), IkonaOpcje(), QKeySequence());
+    Zakoncz1 = DodajPolecenie(TTekst::tr("Zakończ"), QStringLiteral("Zakoncz1"), IkonaZakoncz(), QKeySequence::Quit);
     Zapisz1->setEnabled(false);
     Drukuj1->setEnabled(false);
     connect(Nowa1, &QAction::triggered, this, [this] { UruchomStart(false); });
@@ -85,27 +86,27 @@ TMainForm::TMainForm(QWidget* rodzic) : QMainWindow(rodzic), TabelaUstawien(Usta
     connect(Opcje1, &QAction::triggered, this, &TMainForm::Opcje);
     connect(Zakoncz1, &QAction::triggered, this, &QWidget::close);
 
-    Symulacja1 = menuBar()->addMenu(QStringLiteral("Symulacja"));
+    Symulacja1 = menuBar()->addMenu(TTekst::tr("Symulacja"));
     Symulacja1->setObjectName(QStringLiteral("Symulacja1"));
     Symulacja1->setToolTipsVisible(true);
     connect(Symulacja1, &QMenu::aboutToShow, this, &TMainForm::ZbudujMenuSymulacja);
     ZbudujMenuSymulacja();
 
-    Kaskada1 = new QAction(QStringLiteral("Kaskada"), this);
+    Kaskada1 = new QAction(TTekst::tr("Kaskada"), this);
     Kaskada1->setObjectName(QStringLiteral("Kaskada1"));
-    UstawWPoziomie1 = new QAction(QStringLiteral("Ustaw w poziomie"), this);
+    UstawWPoziomie1 = new QAction(TTekst::tr("Ustaw w poziomie"), this);
     UstawWPoziomie1->setObjectName(QStringLiteral("UstawWPoziomie1"));
-    UstawWPionie1 = new QAction(QStringLiteral("Ustaw w pionie"), this);
+    UstawWPionie1 = new QAction(TTekst::tr("Ustaw w pionie"), this);
     UstawWPionie1->setObjectName(QStringLiteral("UstawWPionie1"));
     connect(Kaskada1, &QAction::triggered, ClientArea, &QMdiArea::cascadeSubWindows);
     connect(UstawWPoziomie1, &QAction::triggered, this, &TMainForm::UstawWPoziomie);
     connect(UstawWPionie1, &QAction::triggered, this, &TMainForm::UstawWPionie);
-    Okno1 = menuBar()->addMenu(QStringLiteral("Okno"));
+    Okno1 = menuBar()->addMenu(TTekst::tr("Okno"));
     Okno1->setObjectName(QStringLiteral("Okno1"));
     connect(Okno1, &QMenu::aboutToShow, this, &TMainForm::ZbudujMenuOkno);
     ZbudujMenuOkno();
 
-    ToolBar1 = addToolBar(QStringLiteral("Symulacja"));
+    ToolBar1 = addToolBar(TTekst::tr("Symulacja"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
@@ -312,9 +313,9 @@ bool TMainForm::ZapiszAnalize(TSimChildForm& analiza, bool jako)
     }
     const bool byl = QFileInfo::exists(wybor.Plik);
     if (const std::string blad = analiza.ZapiszAnalize(wybor.Plik, wybor.ZWynikami); !blad.empty()) {
-        QString tekst = QStringLiteral("Nie można zapisać analizy w pliku „%1”.").arg(QFileInfo(wybor.Plik).fileName());
+        QString tekst = TTekst::tr("Nie można zapisać analizy w pliku „%1”.").arg(QFileInfo(wybor.Plik).fileName());
         if (byl)
-            tekst += QStringLiteral(" Plik, który tam był, pozostał bez zmian.");
+            tekst += TTekst::tr(" Plik, który tam był, pozostał bez zmian.");
         QMessageBox komunikat(QMessageBox::Warning, QStringLiteral("Lintavox"), tekst, QMessageBox::Ok, this);
         komunikat.setDetailedText(QString::fromStdString(blad));
         komunikat.exec();
@@ -331,12 +332,12 @@ bool TMainForm::PytajOZapis(TSimChildForm& analiza)
     const QString nazwa = analiza.Plik().isEmpty() ? analiza.windowTitle().remove(QStringLiteral("[*]"))
                                                    : QFileInfo(analiza.Plik()).fileName();
     QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Lintavox"),
-                        QStringLiteral("Analiza „%1” została zmieniona. Czy zapisać zmiany?").arg(nazwa),
+                        TTekst::tr("Analiza „%1” została zmieniona. Czy zapisać zmiany?").arg(nazwa),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     pytanie.setObjectName(QStringLiteral("PytanieOZapis"));
-    pytanie.button(QMessageBox::Save)->setText(QStringLiteral("Zapisz"));
-    pytanie.button(QMessageBox::Discard)->setText(QStringLiteral("Nie zapisuj"));
-    pytanie.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    pytanie.button(QMessageBox::Save)->setText(TTekst::tr("Zapisz"));
+    pytanie.button(QMessageBox::Discard)->setText(TTekst::tr("Nie zapisuj"));
+    pytanie.button(QMessageBox::Cancel)->setText(TTekst::tr("Anuluj"));
     pytanie.setDefaultButton(QMessageBox::Save);
     switch (pytanie.exec()) {
     case QMessageBox::Save:

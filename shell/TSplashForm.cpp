@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "JezykQt.h"
 #include "Obrazy.h"
 #include "TMainForm.h"
 
@@ -41,7 +42,7 @@ TSplashForm::TSplashForm(QWidget* rodzic)
     Image1->setPixmap(ObrazPowitalny(Image1->size()));
 
     const int goraDolu = wnetrze.bottom() + 1 - WysokoscDolu;
-    WersjaLabel = new QLabel(QStringLiteral(" Wersja: 0.99b "), this);
+    WersjaLabel = new QLabel(TTekst::tr(" Wersja: 0.99b "), this);
     WersjaLabel->setObjectName(QStringLiteral("WersjaLabel"));
     WersjaLabel->setGeometry(wnetrze.left() + 2, goraDolu, 200, WysokoscDolu);
     WersjaLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -57,7 +58,7 @@ TSplashForm::TSplashForm(QWidget* rodzic)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(2, 2, RozmiarPrzycisku.width(), RozmiarPrzycisku.height());
     Image2->setPixmap(ObrazPrzyciskuDalej(RozmiarPrzycisku));
-    Image2->setToolTip(QStringLiteral("Dalej"));
+    Image2->setToolTip(TTekst::tr("Dalej"));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
     Image2->setVisible(false);

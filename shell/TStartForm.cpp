@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "JezykQt.h"
 #include "ListaStandardow.h"
 #include "TRadioGroup.h"
 
@@ -23,13 +24,13 @@ TStartForm::TStartForm(bool pokazOtworz, QWidget* rodzic)
     setObjectName(QStringLiteral("StartForm"));
     setWindowTitle(QStringLiteral("Lintavox"));
 
-    NewSimRadioGroup = new TRadioGroup(QStringLiteral(" Utwórz nową analizę "), this);
+    NewSimRadioGroup = new TRadioGroup(TTekst::tr(" Utwórz nową analizę "), this);
     NewSimRadioGroup->setObjectName(QStringLiteral("NewSimRadioGroup"));
     WypelnijListe(NewSimRadioGroup, NazwyStandardow());
 
     OpenSimRadioGroup = new TRadioGroup(QString(), this);
     OpenSimRadioGroup->setObjectName(QStringLiteral("OpenSimRadioGroup"));
-    OpenSimRadioGroup->UstawPozycje({QStringLiteral("Otwórz analizę z dysku")});
+    OpenSimRadioGroup->UstawPozycje({TTekst::tr("Otwórz analizę z dysku")});
     OpenSimRadioGroup->setVisible(pokazOtworz);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);

@@ -8,7 +8,9 @@
 
 #include <exception>
 
+#include "JezykQt.h"
 #include "Obrazy.h"
+#include "PlikUstawien.h"
 #include "TMainForm.h"
 #include "TSplashForm.h"
 #include "UslugiQt.h"
@@ -41,13 +43,15 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Lintavox"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(IkonaProgramu());
-    ZaladujTlumaczenieQt();
+    // The language chosen before, Polish when its catalogue is missing.
+    if (!UstawJezyk(ZapisanyJezyk()))
+        UstawJezyk(TJezyk::Polski);
     UstawSeparatorZLokalizacji();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Symulator warstwy fizycznej Ethernetu na skrętce."));
+    parser.setApplicationDescription(TTekst::tr("Symulator warstwy fizycznej Ethernetu na skrętce."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Analizy do otwarcia (.lintavox albo JSON z lintavox-sim)."),
-                                 QStringLiteral("[plik…]"));
+    parser.addPositionalArgument(QStringLiteral("plik"), TTekst::tr("Analizy do otwarcia (.lintavox albo JSON z lintavox-sim)."),
+                                 TTekst::tr("[plik…]"));
     parser.process(aplikacja);
 
     TSplashForm splash;

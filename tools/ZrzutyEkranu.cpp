@@ -42,10 +42,12 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
 #include "Drukowanie.h"
+#include "JezykQt.h"
 #include "ListaStandardow.h"
 #include "Obrazy.h"
 #include "StronaBledow.h"
@@ -491,19 +493,23 @@ void ZmierzCzasy(TMainForm& okno)
 int main(int argc, char* argv[])
 {
     QApplication aplikacja(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s FOLDER [LINTAVOX-SIM-JSON]\n", argv[0]);
+    const bool angielski = argc == 4 && std::strcmp(argv[3], "en") == 0;
+    if (argc < 2 || argc > 4 || (argc == 4 && !angielski && std::strcmp(argv[3], "pl") != 0)) {
+        std::fprintf(stderr, "usage: %s FOLDER [LINTAVOX-SIM-JSON [pl|en]]\n", argv[0]);
         return 2;
     }
     FolderWynikow = QString::fromLocal8Bit(argv[1]);
-    const QString plikWiersza = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString plikWiersza = argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(FolderWynikow);
     QApplication::setApplicationName(QStringLiteral("Lintavox"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(IkonaProgramu());
-    ZaladujTlumaczenieQt();
-    // The pictures show the program as a Polish desktop shows it.
-    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    if (!UstawJezyk(angielski ? TJezyk::Angielski : TJezyk::Polski)) {
+        std::fprintf(stderr, "the English catalogue is missing\n");
+        return 1;
+    }
+    // The pictures show the program as a Polish, or an English, desktop shows it.
+    QLocale::setDefault(angielski ? QLocale(QLocale::English, QLocale::UnitedKingdom) : QLocale(QLocale::Polish, QLocale::Poland));
     UstawSeparatorZLokalizacji();
     // A folder of its own, without varto.cfg: every feature offered and on.
     QTemporaryDir folderProgramu;
