@@ -175,7 +175,7 @@ int TPanelPasm::RysujRaport(TPlotno& plotno, const TUkladRaportu& u, int gora, c
         przebieg.PaintToCanvas(plotno, 0, 0, u.M + D, gornaKrawedz, u.C - D, e, maxX, -1, u.K);
         opis.PaintToCanvas(plotno, 0, 0, u.M + 1, gornaKrawedz, D, e, opis.OsX.Max(), -1, u.K);
         if (s.Nazwy) {
-            const std::string nazwa = strumien.ZwrocNazwe();
+            const std::string nazwa = PrzetlumaczTekstBiblioteki(QString::fromStdString(strumien.ZwrocNazwe())).toStdString();
             PiszZwyklym(plotno);
             const int t = plotno.WysokoscTekstu(nazwa);
             plotno.PiszTekst(u.M, T + static_cast<int>(i + 1) * e - e / 2 - t / 2, nazwa);

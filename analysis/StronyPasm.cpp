@@ -24,24 +24,10 @@ constexpr int WysokoscLegendyZRegeneracja = 80;
 constexpr int WysokoscLegendyBezRegeneracji = 63;
 constexpr int WysokoscLegendyZdekodowanych = 42;
 
-// The names the encoders give their streams, for the catalogue: they are shown translated.
-[[maybe_unused]] constexpr const char* NazwyStrumieni[] = {
-    QT_TRANSLATE_NOOP("TTekst", "Ciąg wejsciowy"),   QT_TRANSLATE_NOOP("TTekst", "Ciąg An"),
-    QT_TRANSLATE_NOOP("TTekst", "Ciąg Bn"),          QT_TRANSLATE_NOOP("TTekst", "Ciąg Cn"),
-    QT_TRANSLATE_NOOP("TTekst", "Ciąg Dn"),          QT_TRANSLATE_NOOP("TTekst", "Sygnał An"),
-    QT_TRANSLATE_NOOP("TTekst", "Sygnał Bn"),        QT_TRANSLATE_NOOP("TTekst", "Sygnał Cn"),
-    QT_TRANSLATE_NOOP("TTekst", "Sygnał Dn"),        QT_TRANSLATE_NOOP("TTekst", "Ciąg 4B5B"),
-    QT_TRANSLATE_NOOP("TTekst", "Ciąg MLT3"),        QT_TRANSLATE_NOOP("TTekst", "Sygnał MLT3"),
-    QT_TRANSLATE_NOOP("TTekst", "Ciąg Manchester"),  QT_TRANSLATE_NOOP("TTekst", "Sygnał Manchester"),
-};
-
-// A stream's name in the language in use; a numbered copy keeps its number ("Sygnał MLT3 (2)").
+// A stream's name in the language in use.
 QString Nazwa(const TFltFltStrumien& strumien)
 {
-    const QString nazwa = QString::fromStdString(strumien.ZwrocNazwe());
-    const qsizetype nawias = nazwa.lastIndexOf(QStringLiteral(" ("));
-    const QString rdzen = nawias > 0 && nazwa.endsWith(QLatin1Char(')')) ? nazwa.left(nawias) : nazwa;
-    return TTekst::tr(rdzen.toUtf8().constData()) + nazwa.mid(rdzen.size());
+    return PrzetlumaczTekstBiblioteki(QString::fromStdString(strumien.ZwrocNazwe()));
 }
 
 // A stream's hint of decimals: truncated, and kept within what a label can show.

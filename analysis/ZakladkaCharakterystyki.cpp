@@ -116,19 +116,19 @@ TZakladkaCharakterystyki ZbudujZakladke(const QString& nazwa, bool regeneracja, 
     z.ListView->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     z.ListView->setFixedWidth(SzerokoscListy);
 
-    z.DodajBtn = Przycisk(TTekst::tr("Dodaj"), TTekst::tr("Dodaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-    z.EdytujBtn = Przycisk(TTekst::tr("Edytuj"), TTekst::tr("Edytuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.DodajBtn = Przycisk(TTekst::tr("Dodaj"), QStringLiteral("Dodaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.EdytujBtn = Przycisk(TTekst::tr("Edytuj"), QStringLiteral("Edytuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     z.UsunBtn = Przycisk(TTekst::tr("Usuń"), QStringLiteral("Usun") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     z.WczytajBtn =
-        Przycisk(TTekst::tr("Wczytaj"), TTekst::tr("Wczytaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-    z.ZapiszBtn = Przycisk(TTekst::tr("Zapisz"), TTekst::tr("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+        Przycisk(TTekst::tr("Wczytaj"), QStringLiteral("Wczytaj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+    z.ZapiszBtn = Przycisk(TTekst::tr("Zapisz"), QStringLiteral("Zapisz") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     z.RekalkulacjaBtn = Przycisk(TTekst::tr("Rekalkulacja"),
-                                 TTekst::tr("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
+                                 QStringLiteral("Rekalkulacja") + nazwa + QStringLiteral("Btn"), z.TabSheet);
     if (!regeneracja) {
         z.ImportujBtn = Przycisk(TTekst::tr("Importuj Touchstone…"),
                                  QStringLiteral("Importuj") + nazwa + QStringLiteral("Btn"), z.TabSheet);
-        z.ImportujBtn->setToolTip(QStringLiteral("Charakterystyka z pliku parametrów S (.s1p, .s2p, .s4p, .s8p), "
-                                                 "np. z pomiaru analizatorem sieci"));
+        z.ImportujBtn->setToolTip(TTekst::tr("Charakterystyka z pliku parametrów S (.s1p, .s2p, .s4p, .s8p), "
+                                             "np. z pomiaru analizatorem sieci"));
     }
     // Editing needs a selected row.
     for (QPushButton* przycisk : {z.DodajBtn, z.EdytujBtn, z.UsunBtn})

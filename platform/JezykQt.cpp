@@ -19,40 +19,77 @@
 #include <QTranslator>
 #include <QTreeWidget>
 
+#include <optional>
+
 namespace {
 
-// The English catalogue, remembering for every translation it gave the Polish text it
-// came from: the way back when the language returns to Polish. Workers translate their
-// messages too, hence the lock.
-class TKatalog : public QTranslator {
-public:
-    QString translate(const char* kontekst, const char* zrodlo, const char* rozroznienie, int n) const override
-    {
-        QString przeklad = QTranslator::translate(kontekst, zrodlo, rozroznienie, n);
-        if (!przeklad.isEmpty()) {
-            const QMutexLocker blokada(&Blokada);
-            Zrodla.insert(przeklad, QString::fromUtf8(zrodlo));
-        }
-        return przeklad;
-    }
+// The names the encoders give their streams and the stages the channel reports, for the
+// catalogue: the program shows them translated.
+[[maybe_unused]] constexpr const char* TekstyBibliotek[] = {
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg wejsciowy"),   QT_TRANSLATE_NOOP("TTekst", "Ciąg An"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg Bn"),          QT_TRANSLATE_NOOP("TTekst", "Ciąg Cn"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg Dn"),          QT_TRANSLATE_NOOP("TTekst", "Sygnał An"),
+    QT_TRANSLATE_NOOP("TTekst", "Sygnał Bn"),        QT_TRANSLATE_NOOP("TTekst", "Sygnał Cn"),
+    QT_TRANSLATE_NOOP("TTekst", "Sygnał Dn"),        QT_TRANSLATE_NOOP("TTekst", "Ciąg 4B5B"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg MLT3"),        QT_TRANSLATE_NOOP("TTekst", "Sygnał MLT3"),
+    QT_TRANSLATE_NOOP("TTekst", "Ciąg Manchester"),  QT_TRANSLATE_NOOP("TTekst", "Sygnał Manchester"),
+    QT_TRANSLATE_NOOP("TTekst", "Kalkulacja odpowiedzi"), QT_TRANSLATE_NOOP("TTekst", "Kalkulacja charakterystyki"),
+    QT_TRANSLATE_NOOP("TTekst", "Tlumienie"),        QT_TRANSLATE_NOOP("TTekst", "Regenracja"),
+};
 
-    // The Polish source of a text given so far, or the text itself. The record outlives
-    // the catalogue's removal, which is when it is needed.
-    QString Zrodlo(const QString& tekst) const
+// Where a text on show came from: the context and source it was translated from.
+struct TPochodzenieTekstu {
+    QByteArray Kontekst;
+    QByteArray Zrodlo;
+    QByteArray Rozroznienie;
+};
+
+// Every text handed out, by whichever translator is installed (the English catalogue, or
+// Qt's Polish one, whose texts Qt's own widgets show), with where it came from; the way
+// back to the source when the language changes. Workers translate too, hence the lock.
+class TRejestr {
+public:
+    void Zapisz(const QString& tekst, const char* kontekst, const char* zrodlo, const char* rozroznienie)
     {
         const QMutexLocker blokada(&Blokada);
-        return Zrodla.value(tekst, tekst);
+        Teksty.insert(tekst, {kontekst, zrodlo, rozroznienie});
+    }
+
+    std::optional<TPochodzenieTekstu> Pochodzenie(const QString& tekst) const
+    {
+        const QMutexLocker blokada(&Blokada);
+        const auto p = Teksty.constFind(tekst);
+        return p == Teksty.constEnd() ? std::nullopt : std::optional(*p);
     }
 
 private:
     mutable QMutex Blokada;
-    mutable QHash<QString, QString> Zrodla;
+    QHash<QString, TPochodzenieTekstu> Teksty;
+};
+
+TRejestr& Rejestr()
+{
+    static TRejestr rejestr;
+    return rejestr;
+}
+
+// A translator that records in the register what it gives, and the source itself where
+// it has no translation: that is the text then on show.
+class TTlumaczZRejestrem : public QTranslator {
+public:
+    QString translate(const char* kontekst, const char* zrodlo, const char* rozroznienie, int n) const override
+    {
+        QString przeklad = QTranslator::translate(kontekst, zrodlo, rozroznienie, n);
+        if (zrodlo != nullptr)
+            Rejestr().Zapisz(przeklad.isEmpty() ? QString::fromUtf8(zrodlo) : przeklad, kontekst, zrodlo, rozroznienie);
+        return przeklad;
+    }
 };
 
 struct TStanJezyka {
     TJezyk Jezyk = TJezyk::Polski;
-    TKatalog Katalog;
-    QTranslator QtPolski;
+    TTlumaczZRejestrem Katalog;
+    TTlumaczZRejestrem QtPolski;
     bool QtPolskiZaladowany = false;
 };
 
@@ -196,11 +233,28 @@ bool UstawJezyk(TJezyk jezyk)
 
 QString PrzetlumaczTekst(const QString& tekst)
 {
-    const QString zrodlo = Stan().Katalog.Zrodlo(tekst);
-    if (Stan().Jezyk == TJezyk::Polski)
-        return zrodlo;
-    const QByteArray utf8 = zrodlo.toUtf8();
+    if (const std::optional<TPochodzenieTekstu> p = Rejestr().Pochodzenie(tekst)) {
+        const char* rozroznienie = p->Rozroznienie.isNull() ? nullptr : p->Rozroznienie.constData();
+        QString nowy = QCoreApplication::translate(p->Kontekst.constData(), p->Zrodlo.constData(), rozroznienie);
+        // Remembered even when no translator was installed to see it (between removing one
+        // catalogue and installing the other): the way back must not be lost.
+        Rejestr().Zapisz(nowy, p->Kontekst.constData(), p->Zrodlo.constData(), rozroznienie);
+        return nowy;
+    }
+    // A Polish text of the program's not handed out by a translator yet.
+    const QByteArray utf8 = tekst.toUtf8();
     return TTekst::tr(utf8.constData());
+}
+
+QString PrzetlumaczTekstBiblioteki(const QString& tekst)
+{
+    if (const qsizetype dwukropek = tekst.indexOf(QStringLiteral(": ")); dwukropek > 0)
+        return PrzetlumaczTekstBiblioteki(tekst.left(dwukropek)) + QStringLiteral(": ") +
+            PrzetlumaczTekstBiblioteki(tekst.mid(dwukropek + 2));
+    const qsizetype nawias = tekst.lastIndexOf(QStringLiteral(" ("));
+    const QString rdzen = nawias > 0 && tekst.endsWith(QLatin1Char(')')) ? tekst.left(nawias) : tekst;
+    const QByteArray utf8 = rdzen.toUtf8();
+    return TTekst::tr(utf8.constData()) + tekst.mid(rdzen.size());
 }
 
 QString KodJezyka(TJezyk jezyk)

@@ -1,5 +1,6 @@
 #include "PostepQt.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -11,6 +12,8 @@
 #include <climits>
 #include <mutex>
 #include <optional>
+
+#include "JezykQt.h"
 
 // What the computing thread and the GUI thread share. It lives as long as either side
 // holds it; the GUI side detaches itself when its window goes.
@@ -143,6 +146,8 @@ TPostepQt::TPostepQt(QLabel* etykieta, QProgressBar* czesciowy, QProgressBar* ca
     OkresMs = std::max(1, static_cast<int>(1000.0 / czestotliwosc));
     Zegar->setSingleShot(true);
     connect(Zegar, &QTimer::timeout, this, &TPostepQt::PokazTeraz);
+    if (Etykieta)
+        Etykieta->installEventFilter(this);
     std::lock_guard blokada(Stan->BlokadaOdbiorcy);
     Stan->Odbiorca = this;
 }
@@ -151,6 +156,13 @@ TPostepQt::~TPostepQt()
 {
     std::lock_guard blokada(Stan->BlokadaOdbiorcy);
     Stan->Odbiorca = nullptr;
+}
+
+bool TPostepQt::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::LanguageChange && obiekt == Etykieta)
+        Etykieta->setText(PrzetlumaczTekstBiblioteki(Etap));
+    return false;
 }
 
 void TPostepQt::ZmianaZgloszona()
@@ -169,8 +181,10 @@ void TPostepQt::PokazTeraz()
     Zegar->stop();
     // Cleared before reading: whatever a computation writes from here on reports again.
     Stan->Zgloszone.store(false);
-    if (const auto tekst = Stan->Etykieta.Odbierz(); tekst && Etykieta)
-        Etykieta->setText(*tekst);
+    if (const auto tekst = Stan->Etykieta.Odbierz(); tekst && Etykieta) {
+        Etap = *tekst;
+        Etykieta->setText(PrzetlumaczTekstBiblioteki(Etap));
+    }
     PokazWskaznik(Czesciowy, Stan->Czesciowy);
     PokazWskaznik(Calkowity, Stan->Calkowity);
     OdOstatniego.restart();

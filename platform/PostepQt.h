@@ -43,6 +43,10 @@ public:
     // How many times the widgets were updated: the coalescing made visible to tests.
     int LiczbaPokazow() const { return Pokazy; }
 
+protected:
+    // The stage on show follows the language.
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
 private:
     friend class TStanPostepuQt;
     // A computation changed something: show it now, or at the next screen refresh when
@@ -52,6 +56,7 @@ private:
 
     std::shared_ptr<TStanPostepuQt> Stan;
     QPointer<QLabel> Etykieta;
+    QString Etap; // the stage as the computation wrote it
     QPointer<QProgressBar> Czesciowy;
     QPointer<QProgressBar> Calkowity;
     QTimer* Zegar;

@@ -857,5 +857,25 @@ The changes hold until the program is closed.</translation>
         <source>Skala obrazu (1 to %1 × %2 pikseli, jak na ekranie):</source>
         <translation>Image scale (1 is %1 × %2 pixels, as on the screen):</translation>
     </message>
+    <message>
+        <source>Charakterystyka z pliku parametrów S (.s1p, .s2p, .s4p, .s8p), np. z pomiaru analizatorem sieci</source>
+        <translation>A characteristic from an S-parameter file (.s1p, .s2p, .s4p, .s8p), e.g. measured with a network analyser</translation>
+    </message>
+    <message>
+        <source>Kalkulacja odpowiedzi</source>
+        <translation>Calculating the response</translation>
+    </message>
+    <message>
+        <source>Kalkulacja charakterystyki</source>
+        <translation>Calculating the characteristic</translation>
+    </message>
+    <message>
+        <source>Tlumienie</source>
+        <translation>Attenuating</translation>
+    </message>
+    <message>
+        <source>Regenracja</source>
+        <translation>Regenerating</translation>
+    </message>
 </context>
 </TS>
