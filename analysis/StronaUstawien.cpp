@@ -346,7 +346,7 @@ void TStronaUstawien::UstawOpcje(int standard)
     UstawEfekt(Echo.TabSheet, EchoCheckBox, Opcje.Echo);
     UstawEfekt(Przesluchy.TabSheet, PrzesluchyCheckBox, Opcje.Przesluchy);
     const TLinieStandardu limity = LinieGraniczneStandardu(standard);
-    const QString nazwa = Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa);
+    const QString nazwa = PrzetlumaczTekstBiblioteki(Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa));
     UstawLimit(Tlumienie, limity.Tlumienie, nazwa);
     UstawLimit(Przesluchy, limity.Przesluchy, nazwa);
     UstawLimit(Echo, limity.Echo, nazwa);
@@ -702,7 +702,7 @@ void TStronaUstawien::changeEvent(QEvent* zdarzenie)
         return;
     for (int zrodlo = PierwszyCiagPrbs; zrodlo < LiczbaZrodelBitow; ++zrodlo)
         NazwijPrbs(*GenComboBox, static_cast<TZrodloBitow>(zrodlo));
-    const QString nazwa = Tekst(Standardy.at(static_cast<std::size_t>(Standard)).Nazwa);
+    const QString nazwa = PrzetlumaczTekstBiblioteki(Tekst(Standardy.at(static_cast<std::size_t>(Standard)).Nazwa));
     for (TZakladkaCharakterystyki* z : {&Tlumienie, &Przesluchy, &Echo})
         OpiszLimit(*z, nazwa);
     PokazZrodlo();

@@ -149,7 +149,7 @@ TKabelForm::TKabelForm(int standard, std::int32_t mbps, TListyZrodla oferowane, 
                                    Probka(KoloryList[1], TTekst::tr("przesłuchy")) + QStringLiteral("&nbsp;&nbsp; ") +
                                    Probka(KoloryList[2], TTekst::tr("echo")) +
                                    TTekst::tr("&nbsp;&nbsp; linie przerywane: limity %1")
-                                       .arg(Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa).toHtmlEscaped()),
+                                       .arg(PrzetlumaczTekstBiblioteki(Tekst(Standardy.at(static_cast<std::size_t>(standard)).Nazwa)).toHtmlEscaped()),
                                this);
     legenda->setTextFormat(Qt::RichText);
     PodsumowanieLabel = Etykieta(QString(), this, QStringLiteral("PodsumowanieLabel"));

@@ -7,13 +7,13 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHash>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTranslator>
@@ -23,8 +23,8 @@
 
 namespace {
 
-// The names the encoders give their streams and the stages the channel reports, for the
-// catalogue: the program shows them translated.
+// The names the encoders give their streams, the stages the channel reports and the
+// standard whose name says something, for the catalogue: the program shows them translated.
 [[maybe_unused]] constexpr const char* TekstyBibliotek[] = {
     QT_TRANSLATE_NOOP("TTekst", "Ciąg wejsciowy"),   QT_TRANSLATE_NOOP("TTekst", "Ciąg An"),
     QT_TRANSLATE_NOOP("TTekst", "Ciąg Bn"),          QT_TRANSLATE_NOOP("TTekst", "Ciąg Cn"),
@@ -35,6 +35,7 @@ namespace {
     QT_TRANSLATE_NOOP("TTekst", "Ciąg Manchester"),  QT_TRANSLATE_NOOP("TTekst", "Sygnał Manchester"),
     QT_TRANSLATE_NOOP("TTekst", "Kalkulacja odpowiedzi"), QT_TRANSLATE_NOOP("TTekst", "Kalkulacja charakterystyki"),
     QT_TRANSLATE_NOOP("TTekst", "Tlumienie"),        QT_TRANSLATE_NOOP("TTekst", "Regenracja"),
+    QT_TRANSLATE_NOOP("TTekst", "100BaseTX (bez 4B5B)"),
 };
 
 // Where a text on show came from: the context and source it was translated from.
@@ -251,8 +252,10 @@ QString PrzetlumaczTekstBiblioteki(const QString& tekst)
     if (const qsizetype dwukropek = tekst.indexOf(QStringLiteral(": ")); dwukropek > 0)
         return PrzetlumaczTekstBiblioteki(tekst.left(dwukropek)) + QStringLiteral(": ") +
             PrzetlumaczTekstBiblioteki(tekst.mid(dwukropek + 2));
-    const qsizetype nawias = tekst.lastIndexOf(QStringLiteral(" ("));
-    const QString rdzen = nawias > 0 && tekst.endsWith(QLatin1Char(')')) ? tekst.left(nawias) : tekst;
+    // A numbered copy: "Sygnał MLT3 (2)".
+    static const QRegularExpression numer(QStringLiteral(" \\(\\d+\\)$"));
+    const QRegularExpressionMatch m = numer.match(tekst);
+    const QString rdzen = m.hasMatch() ? tekst.left(m.capturedStart()) : tekst;
     const QByteArray utf8 = rdzen.toUtf8();
     return TTekst::tr(utf8.constData()) + tekst.mid(rdzen.size());
 }

@@ -24,9 +24,9 @@ bool UstawJezyk(TJezyk jezyk);
 // back to its Polish source first. A text the catalogue does not hold comes back as it is.
 QString PrzetlumaczTekst(const QString& tekst);
 
-// A text the computation libraries write, in the language in use: a stream's name
-// ("Sygnał MLT3", a numbered copy "Sygnał MLT3 (2)") or a stage of work ("Echo: Sygnał
-// MLT3"), each part through the catalogue.
+// A text the engine or the computation libraries write, in the language in use: a
+// standard's or a stream's name ("Sygnał MLT3", a numbered copy "Sygnał MLT3 (2)") or a
+// stage of work ("Echo: Sygnał MLT3"), each part through the catalogue.
 QString PrzetlumaczTekstBiblioteki(const QString& tekst);
 
 // The language's code in settings and on the command line: "pl" or "en".

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "JezykQt.h"
 #include "Standardy.h"
 #include "TRadioGroup.h"
 
@@ -9,7 +10,7 @@ QStringList NazwyStandardow()
 {
     QStringList nazwy;
     for (const TStandard& s : Standardy)
-        nazwy.append(QString::fromUtf8(s.Nazwa.data(), static_cast<qsizetype>(s.Nazwa.size())));
+        nazwy.append(PrzetlumaczTekstBiblioteki(QString::fromUtf8(s.Nazwa.data(), static_cast<qsizetype>(s.Nazwa.size()))));
     return nazwy;
 }
 

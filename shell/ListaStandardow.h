@@ -6,7 +6,7 @@
 class QComboBox;
 class TRadioGroup;
 
-// The four names in the order of the standards table.
+// The four names in the order of the standards table, in the language in use.
 QStringList NazwyStandardow();
 
 // Clears the control's items and adds the texts in order.

@@ -877,5 +877,9 @@ The changes hold until the program is closed.</translation>
         <source>Regenracja</source>
         <translation>Regenerating</translation>
     </message>
+    <message>
+        <source>100BaseTX (bez 4B5B)</source>
+        <translation>100BaseTX (without 4B5B)</translation>
+    </message>
 </context>
 </TS>
