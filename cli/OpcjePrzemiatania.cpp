@@ -174,10 +174,17 @@ TWynikParsowaniaPrzemiatania ParsujPrzemiatanie(QStringList argumenty)
         }
         o.Cicho = p.isSet(QStringLiteral("quiet"));
         o.BezStrumieni = p.isSet(QStringLiteral("no-streams"));
+        if (p.isSet(QStringLiteral("lang"))) {
+            const QString kod = p.value(QStringLiteral("lang"));
+            const std::optional<TJezyk> j = JezykOpcji(kod);
+            if (!j)
+                throw TBladOpcjiPrzemiatania("--lang: '" + kod.toStdString() + "' is not pl or en");
+            o.Jezyk = *j;
+        }
 
         // Every option the sweep itself reads; all others describe the runs' settings.
         std::set<QString> wlasne{QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("quiet"),
-                                 QStringLiteral("no-streams")};
+                                 QStringLiteral("no-streams"), QStringLiteral("lang")};
         for (const QCommandLineOption* w : {&wyjscie, &watki, &folderJson, &wykres, &wielkosc, &plikPrzemiatania})
             wlasne.insert(w->names().front());
 

@@ -23,6 +23,7 @@ struct TOpcjePrzemiatania {
     std::string PlikWykresu;      // --plot
     std::string Wielkosc = "ber"; // --plot-figure: the column drawn against the first axis
     bool Cicho = false;
+    TJezyk Jezyk = TJezyk::Polski; // of the sentences in the --keep-json documents
     std::string Uwagi;            // the summary of a Touchstone import
     std::vector<TWejscieWiersza> Wejscia; // every input file, which no output may replace
 };

@@ -228,6 +228,15 @@ std::string PrzeszkodaWyjscia(const std::string& plik, const std::vector<TWejsci
     return {};
 }
 
+std::optional<TJezyk> JezykOpcji(const QString& kod)
+{
+    if (kod == QStringLiteral("pl"))
+        return TJezyk::Polski;
+    if (kod == QStringLiteral("en"))
+        return TJezyk::Angielski;
+    return std::nullopt;
+}
+
 TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool plikiPrzebiegu)
 {
     const QCommandLineOption pomoc({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
@@ -288,7 +297,7 @@ TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool pl
     const auto cicho = opcja("quiet", "Print no summary.");
     const auto jezyk = opcja("lang", "Language of the summary and of the JSON's sentences: pl (default; Polish, the locale's decimal separator) or en (English, a decimal point).", "pl|en");
 
-    return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho};
+    return {pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho, jezyk};
 }
 
 TWynikParsowania ParsujWiersz(const QStringList& argumenty)
@@ -296,7 +305,7 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "Runs one Lintavox simulation without the desktop program and writes its results as data."));
-    const auto [pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho] = DodajOpcjeJednegoPrzebiegu(p, true);
+    const auto [pomoc, analiza, standard, bity, szybkosc, nachylenie, zrodlo, opoznienie, przesluchy, bezPrzesluchow, echo, bezEcha, regeneracja, bezRegeneracji, dekoder, bezDekodera, adaptacyjny, bezAdaptacji, tlumienie, modelPrzesluchow, modelEcha, modelRegeneracji, kabel, dlugosc, temperatura, touchstone, touchstonePorty, touchstoneDc, touchstonePunkty, plikBitow, plikZaklocen, ziarno, snr, szum, drzenie, json, bezStrumieni, csv, zapisAnalizy, okoPng, okoSvg, cicho, jezyk] = DodajOpcjeJednegoPrzebiegu(p, true);
 
     if (!p.parse(argumenty))
         return {std::nullopt, "lintavox-sim: " + p.errorText().toStdString(), 2};
@@ -477,10 +486,10 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
         o.Cicho = p.isSet(cicho);
         o.BezStrumieni = p.isSet(bezStrumieni);
         if (p.isSet(jezyk)) {
-            const QString kod = p.value(jezyk);
-            if (kod != QStringLiteral("pl") && kod != QStringLiteral("en"))
-                throw TBladOpcji(QStringLiteral("lang"), "'" + kod.toStdString() + "' is not pl or en");
-            o.Jezyk = kod == QStringLiteral("en") ? TJezyk::Angielski : TJezyk::Polski;
+            const std::optional<TJezyk> j = JezykOpcji(p.value(jezyk));
+            if (!j)
+                throw TBladOpcji(QStringLiteral("lang"), "'" + p.value(jezyk).toStdString() + "' is not pl or en");
+            o.Jezyk = *j;
         }
         return {std::move(o), {}, 0};
     } catch (const TBladOpcji& blad) {

@@ -37,12 +37,14 @@ struct TOpcjeWiersza {
 
 // Every option of a single run, in the order the help lists them.
 struct TOpcjeJednegoPrzebiegu {
-    QCommandLineOption Pomoc, Analiza, Standard, Bity, Szybkosc, Nachylenie, Zrodlo, Opoznienie, Przesluchy, BezPrzesluchow, Echo, BezEcha, Regeneracja, BezRegeneracji, Dekoder, BezDekodera, Adaptacyjny, BezAdaptacji, Tlumienie, ModelPrzesluchow, ModelEcha, ModelRegeneracji, Kabel, Dlugosc, Temperatura, Touchstone, TouchstonePorty, TouchstoneDc, TouchstonePunkty, PlikBitow, PlikZaklocen, Ziarno, Snr, Szum, Drzenie, Json, BezStrumieni, Csv, ZapisAnalizy, OkoPng, OkoSvg, Cicho;
+    QCommandLineOption Pomoc, Analiza, Standard, Bity, Szybkosc, Nachylenie, Zrodlo, Opoznienie, Przesluchy, BezPrzesluchow, Echo, BezEcha, Regeneracja, BezRegeneracji, Dekoder, BezDekodera, Adaptacyjny, BezAdaptacji, Tlumienie, ModelPrzesluchow, ModelEcha, ModelRegeneracji, Kabel, Dlugosc, Temperatura, Touchstone, TouchstonePorty, TouchstoneDc, TouchstonePunkty, PlikBitow, PlikZaklocen, Ziarno, Snr, Szum, Drzenie, Json, BezStrumieni, Csv, ZapisAnalizy, OkoPng, OkoSvg, Cicho, Jezyk;
 };
 // Registers the options of a single run on p and returns them; --json, --csv,
 // --save-analysis, --eye-png and --eye-svg, the files a single run writes, only when
 // plikiPrzebiegu.
 TOpcjeJednegoPrzebiegu DodajOpcjeJednegoPrzebiegu(QCommandLineParser& p, bool plikiPrzebiegu);
+// The language --lang names: "pl" or "en"; none for anything else.
+std::optional<TJezyk> JezykOpcji(const QString& kod);
 
 // What parsing the command line ended in: options to run with, or text to print and
 // the exit status to leave with (help: 0 on stdout; an error: 2, one line on stderr).

@@ -389,7 +389,7 @@ int Przemiataj(const QStringList& argumenty, std::uint8_t* flaga)
         wypisz("lintavox-sim sweep: the run at " + OpisPrzebiegu(przemiatanie, i) + " failed: " + tekst);
     };
     zdarzenia.Gotowy = [&](std::size_t i, const TWynikSymulacji& wynik) {
-        const nlohmann::json dokument = WynikJson(wynik, zeStrumieniami);
+        const nlohmann::json dokument = WynikJson(wynik, zeStrumieniami, o.Jezyk);
         // The JSON goes first: a row in the CSV means the run's files are all there.
         if (!o.FolderJson.empty()) {
             TZapisAtomowy zapis;

@@ -146,7 +146,7 @@ TEST(Przemiatanie, DrawsTheChartAndKeepsEachRunsJson)
     const QString json = folder.filePath(QStringLiteral("json"));
     const TWynikProcesu w = Uruchom(QStringList{QStringLiteral("sweep")} +
                                     Argumenty({"--standard", "10BaseT,100BaseTX", "--snr", "6,8", "--seed", "2",
-                                               "--no-streams", "--quiet", "--out"}) +
+                                               "--no-streams", "--quiet", "--lang", "en", "--out"}) +
                                     QStringList{csv, QStringLiteral("--plot"), png, QStringLiteral("--keep-json"), json});
 #if LINTAVOX_Z_WYKRESEM
     ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
@@ -167,6 +167,8 @@ TEST(Przemiatanie, DrawsTheChartAndKeepsEachRunsJson)
     EXPECT_EQ(trzeci[QStringLiteral("standard")].toString(), QStringLiteral("100BaseTX"));
     EXPECT_EQ(Wielkosc(trzeci, "ber"), std::stod(wiersze[3][3]));
     EXPECT_FALSE(trzeci[QStringLiteral("results")].toObject().contains(QStringLiteral("input_streams")));
+    EXPECT_TRUE(trzeci[QStringLiteral("results")].toObject()[QStringLiteral("ber_sentence")].toString().startsWith(
+        QStringLiteral("At a transmission rate of 100 Mbps this means ")));
 }
 
 TEST(Przemiatanie, BadInputIsOneLineNamingTheAxisOrFileAndWritesNothing)
@@ -190,6 +192,7 @@ TEST(Przemiatanie, BadInputIsOneLineNamingTheAxisOrFileAndWritesNothing)
         {Argumenty({"--seed", "1,2", "--snr", "8", "--noise-mv", "3"}), {"--noise-mv"}},
         {Argumenty({"--rate", "100,200", "--jobs", "0"}), {"--jobs"}},
         {Argumenty({"--rate", "100,200", "--plot", "chart.gif"}), {"--plot"}},
+        {Argumenty({"--rate", "100,200", "--lang", "de"}), {"--lang", "'de'"}},
         // The rows are the sweep's output; a single run's files are not.
         {Argumenty({"--rate", "100,200", "--json", "run.json"}), {"json"}},
     };
