@@ -881,5 +881,85 @@ The changes hold until the program is closed.</translation>
         <source>100BaseTX (bez 4B5B)</source>
         <translation>100BaseTX (without 4B5B)</translation>
     </message>
+    <message>
+        <source>Symulator warstwy fizycznej Ethernetu na skrętce.</source>
+        <translation>Simulator of the physical layer of twisted-pair Ethernet.</translation>
+    </message>
+    <message>
+        <source>Analizy do otwarcia (.lintavox albo JSON z lintavox-sim).</source>
+        <translation>Analyses to open (.lintavox or JSON from lintavox-sim).</translation>
+    </message>
+    <message>
+        <source>[plik…]</source>
+        <translation>[file…]</translation>
+    </message>
+    <message>
+        <source>Analizy Lintavox (*.%1)</source>
+        <translation>Lintavox analyses (*.%1)</translation>
+    </message>
+    <message>
+        <source>Otwieranie analizy</source>
+        <translation>Opening an analysis</translation>
+    </message>
+    <message>
+        <source>Wyniki lintavox-sim (*.json)</source>
+        <translation>lintavox-sim results (*.json)</translation>
+    </message>
+    <message>
+        <source>Wszystkie pliki (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Zapisywanie analizy</source>
+        <translation>Saving the analysis</translation>
+    </message>
+    <message>
+        <source>Zapisz także wyniki ostatniej symulacji</source>
+        <translation>Save the results of the last simulation too</translation>
+    </message>
+    <message>
+        <source>Przebiegi, wykresy i oceny błędów otworzą się bez ponownej symulacji.</source>
+        <translation>The waveforms, charts and error estimates will open without running the simulation again.</translation>
+    </message>
+    <message>
+        <source>Wyniki nie odpowiadają bieżącym ustawieniom albo symulacji jeszcze nie przeprowadzono.</source>
+        <translation>The results do not match the current settings, or no simulation has been run yet.</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć analizy „%1”.
+
+%2</source>
+        <translation>The analysis “%1” cannot be opened.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Otwórz…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Zapisz analizę</source>
+        <translation>Save analysis</translation>
+    </message>
+    <message>
+        <source>Zapisz analizę jako…</source>
+        <translation>Save analysis as…</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać analizy w pliku „%1”.</source>
+        <translation>The analysis cannot be saved in the file “%1”.</translation>
+    </message>
+    <message>
+        <source> Plik, który tam był, pozostał bez zmian.</source>
+        <translation> The file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>Analiza „%1” została zmieniona. Czy zapisać zmiany?</source>
+        <translation>The analysis “%1” has been changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Nie zapisuj</source>
+        <translation>Don&apos;t save</translation>
+    </message>
 </context>
 </TS>

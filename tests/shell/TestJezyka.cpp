@@ -9,7 +9,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -76,15 +75,6 @@ void WybierzJezyk(TMainForm& okno, const QString& jezyk)
     QVERIFY(wybor.Wykonane);
     // The windows' own handlers of the change come through the event loop.
     QCoreApplication::processEvents();
-}
-
-bool Przeprowadz(TSimChildForm& okno)
-{
-    auto* simBut = Kontrolka<QPushButton>(okno, QStringLiteral("SimBut"));
-    simBut->setEnabled(true);
-    QTest::mouseClick(simBut, Qt::LeftButton);
-    QPointer<TWatek> watek = okno.WatekObliczen();
-    return QTest::qWaitFor([&] { return !okno.SymulacjaTrwa() && watek.isNull(); }, 120000);
 }
 
 } // namespace
