@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "Oko.h"
 #include "SzablonyWykresow.h"
@@ -57,7 +58,7 @@ void SzablonWanny(TWykres& w)
 
 } // namespace
 
-TPanelWanien::TPanelWanien(QWidget* rodzic) : QGroupBox(QStringLiteral(" Wanny BER (z rozkładów poziomów, log₁₀ BER) "), rodzic)
+TPanelWanien::TPanelWanien(QWidget* rodzic) : QGroupBox(TTekst::tr(" Wanny BER (z rozkładów poziomów, log₁₀ BER) "), rodzic)
 {
     setObjectName(QStringLiteral("WannyGroupBox"));
     WannaFazy = new TWykres(this);
@@ -79,8 +80,8 @@ TPanelWanien::TPanelWanien(QWidget* rodzic) : QGroupBox(QStringLiteral(" Wanny B
         etykieta->setWordWrap(true);
         return etykieta;
     };
-    uklad->addWidget(opis(QStringLiteral("BER a faza próbkowania [UI], chwila próbkowania w środku; × BER zliczony")), 0, 0);
-    uklad->addWidget(opis(QStringLiteral("BER a próg decyzji [V] w chwili próbkowania")), 0, 1);
+    uklad->addWidget(opis(TTekst::tr("BER a faza próbkowania [UI], chwila próbkowania w środku; × BER zliczony")), 0, 0);
+    uklad->addWidget(opis(TTekst::tr("BER a próg decyzji [V] w chwili próbkowania")), 0, 1);
     uklad->addWidget(WannaFazy, 1, 0);
     uklad->addWidget(WannaProgu, 1, 1);
     uklad->setRowStretch(1, 1);

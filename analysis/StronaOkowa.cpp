@@ -12,6 +12,7 @@
 
 #include "Liczby.h"
 #include "Oko.h"
+#include "JezykQt.h"
 #include "SzablonyWykresow.h"
 #include "Wykres.h"
 
@@ -22,7 +23,7 @@ constexpr int NajwyzszaTabela = 220;
 
 // What a run could not measure.
 const QString Brak = QStringLiteral("—");
-const QString Zamkniete = QStringLiteral("zamknięte");
+const char* const Zamkniete = QT_TRANSLATE_NOOP("TTekst", "zamknięte");
 
 QString Liczba(const std::optional<double>& x, double mnoznik, int miejsca)
 {
@@ -33,7 +34,7 @@ QString Liczba(const std::optional<double>& x, double mnoznik, int miejsca)
 QString Otwarcie(const std::optional<double>& x, double mnoznik, int miejsca)
 {
     if (x && *x <= 0.0)
-        return Zamkniete;
+        return TTekst::tr(Zamkniete);
     return Liczba(x, mnoznik, miejsca);
 }
 
@@ -48,13 +49,13 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
 {
     setObjectName(QStringLiteral("TabSheetOkowy"));
     auto* pasek = new QHBoxLayout;
-    auto* etykieta = new QLabel(QStringLiteral("Widok:"), this);
+    auto* etykieta = new QLabel(TTekst::tr("Widok:"), this);
     WidokCombo = new QComboBox(this);
     WidokCombo->setObjectName(QStringLiteral("WidokOkaCombo"));
-    WidokCombo->addItem(QStringLiteral("Przebiegi nałożone"));
-    WidokCombo->addItem(QStringLiteral("Gęstość"));
+    WidokCombo->addItem(TTekst::tr("Przebiegi nałożone"));
+    WidokCombo->addItem(TTekst::tr("Gęstość"));
     etykieta->setBuddy(WidokCombo);
-    LogarytmicznaCheck = new QCheckBox(QStringLiteral("Skala logarytmiczna"), this);
+    LogarytmicznaCheck = new QCheckBox(TTekst::tr("Skala logarytmiczna"), this);
     LogarytmicznaCheck->setObjectName(QStringLiteral("LogarytmicznaCheck"));
     LogarytmicznaCheck->setChecked(true);
     LogarytmicznaCheck->setEnabled(false);
@@ -62,7 +63,7 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
     pasek->addWidget(WidokCombo);
     pasek->addSpacing(12);
     pasek->addWidget(LogarytmicznaCheck);
-    ZnacznikiCheck = new QCheckBox(QStringLiteral("Znaczniki pomiarów"), this);
+    ZnacznikiCheck = new QCheckBox(TTekst::tr("Znaczniki pomiarów"), this);
     ZnacznikiCheck->setObjectName(QStringLiteral("ZnacznikiOkaCheck"));
     ZnacznikiCheck->setChecked(true);
     pasek->addSpacing(12);
@@ -76,11 +77,11 @@ TStronaOkowa::TStronaOkowa(QWidget* rodzic) : TStronaWynikow(rodzic)
     TabelaOka = new QTableWidget(0, 14, this);
     TabelaOka->setObjectName(QStringLiteral("TabelaOka"));
     TabelaOka->setHorizontalHeaderLabels(
-        {QStringLiteral("Tor"), QStringLiteral("Oko"), QStringLiteral("Wysokość\n[mV]"),
-         QStringLiteral("Wysokość 3σ\n[mV]"), QStringLiteral("Szerokość\n[UI]"), QStringLiteral("Szerokość\n[ns]"),
-         QStringLiteral("Szerokość przy\nBER 10⁻¹² [UI]"), QStringLiteral("Próg\n[V]"), QStringLiteral("Poziom dolny\n[V]"),
-         QStringLiteral("σ dolny\n[mV]"), QStringLiteral("Poziom górny\n[V]"), QStringLiteral("σ górny\n[mV]"),
-         QStringLiteral("Amplituda\n[mV]"), QStringLiteral("Przecięcie\n[%]")});
+        {TTekst::tr("Tor"), TTekst::tr("Oko"), TTekst::tr("Wysokość\n[mV]"),
+         TTekst::tr("Wysokość 3σ\n[mV]"), TTekst::tr("Szerokość\n[UI]"), TTekst::tr("Szerokość\n[ns]"),
+         TTekst::tr("Szerokość przy\nBER 10⁻¹² [UI]"), TTekst::tr("Próg\n[V]"), TTekst::tr("Poziom dolny\n[V]"),
+         TTekst::tr("σ dolny\n[mV]"), TTekst::tr("Poziom górny\n[V]"), TTekst::tr("σ górny\n[mV]"),
+         TTekst::tr("Amplituda\n[mV]"), TTekst::tr("Przecięcie\n[%]")});
     TabelaOka->verticalHeader()->hide();
     TabelaOka->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TabelaOka->setSelectionMode(QAbstractItemView::NoSelection);

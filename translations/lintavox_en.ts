@@ -961,5 +961,121 @@ The changes hold until the program is closed.</translation>
         <source>Nie zapisuj</source>
         <translation>Don&apos;t save</translation>
     </message>
+    <message>
+        <source> Wanny BER (z rozkładów poziomów, log₁₀ BER) </source>
+        <translation> BER bathtubs (from the level distributions, log₁₀ BER) </translation>
+    </message>
+    <message>
+        <source>BER a faza próbkowania [UI], chwila próbkowania w środku; × BER zliczony</source>
+        <translation>BER against the sampling phase [UI], the sampling instant in the middle; × counted BER</translation>
+    </message>
+    <message>
+        <source>BER a próg decyzji [V] w chwili próbkowania</source>
+        <translation>BER against the decision threshold [V] at the sampling instant</translation>
+    </message>
+    <message>
+        <source>zamknięte</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>Widok:</source>
+        <translation>View:</translation>
+    </message>
+    <message>
+        <source>Przebiegi nałożone</source>
+        <translation>Overlaid traces</translation>
+    </message>
+    <message>
+        <source>Gęstość</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Skala logarytmiczna</source>
+        <translation>Logarithmic scale</translation>
+    </message>
+    <message>
+        <source>Znaczniki pomiarów</source>
+        <translation>Measurement markers</translation>
+    </message>
+    <message>
+        <source>Tor</source>
+        <translation>Lane</translation>
+    </message>
+    <message>
+        <source>Oko</source>
+        <translation>Eye</translation>
+    </message>
+    <message>
+        <source>Wysokość
+[mV]</source>
+        <translation>Height
+[mV]</translation>
+    </message>
+    <message>
+        <source>Wysokość 3σ
+[mV]</source>
+        <translation>3σ height
+[mV]</translation>
+    </message>
+    <message>
+        <source>Szerokość
+[UI]</source>
+        <translation>Width
+[UI]</translation>
+    </message>
+    <message>
+        <source>Szerokość
+[ns]</source>
+        <translation>Width
+[ns]</translation>
+    </message>
+    <message>
+        <source>Szerokość przy
+BER 10⁻¹² [UI]</source>
+        <translation>Width at
+BER 10⁻¹² [UI]</translation>
+    </message>
+    <message>
+        <source>Próg
+[V]</source>
+        <translation>Threshold
+[V]</translation>
+    </message>
+    <message>
+        <source>Poziom dolny
+[V]</source>
+        <translation>Lower level
+[V]</translation>
+    </message>
+    <message>
+        <source>σ dolny
+[mV]</source>
+        <translation>Lower σ
+[mV]</translation>
+    </message>
+    <message>
+        <source>Poziom górny
+[V]</source>
+        <translation>Upper level
+[V]</translation>
+    </message>
+    <message>
+        <source>σ górny
+[mV]</source>
+        <translation>Upper σ
+[mV]</translation>
+    </message>
+    <message>
+        <source>Amplituda
+[mV]</source>
+        <translation>Amplitude
+[mV]</translation>
+    </message>
+    <message>
+        <source>Przecięcie
+[%]</source>
+        <translation>Crossing
+[%]</translation>
+    </message>
 </context>
 </TS>
