@@ -155,7 +155,7 @@ void TStronaOkowa::WypelnijTabele(const TWynikSymulacji& w)
             const TPoziomOka& dolny = oko.Poziomy[static_cast<std::size_t>(p.Dolny)];
             const TPoziomOka& gorny = oko.Poziomy[static_cast<std::size_t>(p.Gorny)];
             const QString komorki[] = {
-                QString::fromStdString(tor.Nazwa),
+                PrzetlumaczTekstBiblioteki(QString::fromStdString(tor.Nazwa)),
                 QStringLiteral("%1 / %2").arg(dolny.Symbol).arg(gorny.Symbol),
                 Otwarcie(p.Wysokosc, 1000.0, 1),
                 Otwarcie(p.Wysokosc3Sigma, 1000.0, 1),

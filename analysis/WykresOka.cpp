@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "JezykQt.h"
 #include "KoloryWykresow.h"
 #include "Standardy.h"
 #include "SzablonyWykresow.h"
@@ -65,7 +66,7 @@ void TZawartoscOka::Pokaz(TWykres& wykres, const TWynikSymulacji& w, TWidokOka w
         seria.YMin = static_cast<float>(g.YMin());
         seria.YMax = static_cast<float>(g.YMax());
         seria.Logarytmiczna = logarytmiczna;
-        seria.Opis = logarytmiczna ? "liczba (log)" : "liczba";
+        seria.Opis = (logarytmiczna ? TTekst::tr("liczba (log)") : TTekst::tr("liczba")).toStdString();
         wykres.DodajSerieObrazu(seria);
     } else {
         wykres.UstawMarginesPrawy(MarginesPrawyOka);

@@ -1077,5 +1077,13 @@ BER 10⁻¹² [UI]</translation>
         <translation>Crossing
 [%]</translation>
     </message>
+    <message>
+        <source>liczba (log)</source>
+        <translation>count (log)</translation>
+    </message>
+    <message>
+        <source>liczba</source>
+        <translation>count</translation>
+    </message>
 </context>
 </TS>
