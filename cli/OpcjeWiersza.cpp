@@ -163,17 +163,7 @@ void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TLis
             throw TBladOpcji(QStringLiteral("touchstone"), plik + ": " + blad);
         o.Uwagi = import->Opis;
     }
-    if (kabel) {
-        TListyZrodla ktore = bezModelu;
-        if (import) {
-            ktore.Tlumienie = ktore.Tlumienie && !import->Tlumienie;
-            ktore.Przesluchy = ktore.Przesluchy && !import->Przesluchy;
-            ktore.Echo = ktore.Echo && !import->Echo;
-        }
-        UstawKabel(u, *kabel, ktore);
-    }
-    if (import)
-        UstawImport(u, *import, bezModelu);
+    UstawZrodla(u, kabel, import, bezModelu);
 }
 
 // Every member of the settings, effects and characteristics (and the standard) where the

@@ -153,6 +153,22 @@ void UstawImport(TUstawieniaSymulacji& u, const TImportCharakterystyk& import, T
     Dopisz(u.Pochodzenie.Touchstone, std::move(z));
 }
 
+void UstawZrodla(TUstawieniaSymulacji& u, const std::optional<TParametryKabla>& kabel,
+                 const std::optional<TImportCharakterystyk>& import, TListyZrodla wolne)
+{
+    if (kabel) {
+        TListyZrodla ktore = wolne;
+        if (import) {
+            ktore.Tlumienie = ktore.Tlumienie && !import->Tlumienie;
+            ktore.Przesluchy = ktore.Przesluchy && !import->Przesluchy;
+            ktore.Echo = ktore.Echo && !import->Echo;
+        }
+        UstawKabel(u, *kabel, ktore);
+    }
+    if (import)
+        UstawImport(u, *import, wolne);
+}
+
 std::string OdnowCharakterystykiZrodel(TUstawieniaSymulacji& u)
 {
     if (const std::optional<TTouchstonePochodzenia> t = u.Pochodzenie.Touchstone) {

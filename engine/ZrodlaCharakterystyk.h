@@ -61,6 +61,12 @@ std::optional<TImportCharakterystyk> ImportujCharakterystyki(const TDaneTouchsto
 // forgets the model files or the cable preset they replace.
 void UstawImport(TUstawieniaSymulacji& u, const TImportCharakterystyk& import, TListyZrodla ktore = {true, true, true});
 
+// A run's options may name a cable and a Touchstone file together: of the lists named in
+// `wolne` (those no model file or typed points gave), the file gives what it has and the
+// cable the rest.
+void UstawZrodla(TUstawieniaSymulacji& u, const std::optional<TParametryKabla>& kabel,
+                 const std::optional<TImportCharakterystyk>& import, TListyZrodla wolne);
+
 // The lists named in `ktore` now come from somewhere else (a model file, points typed by
 // hand): their files are forgotten, and a cable or a Touchstone file that no longer
 // supplies any list is dropped from the record.

@@ -250,17 +250,7 @@ void Zrodla(const py::dict& a, TUstawieniaSymulacji& u, TListyZrodla dane)
         if (!import)
             ZlaWartosc("touchstone", *plik + ": " + blad);
     }
-    if (kabel) {
-        TListyZrodla ktore = bezDanych;
-        if (import) {
-            ktore.Tlumienie = ktore.Tlumienie && !import->Tlumienie;
-            ktore.Przesluchy = ktore.Przesluchy && !import->Przesluchy;
-            ktore.Echo = ktore.Echo && !import->Echo;
-        }
-        UstawKabel(u, *kabel, ktore);
-    }
-    if (import)
-        UstawImport(u, *import, bezDanych);
+    UstawZrodla(u, kabel, import, bezDanych);
 }
 
 } // namespace

@@ -99,6 +99,17 @@ TEST(ZrodlaCharakterystyk, ATouchstoneImportFillsWhatItHasAndRecordsTheFile)
     EXPECT_FALSE(u.Pochodzenie.Touchstone.has_value());
     EXPECT_EQ(u.Pochodzenie.Kabel->Listy, (TListyZrodla{true, true, true}));
 
+    // A cable and the file named together: the file gives what it has, the cable the rest
+    // of the free lists, and a list not free (from a model file) keeps its points.
+    TUstawieniaSymulacji oba = DomyslneUstawienia(1);
+    UstawZrodla(oba, TParametryKabla{TKategoriaKabla::Cat5e, 50.0, 20.0}, import, {true, true, false});
+    const TListyKabla kabel = ListyKabla({TKategoriaKabla::Cat5e, 50.0, 20.0}, 1, 100);
+    EXPECT_TRUE(Rowne(oba.Charakterystyki.Tlumienie, *import->Tlumienie));
+    EXPECT_TRUE(Rowne(oba.Charakterystyki.Przesluchy, kabel.Przesluchy));
+    EXPECT_TRUE(Rowne(oba.Charakterystyki.Echo, DomyslneCharakterystyki().Echo));
+    EXPECT_EQ(oba.Pochodzenie.Touchstone->Listy, (TListyZrodla{true, false, false}));
+    EXPECT_EQ(oba.Pochodzenie.Kabel->Listy, (TListyZrodla{false, true, false}));
+
     // A bad file leaves nothing but a message naming its line.
     std::ofstream(plik, std::ios::trunc) << "# MHz S DB\n10 -20 0 -2 0 -2 0\n";
     EXPECT_FALSE(ImportujCharakterystyki(plik, {}, 1, 100, TJezyk::Polski, blad).has_value());
