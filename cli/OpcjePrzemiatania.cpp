@@ -122,7 +122,7 @@ TWynikParsowaniaPrzemiatania ParsujPrzemiatanie(QStringList argumenty)
         p.addOption(o);
         return o;
     };
-    const auto wyjscie = opcja("out", "CSV file the rows are appended to (required); a sweep found there resumes.", "file.csv");
+    const auto wyjscie = opcja("out", "CSV file the rows are appended to (required); a sweep found there resumes. The settings of its first run go beside it in <file.csv>.lintavox, and a resume with other settings is refused.", "file.csv");
     const auto watki = opcja("jobs", "Runs at a time, each on one thread (default: the hardware threads).", "count");
     const auto folderJson = opcja("keep-json", "Write each run's JSON result document into this folder.", "folder");
     const auto wykres = opcja("plot", "Draw the figure against the first swept setting, a series per value of the others, "

@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
@@ -164,28 +163,6 @@ void ZrobCharakterystyki(const QCommandLineParser& p, const TOpcjeKabla& k, TLis
         o.Uwagi = import->Opis;
     }
     UstawZrodla(u, kabel, import, bezModelu);
-}
-
-// Every member of the settings, effects and characteristics (and the standard) where the
-// document po differs from przed, with przed's value: what the options changed of an
-// analysis file. Lists count as one member each.
-nlohmann::json Nadpisane(const nlohmann::json& przed, const nlohmann::json& po)
-{
-    nlohmann::json zmiany = nlohmann::json::array();
-    const std::function<void(const nlohmann::json&, const nlohmann::json&, const std::string&)> porownaj =
-        [&](const nlohmann::json& a, const nlohmann::json& b, const std::string& sciezka) {
-            if (a.is_object() && b.is_object()) {
-                for (const auto& [klucz, wartosc] : a.items())
-                    porownaj(wartosc, b.contains(klucz) ? b.at(klucz) : nlohmann::json(),
-                             sciezka.empty() ? klucz : sciezka + "." + klucz);
-                return;
-            }
-            if (a != b)
-                zmiany.push_back({{"member", sciezka}, {"file_value", a}});
-        };
-    for (const char* czesc : {"standard", "settings", "effects", "characteristics"})
-        porownaj(przed.at(czesc), po.at(czesc), czesc);
-    return zmiany;
 }
 
 } // namespace
@@ -438,7 +415,7 @@ TWynikParsowania ParsujWiersz(const QStringList& argumenty)
             }
         }
         if (zPliku)
-            o.ZAnalizy = {{"file", o.PlikAnalizy}, {"overridden", Nadpisane(AnalizaJson(*zPliku), AnalizaJson(u))}};
+            o.ZAnalizy = {{"file", o.PlikAnalizy}, {"overridden", RozniceAnaliz(AnalizaJson(*zPliku), AnalizaJson(u))}};
 
         o.PlikJson = p.value(json).toStdString();
         o.FolderCsv = p.value(csv).toStdString();

@@ -161,7 +161,47 @@ std::string PrzeszkodyWyjsc(const TOpcjePrzemiatania& o)
     return {};
 }
 
+// Empty when the rows of the CSV file were made with this sweep's settings, as the analysis
+// beside the file records them; else why not, in one line. A file without one (written by an
+// earlier version) resumes unchecked.
+std::string NiezgodnoscUstawien(const TPrzemiatanie& p, const std::string& csv,
+                                const std::unordered_map<std::string, std::size_t>& przebiegKlucza)
+{
+    const std::string plik = PlikUstawienPrzemiatania(csv);
+    std::error_code e;
+    if (!std::filesystem::exists(plik, e))
+        return {};
+    TBladAnalizy b;
+    const std::optional<TAnaliza> zapisana = WczytajAnalize(plik, b);
+    if (!zapisana)
+        return plik + ": " + b.Opis + "; remove it to resume without checking the settings";
+    const auto it = przebiegKlucza.find(Klucz(p.Klucz(zapisana->Ustawienia), p.Osie().size()));
+    if (it == przebiegKlucza.end())
+        return plik + " records a run that is not one of this sweep; give another file";
+    TBladPrzemiatania bp;
+    const std::optional<TUstawieniaSymulacji> teraz = p.Ustawienia(it->second, bp);
+    const nlohmann::json roznice = RozniceAnaliz(AnalizaJson(zapisana->Ustawienia), AnalizaJson(*teraz));
+    if (roznice.empty())
+        return {};
+    std::string tekst;
+    for (std::size_t r = 0; r < roznice.size() && r < 3; ++r) {
+        std::string wartosc = TekstJson(roznice[r].at("file_value"));
+        if (wartosc.size() > 40)
+            wartosc = "another list";
+        tekst += (r == 0 ? "" : ", ") + roznice[r].at("member").get<std::string>() + " was " + wartosc;
+    }
+    if (roznice.size() > 3)
+        tekst += ", …";
+    return csv + " holds rows made with other settings (" + tekst + "); give another file, or remove it and " + plik +
+           " to start again";
+}
+
 } // namespace
+
+std::string PlikUstawienPrzemiatania(const std::string& csv)
+{
+    return csv + ".lintavox";
+}
 
 std::optional<TStanCsv> CzytajCsvPrzemiatania(const std::string& plik, const std::vector<std::string>& naglowek,
                                               std::string& blad)
@@ -328,6 +368,13 @@ int Przemiataj(const QStringList& argumenty, std::uint8_t* flaga)
             return Odmowa("--out: " + o.PlikCsv + ": the run of the row " + Cytat(stan->Linie[w]) + " is there twice");
         komorki.emplace(it->second, stan->Wiersze[w]);
     }
+    const std::string plikUstawien = PlikUstawienPrzemiatania(o.PlikCsv);
+    if (stan->Wiersze.empty()) {
+        if (const std::string p = PrzeszkodaWyjscia(plikUstawien, o.Wejscia); !p.empty())
+            return Odmowa("--out: " + p);
+    } else if (const std::string n = NiezgodnoscUstawien(przemiatanie, o.PlikCsv, przebiegKlucza); !n.empty()) {
+        return Odmowa("--out: " + n);
+    }
 
     // The file: a header when new, an incomplete last row cut off, then rows appended.
     if (stan->BezNaglowka) {
@@ -374,6 +421,7 @@ int Przemiataj(const QStringList& argumenty, std::uint8_t* flaga)
     std::string bladZapisu;
     std::size_t nieudane = 0;
     std::size_t zgloszone = 0;
+    bool ustawieniaZapisane = !stan->Wiersze.empty();
     const bool zeStrumieniami = !o.FolderJson.empty() && !o.BezStrumieni;
     const auto wypisz = [&](const std::string& tekst) {
         if (linia)
@@ -408,6 +456,14 @@ int Przemiataj(const QStringList& argumenty, std::uint8_t* flaga)
         ++zgloszone;
         if (!bladZapisu.empty())
             return;
+        if (!ustawieniaZapisane) {
+            bladZapisu = ZapiszAnalize(plikUstawien, AnalizaJson(wynik.Ustawienia));
+            if (!bladZapisu.empty()) {
+                std::atomic_ref<std::uint8_t>(*flaga).store(1, std::memory_order_relaxed);
+                return;
+            }
+            ustawieniaZapisane = true;
+        }
         if (std::fputs(tekst.c_str(), csv) < 0 || std::fflush(csv) != 0) {
             bladZapisu = o.PlikCsv + " cannot be written: " + std::strerror(errno);
             std::atomic_ref<std::uint8_t>(*flaga).store(1, std::memory_order_relaxed);

@@ -28,6 +28,11 @@ struct TStanCsv {
 std::optional<TStanCsv> CzytajCsvPrzemiatania(const std::string& plik, const std::vector<std::string>& naglowek,
                                               std::string& blad);
 
+// The analysis file beside a sweep's CSV file ("sweep.csv.lintavox"): the settings of the run
+// whose row came first, so that a resume with other settings is refused and the desktop
+// program can open what the sweep ran.
+std::string PlikUstawienPrzemiatania(const std::string& csv);
+
 // The chart's data from the rows (cells as the header names them): the figure against the
 // first axis of several values, a series per combination of the other axes' values.
 TDaneWykresuPrzemiatania DaneWykresu(const std::vector<TOsZWartosciami>& osie, const std::vector<std::string>& naglowek,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "Liczby.h"
@@ -990,6 +991,25 @@ std::string ZapiszAnalize(const std::filesystem::path& plik, const json& dokumen
     if (std::string blad = zapis.Dodaj(plik, TekstJson(dokument)); !blad.empty())
         return blad;
     return zapis.Zatwierdz();
+}
+
+nlohmann::json RozniceAnaliz(const nlohmann::json& przed, const nlohmann::json& po)
+{
+    nlohmann::json zmiany = nlohmann::json::array();
+    const std::function<void(const nlohmann::json&, const nlohmann::json&, const std::string&)> porownaj =
+        [&](const nlohmann::json& a, const nlohmann::json& b, const std::string& sciezka) {
+            if (a.is_object() && b.is_object()) {
+                for (const auto& [klucz, wartosc] : a.items())
+                    porownaj(wartosc, b.contains(klucz) ? b.at(klucz) : nlohmann::json(),
+                             sciezka.empty() ? klucz : sciezka + "." + klucz);
+                return;
+            }
+            if (a != b)
+                zmiany.push_back({{"member", sciezka}, {"file_value", a}});
+        };
+    for (const char* czesc : {"standard", "settings", "effects", "characteristics"})
+        porownaj(przed.at(czesc), po.at(czesc), czesc);
+    return zmiany;
 }
 
 std::string OpisBleduAnalizy(const TBladAnalizy& blad, TJezyk jezyk)

@@ -32,6 +32,11 @@ nlohmann::json AnalizaJson(const TUstawieniaSymulacji& u, const TWynikSymulacji*
 // The document of a run with its results, as the command line writes it.
 nlohmann::json WynikJson(const TWynikSymulacji& w, bool strumienie = true, TJezyk jezyk = TJezyk::Polski);
 
+// Every member of the settings, effects and characteristics (and the standard) where the
+// analysis document po differs from przed, as {"member": "settings.rate", "file_value":
+// przed's value}, in przed's order. Lists count as one member each.
+nlohmann::json RozniceAnaliz(const nlohmann::json& przed, const nlohmann::json& po);
+
 // What a document holds: the settings, and the results of their run when it was saved
 // with them (streams and all, or the figures alone: TWynikSymulacji::MaPrzebiegi).
 struct TAnaliza {

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "Csv.h"
+#include "JsonSymulacji.h"
 #include "PrzemiatanieWiersza.h"
 #include "ProcesSymulatora.h"
 
@@ -136,6 +137,44 @@ TEST(Przemiatanie, InterruptedAndResumedGivesTheFileOfAnUninterruptedSweep)
     const TWynikProcesu znowu = Uruchom(przemiatanie + QStringList{przerwany});
     ASSERT_EQ(znowu.Kod, 0) << znowu.Bledy.toStdString();
     EXPECT_EQ(Zawartosc(przerwany), Zawartosc(caly));
+}
+
+TEST(Przemiatanie, AResumeWithOtherSettingsIsRefusedByTheAnalysisBesideTheRows)
+{
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("sweep.csv"));
+    const QString analiza = csv + QStringLiteral(".lintavox");
+    const QStringList przemiatanie = QStringList{QStringLiteral("sweep")} +
+                                     Argumenty({"--bits", "100", "--rate", "100,200", "--seed", "3", "--quiet"});
+    const TWynikProcesu w = Uruchom(przemiatanie + QStringList{QStringLiteral("--out"), csv});
+    ASSERT_EQ(w.Kod, 0) << w.Bledy.toStdString();
+    const QByteArray caly = Zawartosc(csv);
+
+    // The analysis opens as any other: the settings of a run of the sweep.
+    TBladAnalizy blad;
+    const std::optional<TAnaliza> a = WczytajAnalize(analiza.toStdString(), blad);
+    ASSERT_TRUE(a.has_value()) << blad.Opis;
+    EXPECT_EQ(a->Ustawienia.Ziarno, 3u);
+    EXPECT_EQ(a->Ustawienia.LiczbaBitow, 100);
+    EXPECT_FALSE(a->Wynik);
+
+    // A setting that is no axis of the sweep, changed for the resume of an interrupted one.
+    const QByteArray pierwszyWiersz = caly.left(caly.indexOf('\n', caly.indexOf('\n') + 1) + 1);
+    Zapisz(csv, pierwszyWiersz);
+    const TWynikProcesu inne = Uruchom(przemiatanie + Argumenty({"--no-echo", "--out"}) + QStringList{csv});
+    JednaLinia(inne, 2, {"--out", "effects.echo was true", "sweep.csv.lintavox"}, "lintavox-sim sweep: ");
+    EXPECT_EQ(Zawartosc(csv), pierwszyWiersz);
+
+    // The same settings resume into the whole file.
+    const TWynikProcesu dalej = Uruchom(przemiatanie + QStringList{QStringLiteral("--out"), csv});
+    ASSERT_EQ(dalej.Kod, 0) << dalej.Bledy.toStdString();
+    EXPECT_EQ(Zawartosc(csv), caly);
+
+    // A damaged analysis is named rather than passed over.
+    Zapisz(csv, pierwszyWiersz);
+    Zapisz(analiza, "{");
+    JednaLinia(Uruchom(przemiatanie + QStringList{QStringLiteral("--out"), csv}), 2, {"--out", "sweep.csv.lintavox"},
+               "lintavox-sim sweep: ");
 }
 
 TEST(Przemiatanie, DrawsTheChartAndKeepsEachRunsJson)
