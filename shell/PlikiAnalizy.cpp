@@ -58,6 +58,13 @@ void DodajOstatniaAnalize(const QString& plik)
     ustawienia.setValue(KluczFolderu, QFileInfo(sciezka).absolutePath());
 }
 
+void UsunOstatniaAnalize(const QString& plik)
+{
+    QStringList pliki = OstatnieAnalizy();
+    if (pliki.removeAll(QFileInfo(plik).absoluteFilePath()) > 0)
+        QSettings().setValue(KluczOstatnich, pliki);
+}
+
 QStringList WybierzAnalizyDoOtwarcia(QWidget* rodzic)
 {
     QFileDialog OpenDialog(rodzic, TTekst::tr("Otwieranie analizy"));

@@ -20,6 +20,8 @@ inline constexpr int LiczbaOstatnichAnaliz = 8;
 QStringList OstatnieAnalizy();
 // Puts plik (made absolute) at the front, once, and keeps the newest LiczbaOstatnichAnaliz.
 void DodajOstatniaAnalize(const QString& plik);
+// Takes plik off the list: a file that is gone would only fail again.
+void UsunOstatniaAnalize(const QString& plik);
 
 // "Otwórz…": the files the user picked, none when cancelled.
 QStringList WybierzAnalizyDoOtwarcia(QWidget* rodzic);

@@ -272,6 +272,8 @@ void TMainForm::AnalizaWczytana(const TWatekOdczytuAnalizy::TOdczyt& odczyt)
                               QMessageBox::Ok, this);
         komunikat.setDetailedText(odczyt.Plik + QStringLiteral(": ") + QString::fromStdString(odczyt.Blad.Opis));
         komunikat.exec();
+        if (!QFileInfo::exists(odczyt.Plik))
+            UsunOstatniaAnalize(odczyt.Plik);
         emit AnalizaOtwarta(odczyt.Plik, nullptr);
         return;
     }

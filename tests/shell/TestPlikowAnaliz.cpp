@@ -558,6 +558,16 @@ private slots:
         // Asked for again, an open file brings its window forward.
         QVERIFY(Otworz(glowne, pliki[4]));
         QCOMPARE(glowne.ClientArea->subWindowList().size(), 1);
+        // A file gone since leaves the list once it has said so; one that is there but
+        // cannot be read stays, for the user to mend.
+        QVERIFY(QFile::remove(pliki[6]));
+        Zapisz(pliki[5], "{");
+        for (const QString& plik : {pliki[6], pliki[5]}) {
+            TOdpowiedzNaKomunikat komunikat;
+            QVERIFY(!Otworz(glowne, plik));
+            QVERIFY(komunikat.Pokazany());
+        }
+        QCOMPARE(OstatnieAnalizy(), (QStringList{pliki[4], pliki[0], pliki[1], pliki[2], pliki[3], pliki[5], pliki[7]}));
 
         // A file dropped on the main window opens.
         QMimeData dane;
