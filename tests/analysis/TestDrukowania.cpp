@@ -230,8 +230,7 @@ private slots:
     {
         // The file dialog keeps its history in its own settings, apart from other programs'.
         QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        UstawSeparatorZLokalizacji();
+        UstawLokalizacjePolska();
         QVERIFY(Folder.isValid());
         UstawFolderProgramu(Folder.path());
     }

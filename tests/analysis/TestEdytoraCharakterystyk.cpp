@@ -136,8 +136,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(UstawieniaWFolderzeTestow);
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        UstawSeparatorZLokalizacji();
+        UstawLokalizacjePolska();
     }
 
     void init()

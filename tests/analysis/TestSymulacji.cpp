@@ -123,8 +123,7 @@ class TestSymulacji : public QObject {
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        UstawSeparatorZLokalizacji();
+        UstawLokalizacjePolska();
     }
 
     void cleanup() { UstawKursorEkranu(TKursorEkranu::Domyslny); }

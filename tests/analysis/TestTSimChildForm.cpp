@@ -82,8 +82,7 @@ class TestTSimChildForm : public QObject {
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        UstawSeparatorZLokalizacji();
+        UstawLokalizacjePolska();
     }
 
     void granicePol_data()

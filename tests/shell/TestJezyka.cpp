@@ -87,8 +87,7 @@ private slots:
     {
         // The user's settings of the tests, never the real ones.
         QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        UstawSeparatorZLokalizacji();
+        UstawLokalizacjePolska();
         QVERIFY(UstawJezyk(TJezyk::Polski));
     }
 

@@ -4,10 +4,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <functional>
+
+#include "UslugiQt.h"
+
+// The GUI tests read and type numbers as a Polish desktop does: with a decimal comma.
+inline void UstawLokalizacjePolska()
+{
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    UstawSeparatorZLokalizacji();
+}
 
 // Armed before the click that opens a modal window of class T: once the window is up,
 // dzialanie runs on it (and must close it). It looks every few milliseconds for as long
